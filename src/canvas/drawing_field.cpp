@@ -1,0 +1,260 @@
+#include "canvas/drawing_field.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace canvas {
+
+namespace {
+
+int buttonCode(Qt::MouseButtons b)
+{
+    int code = 0;
+    if (b & Qt::LeftButton)
+        code |= kLeftButton;
+    if (b & Qt::RightButton)
+        code |= kRightButton;
+    if (b & Qt::MiddleButton)
+        code |= kMiddleButton;
+    return code;
+}
+
+bool finite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+// Device coordinates beyond this are never drawn; it keeps the rasteriser's
+// fixed-point arithmetic away from overflow.
+constexpr double kDeviceLimit = 1.0e6;
+
+}  // namespace
+
+DrawingField::DrawingField(QRgb background, QWidget *parent)
+    : QWidget(parent), background_(background)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    mapping_.setDevice(QRectF(0, 0, 1, 1));
+}
+
+DrawingField::~DrawingField()
+{
+    endPainting();
+}
+
+void DrawingField::Scale(double x1, double y1, double x2, double y2)
+{
+    mapping_.setScale(x1, y1, x2, y2);
+    // The size may be set before the first resize event reaches the field.
+    mapping_.setDevice(QRectF(QPointF(0, 0), QSizeF(size().expandedTo(QSize(1, 1)))));
+}
+
+void DrawingField::makeImage()
+{
+    endPainting();
+    const QSize s = size().expandedTo(QSize(1, 1));
+    image_ = QImage(s, QImage::Format_RGB32);
+    image_.fill(background_);
+    mapping_.setDevice(QRectF(0, 0, s.width(), s.height()));
+}
+
+QPainter &DrawingField::painter()
+{
+    if (!painter_) {
+        if (image_.isNull())
+            makeImage();
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        update();
+    }
+    return *painter_;
+}
+
+void DrawingField::endPainting()
+{
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+void DrawingField::setPen(QRgb colour, bool styled)
+{
+    QPen pen(QColor::fromRgb(colour), drawWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (styled && drawStyle() == kDotted)
+        pen.setStyle(Qt::DotLine);
+    else if (styled && drawStyle() == kDashed)
+        pen.setStyle(Qt::DashLine);
+    painter().setPen(pen);
+    painter().setBrush(Qt::NoBrush);
+}
+
+void DrawingField::Cls()
+{
+    if (image_.isNull() || image_.size() != size().expandedTo(QSize(1, 1)))
+        makeImage();
+    QPainter &p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(image_.rect(), QColor::fromRgb(background_));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void DrawingField::Line(double x1, double y1, double x2, double y2, QRgb colour)
+{
+    if (image_.isNull())
+        makeImage();
+    // Clip in device pixels, with room for the pen, before the painter sees
+    // the segment: most lines of the views are far longer than the field.
+    const double margin = drawWidth() + 2;
+    const QRectF area = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
+    const auto clipped = clipLine(mapping_.toDevice(x1, y1), mapping_.toDevice(x2, y2), area);
+    if (!clipped)
+        return;
+    setPen(colour, true);
+    painter().drawLine(*clipped);
+}
+
+void DrawingField::Circle(double x, double y, double r, QRgb colour)
+{
+    if (image_.isNull())
+        makeImage();
+    const QPointF c = mapping_.toDevice(x, y);
+    const double rd = mapping_.lengthToDevice(r);
+    if (!finite(c) || !std::isfinite(rd))
+        return;
+    const double reach = rd + drawWidth();
+    if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
+        || c.y() - reach > image_.height() || reach > kDeviceLimit)
+        return;
+    setPen(colour, false);
+    if (rd < 0.5)
+        painter().drawPoint(c);
+    else
+        painter().drawEllipse(c, rd, rd);
+}
+
+void DrawingField::PSet(double x, double y, QRgb colour)
+{
+    if (image_.isNull())
+        makeImage();
+    const QPointF c = mapping_.toDevice(x, y);
+    if (!finite(c))
+        return;
+    const double reach = drawWidth();
+    if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
+        || c.y() - reach > image_.height())
+        return;
+    setPen(colour, false);
+    painter().drawPoint(c);
+}
+
+void DrawingField::MousePointer(int code)
+{
+    if (code == pointer_)
+        return;
+    pointer_ = code;
+    switch (code) {
+    case kCrossPointer:
+        setCursor(Qt::CrossCursor);
+        break;
+    case kNoDropPointer:
+        setCursor(Qt::ForbiddenCursor);
+        break;
+    default:
+        unsetCursor();
+        break;
+    }
+}
+
+void DrawingField::BorderStyle(int style)
+{
+    if (style == border_)
+        return;
+    border_ = style;
+    update();
+}
+
+QPoint DrawingField::toPixel(double x, double y) const
+{
+    const QPointF d = mapping_.toDevice(x, y);
+    return QPoint(int(std::floor(d.x())), int(std::floor(d.y())));
+}
+
+const QImage &DrawingField::image()
+{
+    if (image_.isNull())
+        makeImage();
+    endPainting();
+    return image_;
+}
+
+void DrawingField::requestPaint()
+{
+    appeared_ = true;
+    emit paintRequested();
+}
+
+void DrawingField::paintEvent(QPaintEvent *event)
+{
+    endPainting();
+    if (image_.isNull())
+        makeImage();
+    QPainter p(this);
+    p.drawImage(event->rect(), image_, event->rect());
+    if (border_ == 1) {
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void DrawingField::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (image_.size() == size())
+        return;
+    makeImage();
+    if (appeared_)
+        requestPaint();
+}
+
+void DrawingField::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!appeared_)
+        requestPaint();
+}
+
+QPointF DrawingField::eventPoint(const QMouseEvent *event) const
+{
+    return mapping_.toScene(event->position());
+}
+
+void DrawingField::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF s = eventPoint(event);
+    if (event->button() == Qt::LeftButton)
+        leftPressedInside_ = true;
+    emit mouseDown(buttonCode(event->button()), s.x(), s.y());
+}
+
+void DrawingField::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF s = eventPoint(event);
+    emit mouseMove(buttonCode(event->buttons()), s.x(), s.y());
+}
+
+void DrawingField::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF s = eventPoint(event);
+    emit mouseUp(buttonCode(event->button()), s.x(), s.y());
+    if (event->button() == Qt::LeftButton && leftPressedInside_) {
+        leftPressedInside_ = false;
+        if (rect().contains(event->position().toPoint()))
+            emit clicked();
+    }
+}
+
+}  // namespace canvas

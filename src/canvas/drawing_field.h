@@ -1,0 +1,99 @@
+// The on-screen drawing field: a widget that keeps its picture in an image of
+// its own and draws on it in scene units.
+//
+// Handlers draw straight onto the image; paintEvent only copies it to the
+// screen, so a covered and uncovered field loses nothing. The view's Paint
+// handler (paintRequested) runs when the field first appears and whenever its
+// image is made anew. Nothing is antialiased: elements are erased by drawing
+// them again in white, and soft fringes would leave ghosts behind.
+#pragma once
+
+#include "canvas/scene_mapping.h"
+#include "canvas/surface.h"
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+class QPainter;
+
+namespace canvas {
+
+// Pointer shapes over a field.
+enum MousePointerCode { kArrowPointer = 1, kCrossPointer = 2, kNoDropPointer = 12 };
+
+// Mouse button codes of the field's events: 1 left, 2 right, 4 middle; a move
+// reports the sum of the buttons held.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+class DrawingField : public QWidget, public Surface
+{
+    Q_OBJECT
+
+public:
+    explicit DrawingField(QRgb background, QWidget *parent = nullptr);
+    ~DrawingField() override;
+
+    void Scale(double x1, double y1, double x2, double y2) override;
+    void Cls() override;
+    using Surface::Line;
+    using Surface::Circle;
+    using Surface::PSet;
+    void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
+    void Circle(double x, double y, double r, QRgb colour) override;
+    void PSet(double x, double y, QRgb colour) override;
+
+    void MousePointer(int code);
+    int mousePointer() const { return pointer_; }
+    // 0 no frame, 1 a single-line frame (the palette boxes show their
+    // selection so).
+    void BorderStyle(int style);
+    int borderStyle() const { return border_; }
+
+    const SceneMapping &mapping() const { return mapping_; }
+    // The device pixel under a scene point.
+    QPoint toPixel(double x, double y) const;
+    QPointF toScene(QPointF pixel) const { return mapping_.toScene(pixel); }
+
+    // The retained picture, with everything drawn so far.
+    const QImage &image();
+
+    // Runs the view's Paint handler, as when the field first appears.
+    void requestPaint();
+
+signals:
+    void paintRequested();
+    void mouseDown(int button, double x, double y);
+    void mouseMove(int buttons, double x, double y);
+    void mouseUp(int button, double x, double y);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPainter &painter();
+    void endPainting();
+    void makeImage();
+    void setPen(QRgb colour, bool styled);
+    QPointF eventPoint(const QMouseEvent *event) const;
+
+    QRgb background_;
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    SceneMapping mapping_;
+    QRectF clipRect_;
+    bool appeared_ = false;
+    int pointer_ = kArrowPointer;
+    int border_ = 0;
+    bool leftPressedInside_ = false;
+};
+
+}  // namespace canvas

@@ -1,0 +1,13 @@
+// Numbers as the user reads them: the locale's general format, shortest form
+// without trailing zeros (1.33, 1.5, 2), with the locale's decimal separator.
+#pragma once
+
+#include <QString>
+
+namespace canvas {
+
+// A single-precision value shows at most 7 significant digits, so 1.33f reads
+// "1.33" and not the digits of its binary expansion.
+QString NumberText(float value);
+
+}  // namespace canvas

@@ -1,0 +1,7 @@
+#include "canvas/surface.h"
+
+namespace canvas {
+
+Surface::~Surface() = default;
+
+}  // namespace canvas

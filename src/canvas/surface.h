@@ -1,0 +1,58 @@
+// The drawing operations every picture of the program is made of.
+//
+// A surface has a user coordinate system (scene units, set by Scale), a
+// current pen width in device pixels and a current line style. Each drawing
+// routine of a view draws through this interface, so the same routine can
+// draw on the screen field, on paper, or into a recording for the tests.
+#pragma once
+
+#include <QRgb>
+
+namespace canvas {
+
+inline constexpr QRgb kBlack = qRgb(0, 0, 0);
+inline constexpr QRgb kWhite = qRgb(255, 255, 255);
+inline constexpr QRgb kRed = qRgb(255, 0, 0);
+inline constexpr QRgb kGrey = qRgb(192, 192, 192);
+
+inline QRgb greyLevel(int g) { return qRgb(g, g, g); }
+
+// Line styles as the views name them.
+enum DrawStyleCode { kSolid = 0, kDashed = 1, kDotted = 2 };
+
+class Surface
+{
+public:
+    virtual ~Surface();
+
+    // (x1, y1) becomes the upper-left corner of the drawing area, (x2, y2)
+    // the lower-right one; the mapping is linear in each axis.
+    virtual void Scale(double x1, double y1, double x2, double y2) = 0;
+    // Clears the whole surface to its background colour.
+    virtual void Cls() = 0;
+    // A segment with the current pen width and line style. End points may
+    // lie far outside; the surface clips.
+    virtual void Line(double x1, double y1, double x2, double y2, QRgb colour) = 0;
+    void Line(double x1, double y1, double x2, double y2) { Line(x1, y1, x2, y2, foreColor()); }
+    // A circle outline; the radius is in scene units measured along x.
+    virtual void Circle(double x, double y, double r, QRgb colour) = 0;
+    void Circle(double x, double y, double r) { Circle(x, y, r, foreColor()); }
+    // A filled round dot as wide as the pen.
+    virtual void PSet(double x, double y, QRgb colour) = 0;
+    void PSet(double x, double y) { PSet(x, y, foreColor()); }
+
+    void DrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
+    int drawWidth() const { return drawWidth_; }
+    void DrawStyle(int s) { drawStyle_ = s; }
+    int drawStyle() const { return drawStyle_; }
+
+    QRgb foreColor() const { return foreColor_; }
+    void setForeColor(QRgb c) { foreColor_ = c; }
+
+private:
+    int drawWidth_ = 1;
+    int drawStyle_ = kSolid;
+    QRgb foreColor_ = kBlack;
+};
+
+}  // namespace canvas

@@ -1,0 +1,271 @@
+#include "raypath/form1.h"
+
+#include "canvas/number_text.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <cmath>
+
+namespace raypath {
+
+using canvas::NumberText;
+
+namespace {
+
+const char *const kCaption = "Tavrix   -  Strahlenverlauf";
+
+// Scene rectangles of the controls inside the field.
+const QRectF kText1Box(800, -950, 200, 100);
+const QRectF kText4Box(800, 50, 200, 100);
+const QPointF kLabel5At(-990, -980);
+const QPointF kLabel4At(-990, 900);
+
+QRect sceneBox(const canvas::DrawingField &field, const QRectF &r)
+{
+    const QPoint tl = field.toPixel(r.left(), r.top());
+    const QPoint br = field.toPixel(r.right(), r.bottom());
+    return QRect(tl, br);
+}
+
+}  // namespace
+
+Form1::Form1(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(QString::fromUtf8(kCaption));
+    createControls();
+    surface_ = Picture1;
+    Form_Load();
+}
+
+void Form1::createControls()
+{
+    auto named = [](QWidget *w, const char *name) {
+        w->setObjectName(QString::fromLatin1(name));
+        return w;
+    };
+    Picture1 = new canvas::DrawingField(canvas::kWhite, this);
+    named(Picture1, "Picture1");
+
+    auto fieldText = [&](const char *name) {
+        auto *t = new QLineEdit(Picture1);
+        named(t, name);
+        t->setReadOnly(true);
+        t->setFocusPolicy(Qt::NoFocus);
+        return t;
+    };
+    Text1 = fieldText("Text1");
+    Text4 = fieldText("Text4");
+
+    auto fieldLabel = [&](const char *name, const char *text) {
+        auto *l = new QLabel(QString::fromUtf8(text), Picture1);
+        named(l, name);
+        l->setAutoFillBackground(true);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        pal.setColor(QPalette::WindowText, Qt::black);
+        l->setPalette(pal);
+        return l;
+    };
+    Label5 = fieldLabel("Label5", "Strahl verändern: linke Maustaste drücken!");
+    Label4 = fieldLabel("Label4", "Objektposition: rechte Maustaste drücken!");
+
+    auto label = [&](const char *name, const char *text) {
+        auto *l = new QLabel(QString::fromUtf8(text), this);
+        named(l, name);
+        return l;
+    };
+    auto check = [&](const char *name, const char *text, bool ticked) {
+        auto *c = new QCheckBox(QString::fromUtf8(text), this);
+        named(c, name);
+        c->setChecked(ticked);
+        return c;
+    };
+    auto button = [&](const char *name, const char *text) {
+        auto *b = new QPushButton(QString::fromUtf8(text), this);
+        named(b, name);
+        return b;
+    };
+
+    Label1 = label("Label1", " Wahl der Strahlen");
+    Check3D1 = check("Check3D1", "gebrochene", true);
+    Check3D2 = check("Check3D2", "Verlängerungen", true);
+    Check3D3 = check("Check3D3", "gespiegelte", false);
+    Check3D4 = check("Check3D4", "Verlängerungen", false);
+    Check3D5 = check("Check3D5", "Einfallslote", false);
+    Command1 = button("Command1", "Strahlen löschen");
+    Label6 = label("Label6", "     Brechzahl n = ");
+
+    Text3 = new QLineEdit(this);
+    named(Text3, "Text3");
+    Text3->setReadOnly(true);
+    Text3->setFocusPolicy(Qt::NoFocus);
+    {
+        QPalette pal = Text3->palette();
+        pal.setColor(QPalette::Base, QColor(192, 192, 192));
+        Text3->setPalette(pal);
+    }
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    named(HScroll1, "HScroll1");
+    HScroll1->setRange(50, 200);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    HScroll1->setValue(kInitialScroll);
+
+    Label3 = label("Label3", " Markierungen setzen (anklicken!)");
+    Picture2 = new canvas::DrawingField(canvas::kGrey, this);
+    named(Picture2, "Picture2");
+    Picture2->setMouseTracking(false);
+    Picture5 = new canvas::DrawingField(canvas::kGrey, this);
+    named(Picture5, "Picture5");
+    Picture5->setMouseTracking(false);
+    Command4 = button("Command4", "Markierungen löschen");
+    Command2 = button("Command2", "Drucken");
+    Command3 = button("Command3", "Info");
+    Command5 = button("Command5", "zur Abbildung von Punkten");
+    // Printing, the info window and the imaging view come later.
+    Command2->setEnabled(false);
+    Command3->setEnabled(false);
+    Command5->setEnabled(false);
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(Check3D1, &QCheckBox::toggled, this, &Form1::Check3D1_Click);
+    connect(Check3D2, &QCheckBox::toggled, this, &Form1::Check3D2_Click);
+    connect(Check3D3, &QCheckBox::toggled, this, &Form1::Check3D3_Click);
+    connect(Check3D4, &QCheckBox::toggled, this, &Form1::Check3D4_Click);
+    connect(Check3D5, &QCheckBox::toggled, this, &Form1::Check3D5_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+
+    connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form1::Picture1_Paint);
+    connect(Picture1, &canvas::DrawingField::mouseDown, this,
+            [this](int b, double x, double y) { Picture1_MouseDown(b, float(x), float(y)); });
+    connect(Picture1, &canvas::DrawingField::mouseMove, this,
+            [this](int b, double x, double y) { Picture1_MouseMove(b, float(x), float(y)); });
+    connect(Picture1, &canvas::DrawingField::mouseUp, this,
+            [this](int b, double x, double y) { Picture1_MouseUp(b, float(x), float(y)); });
+    connect(Picture2, &canvas::DrawingField::paintRequested, this, &Form1::Picture2_Paint);
+    connect(Picture5, &canvas::DrawingField::paintRequested, this, &Form1::Picture5_Paint);
+    connect(Picture2, &canvas::DrawingField::clicked, this, &Form1::Picture2_Click);
+    connect(Picture5, &canvas::DrawingField::clicked, this, &Form1::Picture5_Click);
+}
+
+void Form1::Form_Load()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    applyLayout(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+
+    // Index displays as designed, with the user's decimal separator.
+    Text1->setText(QStringLiteral(" n = 1"));
+    Text4->setText(QStringLiteral(" n = ") + NumberText(1.33f));
+    Text3->setText(NumberText(1.33f));
+
+    PiValue = kPiValue;
+    ObjectX = 0;
+    ObjectY = 500;
+    RefIndex = 1.33f;
+    EffIndex = RefIndex;
+    RayHitX.fill(0);
+    RayCount = 0;
+    AimX = AimY = 0;
+    HitX = 0;
+    Slope = IncidenceAngle = RefractionSine = RefractedAngle = ReflectionTurn = 0;
+    RefractedEnd = RefractedBackEnd = ReflectedEnd = ReflectedBackEnd = Point{};
+    ReflectedGrey = kLiveReflectedGrey;
+    PointMarkX.fill(0);
+    PointMarkY.fill(0);
+    EyeMarkX.fill(0);
+    EyeMarkY.fill(0);
+    PointMarkCount = EyeMarkCount = 0;
+    EyeX = EyeY = 0;
+    PointSymbolArmed = EyeSymbolArmed = 0;
+}
+
+void Form1::applyLayout(const QRect &availableScreen)
+{
+    const Form1Layout l = ComputeForm1Layout(availableScreen);
+    setGeometry(l.window);
+    Picture1->setGeometry(l.Picture1);
+    // One scene unit has the same length across and down.
+    const double r = double(l.Picture1.width()) / l.Picture1.height();
+    Picture1->Scale(-1000, -1000 / r, 1000, 1000 / r);
+
+    Label1->setGeometry(l.Label1);
+    Check3D1->setGeometry(l.Check3D1);
+    Check3D2->setGeometry(l.Check3D2);
+    Check3D3->setGeometry(l.Check3D3);
+    Check3D4->setGeometry(l.Check3D4);
+    Check3D5->setGeometry(l.Check3D5);
+    Command1->setGeometry(l.Command1);
+    Label6->setGeometry(l.Label6);
+    HScroll1->setGeometry(l.HScroll1);
+    Text3->setGeometry(l.Text3);
+    Label3->setGeometry(l.Label3);
+    Picture2->setGeometry(l.Picture2);
+    Picture5->setGeometry(l.Picture5);
+    Command4->setGeometry(l.Command4);
+    Command2->setGeometry(l.Command2);
+    Command3->setGeometry(l.Command3);
+    Command5->setGeometry(l.Command5);
+
+    // A caption a little wider than its box on a small screen keeps its
+    // last letters: the box grows to the caption, never past the column.
+    const int columnRight = l.Command1.x() + l.Command1.width();
+    for (QCheckBox *c : {Check3D1, Check3D2, Check3D3, Check3D4, Check3D5}) {
+        const int wanted = std::min(c->sizeHint().width(), columnRight - c->x());
+        if (c->width() < wanted)
+            c->resize(wanted, c->height());
+    }
+
+    Picture2->Scale(-100, -100, 100, 100);
+    Picture5->Scale(-14, -14, 14, 14);
+
+    Text1->setGeometry(sceneBox(*Picture1, kText1Box));
+    Text4->setGeometry(sceneBox(*Picture1, kText4Box));
+    Label5->adjustSize();
+    Label4->adjustSize();
+    Label5->move(Picture1->toPixel(kLabel5At.x(), kLabel5At.y()));
+    Label4->move(Picture1->toPixel(kLabel4At.x(), kLabel4At.y()));
+    // The lower hint must stay inside the field however small it is.
+    if (Label4->geometry().bottom() >= Picture1->height())
+        Label4->move(Label4->x(), std::max(0, Picture1->height() - Label4->height() - 2));
+}
+
+void Form1::HScroll1_Change(int value)
+{
+    RefIndex = float(value / 100.0);
+    if (RefIndex < 1) {
+        // The upper medium is the denser one: show the reciprocal, to two
+        // decimals, halves going up.
+        const float m = float(std::floor(100.0 / RefIndex + 0.5) / 100.0);
+        Text3->setText(NumberText(m));
+        Text1->setText(QStringLiteral(" n = ") + NumberText(m));
+        Text4->setText(QStringLiteral("n = 1 "));
+    } else {
+        Text3->setText(NumberText(RefIndex));
+        Text1->setText(QStringLiteral("n = 1 "));
+        Text4->setText(QStringLiteral(" n = ") + NumberText(RefIndex));
+    }
+    EffIndex = EffectiveIndex(ObjectY, RefIndex);
+    redrawScene();
+}
+
+void Form1::Form_Unload()
+{
+    QCoreApplication::quit();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+}  // namespace raypath

@@ -1,0 +1,35 @@
+// Drawing one constructed ray: which parts, in which order, with which pens.
+#pragma once
+
+#include "canvas/surface.h"
+#include "raypath/ray_geometry.h"
+
+namespace raypath {
+
+// The parts the five check boxes choose. The incident ray is always drawn;
+// each extension is drawn by its own box, whether or not its ray is shown.
+struct RayParts {
+    bool refracted = true;
+    bool refractedExtension = true;
+    bool reflected = false;
+    bool reflectedExtension = false;
+    bool normals = false;
+};
+
+// How extensions look on a surface: dotted black on the screen.
+struct RayLook {
+    QRgb extensionColour = canvas::kBlack;
+    int extensionStyle = canvas::kDotted;
+};
+
+// Draws one ray from P with the pen width in force, in this order: the red
+// normal, the refracted ray and its extension (only while a refracted ray
+// exists), the incident ray, the reflected ray in its grey level, and the
+// reflected ray's extension. The line style is solid again afterwards.
+void DrawRayParts(canvas::Surface &s, Point p, const RayConstruction &ray, const RayParts &parts,
+                  const RayLook &look = {});
+
+// The interface line across the whole scene, from x = -2000 to 2000.
+void DrawInterfaceLine(canvas::Surface &s, QRgb colour = canvas::kBlack);
+
+}  // namespace raypath

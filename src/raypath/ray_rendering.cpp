@@ -1,0 +1,97 @@
+// The ray-path scene: the full redraw, the live ray, the field's repaint and
+// the check boxes that only redraw.
+#include "raypath/form1.h"
+
+#include <QCheckBox>
+
+namespace raypath {
+
+using namespace canvas;
+
+RayParts Form1::checkedParts() const
+{
+    RayParts parts;
+    parts.refracted = Check3D1->isChecked();
+    parts.refractedExtension = Check3D2->isChecked();
+    parts.reflected = Check3D3->isChecked();
+    parts.reflectedExtension = Check3D4->isChecked();
+    parts.normals = Check3D5->isChecked();
+    return parts;
+}
+
+void Form1::keepRay(const RayConstruction &r)
+{
+    HitX = r.hitX;
+    Slope = r.slope;
+    IncidenceAngle = r.incidenceAngle;
+    RefractionSine = r.refractionSine;
+    if (r.refracted) {
+        // Under total reflection the refracted far ends keep their values.
+        RefractedAngle = r.refractedAngle;
+        RefractedEnd = r.refractedEnd;
+        RefractedBackEnd = r.refractedBackEnd;
+    }
+    ReflectionTurn = r.reflectionTurn;
+    ReflectedEnd = r.reflectedEnd;
+    ReflectedBackEnd = r.reflectedBackEnd;
+    ReflectedGrey = r.reflectedGrey;
+}
+
+void Form1::RedrawRays()
+{
+    Surface &s = surface();
+    s.DrawWidth(5);
+    s.PSet(ObjectX, ObjectY, s.foreColor());
+    s.DrawWidth(2);
+    DrawInterfaceLine(s, kBlack);
+    s.DrawWidth(1);
+
+    const RayParts parts = checkedParts();
+    const Point p = objectPoint();
+    const int count = RayCount;
+    for (int i = 1; i <= count; ++i) {
+        // While P lies on the interface no fixed ray can be constructed; the
+        // rays come back as soon as P leaves it.
+        const auto incidence = FixedIncidence(p, RayHitX[i]);
+        if (!incidence)
+            continue;
+        const RayConstruction ray = ConstructRay(p, *incidence, EffIndex, kFixedReflectedGrey);
+        keepRay(ray);
+        DrawRayParts(s, p, ray, parts);
+    }
+    RedrawMarkers();
+}
+
+void Form1::DrawLiveRay()
+{
+    const Point p = objectPoint();
+    const auto incidence = LiveIncidence(p, Point{AimX, AimY});
+    if (!incidence)
+        return;
+    const RayConstruction ray = ConstructRay(p, *incidence, EffIndex, kLiveReflectedGrey);
+    keepRay(ray);
+    DrawRayParts(surface(), p, ray, checkedParts());
+}
+
+void Form1::Picture1_Paint()
+{
+    Surface &s = surface();
+    s.Line(-1000, 0, 1000, 0, s.foreColor());
+    s.DrawWidth(5);
+    s.PSet(ObjectX, ObjectY, s.foreColor());
+    s.DrawWidth(1);
+}
+
+void Form1::redrawScene()
+{
+    surface().Cls();
+    RedrawRays();
+}
+
+void Form1::Check3D1_Click() { redrawScene(); }
+void Form1::Check3D2_Click() { redrawScene(); }
+void Form1::Check3D3_Click() { redrawScene(); }
+void Form1::Check3D4_Click() { redrawScene(); }
+void Form1::Check3D5_Click() { redrawScene(); }
+
+}  // namespace raypath

@@ -1,0 +1,371 @@
+// What the ray-path window draws: recorded call by call, with pen, colour and
+// style; the index displays; the layout for several screens.
+#include "raypath/form1.h"
+#include "raypath/form1_layout.h"
+#include "recording_surface.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QtTest>
+#include <cmath>
+
+using namespace raypath;
+using canvas::kBlack;
+using canvas::kRed;
+
+namespace {
+
+void tick(Form1 &f, const QString &boxes)
+{
+    QCheckBox *all[] = {f.Check3D1, f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5};
+    for (int i = 0; i < 5; ++i) {
+        QSignalBlocker quiet(all[i]);
+        all[i]->setChecked(boxes[i] == QLatin1Char('1'));
+    }
+}
+
+// Names a line of one ray by where it runs, independent of how the program
+// computed it: from P it is the incident ray; from the point of incidence it
+// is refracted (into the other medium) or reflected (back into P's medium),
+// and dotted lines are the backward extensions, which run the other way.
+QString classify(const DrawOp &op, double objectY)
+{
+    if (op.colour == kRed)
+        return QStringLiteral("normal");
+    if (op.y1 != 0)
+        return QStringLiteral("incident");
+    const bool backIntoPsMedium = (op.y2 > 0) == (objectY > 0);
+    if (op.style == canvas::kDotted)
+        return backIntoPsMedium ? QStringLiteral("refractedExt") : QStringLiteral("reflectedExt");
+    return backIntoPsMedium ? QStringLiteral("reflected") : QStringLiteral("refracted");
+}
+
+}  // namespace
+
+class TestForm1Rendering : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fixedRayParts_data();
+    void fixedRayParts();
+    void fullRedrawFrame();
+    void liveRayIsLightGreyAndAlone();
+    void objectOnInterfaceDrawsNoFixedRays();
+    void noNonFiniteCoordinates();
+    void eyesLookAtLastPointMarker_data();
+    void eyesLookAtLastPointMarker();
+    void indexDisplays_data();
+    void indexDisplays();
+    void layoutFitsTheScreen_data();
+    void layoutFitsTheScreen();
+};
+
+void TestForm1Rendering::fixedRayParts_data()
+{
+    QTest::addColumn<float>("objectY");
+    QTest::addColumn<float>("hitX");
+    QTest::addColumn<QString>("boxes");
+    QTest::addColumn<QStringList>("parts");
+    QTest::addColumn<int>("reflectedGrey");
+
+    const QStringList all = {"normal", "refracted", "refractedExt", "incident", "reflected",
+                             "reflectedExt"};
+    QTest::newRow("boxes at start") << 500.f << 300.f << "11000"
+                                    << QStringList{"refracted", "refractedExt", "incident"} << 100;
+    QTest::newRow("all boxes") << 500.f << 300.f << "11111" << all << 100;
+    QTest::newRow("mirror side") << 500.f << -300.f << "11111" << all << 100;
+    QTest::newRow("nothing ticked") << 500.f << 300.f << "00000" << QStringList{"incident"} << 100;
+    QTest::newRow("only reflected extensions")
+        << 500.f << 300.f << "00010" << QStringList{"incident", "reflectedExt"} << 100;
+    QTest::newRow("total reflection")
+        << 500.f << 800.f << "11111" << QStringList{"normal", "incident", "reflected", "reflectedExt"}
+        << 0;
+    // The critical angle arcsin(1 / 1.33) puts the boundary at 500 tan 48.75 = 570.2.
+    QTest::newRow("critical angle - 0.5") << 500.f << 569.7f << "11100"
+                                          << QStringList{"refracted", "refractedExt", "incident",
+                                                         "reflected"}
+                                          << 100;
+    QTest::newRow("critical angle + 0.5")
+        << 500.f << 570.7f << "11100" << QStringList{"incident", "reflected"} << 0;
+    QTest::newRow("P above, never totally reflected")
+        << -500.f << 1900.f << "11111" << all << 100;
+    QTest::newRow("along the normal") << 500.f << 0.f << "11111" << all << 100;
+}
+
+void TestForm1Rendering::fixedRayParts()
+{
+    QFETCH(float, objectY);
+    QFETCH(float, hitX);
+    QFETCH(QString, boxes);
+    QFETCH(QStringList, parts);
+    QFETCH(int, reflectedGrey);
+
+    Form1 f;
+    RecordingSurface rec;
+    f.setSurface(&rec);
+    tick(f, boxes);
+    f.ObjectY = objectY;
+    f.EffIndex = EffectiveIndex(objectY, f.RefIndex);
+    f.RayCount = 1;
+    f.RayHitX[1] = hitX;
+    f.RedrawRays();
+
+    // The frame (P and the interface) comes first; every ray line after it.
+    QStringList drawn;
+    for (size_t i = 2; i < rec.ops.size(); ++i) {
+        const DrawOp &op = rec.ops[i];
+        QCOMPARE(op.kind, DrawOp::Line);
+        QCOMPARE(op.width, 1);
+        const QString part = classify(op, objectY);
+        drawn << part;
+        if (part == QLatin1String("reflected"))
+            QCOMPARE(op.colour, canvas::greyLevel(reflectedGrey));
+        else if (part != QLatin1String("normal"))
+            QCOMPARE(op.colour, kBlack);
+        if (part == QLatin1String("normal")) {
+            QVERIFY(std::abs(op.x1 - hitX) < 0.01);
+            QCOMPARE(op.y1, 100.0);
+            QCOMPARE(op.y2, -100.0);
+        }
+        if (part.endsWith(QLatin1String("Ext")))
+            QCOMPARE(op.style, int(canvas::kDotted));
+        else
+            QCOMPARE(op.style, int(canvas::kSolid));
+        if (op.y1 == 0)
+            QVERIFY(std::abs(op.x1 - hitX) < 0.01);
+    }
+    QCOMPARE(drawn, parts);
+    QCOMPARE(rec.drawStyle(), int(canvas::kSolid));
+    QCOMPARE(rec.drawWidth(), 1);
+}
+
+void TestForm1Rendering::fullRedrawFrame()
+{
+    Form1 f;
+    RecordingSurface rec;
+    f.setSurface(&rec);
+    f.Check3D3->setChecked(true);  // a check box clears and redraws
+    QVERIFY(rec.ops.size() >= 3);
+    QCOMPARE(rec.ops[0].kind, DrawOp::Cls);
+    const DrawOp &p = rec.ops[1];
+    QCOMPARE(p.kind, DrawOp::PSet);
+    QCOMPARE(p.width, 5);
+    QCOMPARE(QPointF(p.x1, p.y1), QPointF(0, 500));
+    const DrawOp &line = rec.ops[2];
+    QCOMPARE(line.kind, DrawOp::Line);
+    QCOMPARE(line.width, 2);
+    QCOMPARE(QLineF(line.x1, line.y1, line.x2, line.y2), QLineF(-2000, 0, 2000, 0));
+    QCOMPARE(rec.ops.size(), size_t(3));
+
+    // The very first picture of the field is its repaint: a thinner interface
+    // line across the field and P.
+    rec.clear();
+    f.Picture1_Paint();
+    QCOMPARE(rec.ops.size(), size_t(2));
+    QCOMPARE(QLineF(rec.ops[0].x1, rec.ops[0].y1, rec.ops[0].x2, rec.ops[0].y2),
+             QLineF(-1000, 0, 1000, 0));
+    QCOMPARE(rec.ops[1].kind, DrawOp::PSet);
+    QCOMPARE(rec.ops[1].width, 5);
+}
+
+void TestForm1Rendering::liveRayIsLightGreyAndAlone()
+{
+    Form1 f;
+    RecordingSurface rec;
+    f.setSurface(&rec);
+    tick(f, QStringLiteral("11111"));
+    f.AimX = 150;
+    f.AimY = 250;
+    f.DrawLiveRay();
+    QCOMPARE(rec.ops.size(), size_t(6));
+    QCOMPARE(rec.lines(canvas::greyLevel(200)).size(), size_t(1));
+    QVERIFY(std::abs(f.HitX - 300) < 0.01);
+
+    // Aimed level with P: no ray, nothing drawn, the last values kept.
+    rec.clear();
+    f.AimX = 700;
+    f.AimY = 500;
+    f.DrawLiveRay();
+    QVERIFY(rec.ops.empty());
+    QVERIFY(std::abs(f.HitX - 300) < 0.01);
+}
+
+void TestForm1Rendering::objectOnInterfaceDrawsNoFixedRays()
+{
+    Form1 f;
+    RecordingSurface rec;
+    f.setSurface(&rec);
+    f.RayCount = 3;
+    f.RayHitX[1] = -200;
+    f.RayHitX[2] = 0;
+    f.RayHitX[3] = 450;
+    f.ObjectY = 0;
+    f.EffIndex = EffectiveIndex(0, f.RefIndex);
+    f.RedrawRays();
+    QCOMPARE(rec.count(DrawOp::Line), 1);  // the interface
+    QCOMPARE(rec.count(DrawOp::PSet), 1);  // P
+    QCOMPARE(rec.nonFinite, 0);
+}
+
+void TestForm1Rendering::noNonFiniteCoordinates()
+{
+    // 100 rays across the whole line, through P's own x too, for P above,
+    // below and beside the field and every index of the scroll bar's range.
+    Form1 f;
+    RecordingSurface rec;
+    f.setSurface(&rec);
+    tick(f, QStringLiteral("11111"));
+    f.RayCount = kMaxRays;
+    for (int i = 1; i <= kMaxRays; ++i)
+        f.RayHitX[i] = -2000.f + 40.f * (i - 1);
+    f.RayHitX[50] = 0;
+    for (float py : {500.f, -500.f, 1e-3f, -1e-3f, 3000.f})
+        for (int v : {50, 99, 100, 101, 133, 200}) {
+            f.ObjectX = 0;
+            f.ObjectY = py;
+            f.HScroll1->setValue(v);
+            f.HScroll1_Change(v);
+        }
+    QVERIFY(rec.count(DrawOp::Line) > 1000);
+    QCOMPARE(rec.nonFinite, 0);
+}
+
+void TestForm1Rendering::eyesLookAtLastPointMarker_data()
+{
+    QTest::addColumn<QPointF>("eye");
+    QTest::addColumn<QList<QPointF>>("points");
+    QTest::addColumn<QPointF>("pupil");
+    QTest::newRow("no point marker: looks at (0, 0)")
+        << QPointF(300, -500) << QList<QPointF>{} << QPointF(284.6, -474.3);
+    QTest::newRow("looks at the last of two")
+        << QPointF(0, -500) << QList<QPointF>{{400, 0}, {0, 100}} << QPointF(0, -470);
+    QTest::newRow("on its target: pupil in the middle")
+        << QPointF(200, 200) << QList<QPointF>{{200, 200}} << QPointF(200, 200);
+}
+
+void TestForm1Rendering::eyesLookAtLastPointMarker()
+{
+    QFETCH(QPointF, eye);
+    QFETCH(QList<QPointF>, points);
+    QFETCH(QPointF, pupil);
+    Form1 f;
+    RecordingSurface rec;
+    f.setSurface(&rec);
+    for (const QPointF &p : points) {
+        ++f.PointMarkCount;
+        f.PointMarkX[f.PointMarkCount] = float(p.x());
+        f.PointMarkY[f.PointMarkCount] = float(p.y());
+    }
+    f.EyeMarkCount = 1;
+    f.EyeMarkX[1] = float(eye.x());
+    f.EyeMarkY[1] = float(eye.y());
+    f.RedrawMarkers();
+
+    const auto dots = rec.of(DrawOp::PSet);
+    QCOMPARE(int(dots.size()), int(points.size()) + 1);
+    for (int i = 0; i < points.size(); ++i)
+        QCOMPARE(dots[i].width, 5);
+    const auto circles = rec.of(DrawOp::Circle);
+    QCOMPARE(circles.size(), size_t(1));
+    QCOMPARE(circles[0].width, 3);
+    QCOMPARE(circles[0].x2, 50.0);
+    const DrawOp &p = dots.back();
+    QCOMPARE(p.width, 15);
+    QVERIFY2(std::abs(p.x1 - pupil.x()) < 0.1 && std::abs(p.y1 - pupil.y()) < 0.1,
+             qPrintable(describe(p)));
+    QCOMPARE(rec.drawWidth(), 1);
+    QCOMPARE(rec.nonFinite, 0);
+}
+
+void TestForm1Rendering::indexDisplays_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<float>("objectY");
+    QTest::addColumn<QString>("text3");
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("text4");
+    QTest::addColumn<double>("effIndex");
+    QTest::newRow("133") << "C" << 133 << 500.f << "1.33" << "n = 1 " << " n = 1.33" << 1.33;
+    QTest::newRow("100") << "C" << 100 << 500.f << "1" << "n = 1 " << " n = 1" << 1.0;
+    QTest::newRow("75: reciprocal above") << "C" << 75 << 500.f << "1.33" << " n = 1.33"
+                                          << "n = 1 " << 0.75;
+    QTest::newRow("50") << "C" << 50 << 500.f << "2" << " n = 2" << "n = 1 " << 0.5;
+    QTest::newRow("200") << "C" << 200 << 500.f << "2" << "n = 1 " << " n = 2" << 2.0;
+    QTest::newRow("P above") << "C" << 150 << -10.f << "1.5" << "n = 1 " << " n = 1.5"
+                             << 1 / 1.5;
+    QTest::newRow("German 133") << "de_DE" << 133 << 500.f << "1,33" << "n = 1 " << " n = 1,33"
+                                << 1.33;
+    QTest::newRow("German 75") << "de_DE" << 75 << 500.f << "1,33" << " n = 1,33" << "n = 1 "
+                               << 0.75;
+}
+
+void TestForm1Rendering::indexDisplays()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, value);
+    QFETCH(float, objectY);
+    QFETCH(QString, text3);
+    QFETCH(QString, text1);
+    QFETCH(QString, text4);
+    QFETCH(double, effIndex);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(locale));
+    {
+        Form1 f;
+        RecordingSurface rec;
+        f.setSurface(&rec);
+        f.ObjectY = objectY;
+        f.HScroll1->setValue(value == 133 ? 134 : 133);
+        rec.clear();
+        f.HScroll1->setValue(value);
+        QCOMPARE(f.RefIndex, float(value / 100.0));
+        QCOMPARE(f.Text3->text(), text3);
+        QCOMPARE(f.Text1->text(), text1);
+        QCOMPARE(f.Text4->text(), text4);
+        QVERIFY(std::abs(f.EffIndex - effIndex) < 1e-6);
+        QCOMPARE(rec.ops.front().kind, DrawOp::Cls);  // and the scene is drawn anew
+        QVERIFY(rec.ops.size() >= 3);
+    }
+    QLocale::setDefault(saved);
+}
+
+void TestForm1Rendering::layoutFitsTheScreen_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<bool>("shrunk");
+    QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080) << true;
+    QTest::newRow("1024x768") << QRect(0, 0, 1024, 768) << true;
+    QTest::newRow("1280x1024") << QRect(0, 0, 1280, 1024) << false;
+    QTest::newRow("1920x1040 below a panel") << QRect(0, 40, 1920, 1040) << true;
+    QTest::newRow("portrait 1080x1920") << QRect(0, 0, 1080, 1920) << false;
+}
+
+void TestForm1Rendering::layoutFitsTheScreen()
+{
+    QFETCH(QRect, screen);
+    QFETCH(bool, shrunk);
+    const Form1Layout l = ComputeForm1Layout(screen);
+    QVERIFY(screen.contains(l.window));
+    QVERIFY2(l.Picture1.bottom() < l.window.height(), "the field fits the window");
+    const double FW = 0.98 * screen.width();
+    if (!shrunk)
+        QCOMPARE(l.Picture1.width(), int(0.75 * FW));
+    else
+        QVERIFY(l.Picture1.width() < int(0.75 * FW));
+    QVERIFY(std::abs(double(l.Picture1.height()) / l.Picture1.width() - 0.98) < 0.005);
+    // The column stands right of the field and within the window.
+    for (const QRect &r : {l.Label1, l.Check3D1, l.HScroll1, l.Picture2, l.Command5}) {
+        QCOMPARE(r.x() >= l.Picture1.x() + l.Picture1.width(), true);
+        QVERIFY(r.right() < l.window.width());
+        QVERIFY(r.bottom() < l.window.height());
+    }
+    QCOMPARE(l.Check3D2.x(), l.Check3D1.x() + l.Check3D1.width());
+    QCOMPARE(l.Picture2.height(), l.Picture2.width());
+    QVERIFY(l.Command5.y() > l.Command2.y() && l.Command2.y() > l.Command4.y());
+}
+
+QTEST_MAIN(TestForm1Rendering)
+#include "test_form1_rendering.moc"

@@ -79,26 +79,28 @@ void Form1::Picture5_Paint()
     Picture5->PSet(0, 0);
 }
 
+// A click toggles the box's frame and arms its symbol while framed; arming
+// one symbol disarms the other.
+static void toggleSymbol(canvas::DrawingField *box, std::int16_t &armed,
+                         canvas::DrawingField *otherBox, std::int16_t &otherArmed)
+{
+    const int b = 1 - box->borderStyle();
+    box->BorderStyle(b);
+    armed = std::int16_t(b);
+    if (b == 1) {
+        otherArmed = 0;
+        otherBox->BorderStyle(0);
+    }
+}
+
 void Form1::Picture2_Click()
 {
-    const int b = 1 - Picture2->borderStyle();
-    Picture2->BorderStyle(b);
-    EyeSymbolArmed = std::int16_t(b);
-    if (b == 1) {
-        PointSymbolArmed = 0;
-        Picture5->BorderStyle(0);
-    }
+    toggleSymbol(Picture2, EyeSymbolArmed, Picture5, PointSymbolArmed);
 }
 
 void Form1::Picture5_Click()
 {
-    const int b = 1 - Picture5->borderStyle();
-    Picture5->BorderStyle(b);
-    PointSymbolArmed = std::int16_t(b);
-    if (b == 1) {
-        EyeSymbolArmed = 0;
-        Picture2->BorderStyle(0);
-    }
+    toggleSymbol(Picture5, PointSymbolArmed, Picture2, EyeSymbolArmed);
 }
 
 void Form1::disarmSymbols()

@@ -90,9 +90,13 @@ void Form1::Picture1_MouseUp(int button, float x, float y)
         placeMarkerRelease(x, y);
         return;
     }
-    // The store holds 100 rays; a further ray is refused and the picture
-    // shows the fixed rays as before.
-    if (RayCount < kMaxRays) {
+    // Only a ray the user saw is fixed: an aim level with P, straight above
+    // or below it, or one whose ray meets the interface too far out showed
+    // none, and HitX still holds an earlier ray. The store holds 100 rays; a
+    // further ray is refused too, and the picture shows the fixed rays as
+    // before.
+    const bool shown = LiveIncidence(objectPoint(), Point{AimX, AimY}).has_value();
+    if (shown && RayCount < kMaxRays) {
         ++RayCount;
         RayHitX[RayCount] = HitX;
     }

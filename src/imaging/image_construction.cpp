@@ -1,0 +1,129 @@
+#include "imaging/image_construction.h"
+
+#include <cmath>
+
+namespace imaging {
+
+namespace {
+
+// pi as the window holds it: 4 * arctan 1, narrowed to float.
+const float kPiValue = static_cast<float>(4.0 * std::atan(1.0));
+
+// Each pass of the scan covers ten steps of the pass before, so it needs
+// eleven samples, or twelve when rounding leaves the last one just short.
+// The cap only ends passes that make no progress in float (a step below
+// the spacing of floats near x, or an infinite x).
+constexpr int kMaxSamplesPerPass = 12;
+
+constexpr int kPasses = 4;
+
+}  // namespace
+
+Refraction RefractAt(float xP, float d, float x, float refIndex)
+{
+    Refraction r;
+    // Angle of incidence between the ray from P and the normal through (x, 0).
+    const float alpha = static_cast<float>(std::atan(std::abs(double(xP) - x) / d));
+    r.sinBeta = static_cast<float>(refIndex * std::sin(double(alpha)));
+    if (std::abs(r.sinBeta) >= 1.0f) {
+        r.totallyReflected = true;
+        return r;
+    }
+    // arcsin written with arctan; |sin b| < 1 keeps the root positive.
+    const double s = r.sinBeta;
+    r.beta = static_cast<float>(std::atan(s / std::sqrt(1.0 - s * s)));
+    // The refracted ray leans away from P: to the right of P it turns from
+    // straight up (pi/2) towards +x, to the left towards -x. Straight above P
+    // b = 0, so both branches agree there.
+    const double halfPi = double(kPiValue) / 2;
+    r.theta = static_cast<float>(x > xP ? halfPi - r.beta : halfPi + double(r.beta));
+    return r;
+}
+
+float EyeOffset(float xP, float x, const Refraction &ray, ScenePoint eye)
+{
+    // Projection of (eye - (x, 0)) onto the normal of the ray that points to
+    // its right in the picture: (cos b, sin b) right of P, (cos b, -sin b)
+    // left of it (y downward).
+    const double side = x > xP ? 1.0 : -1.0;
+    const double b = ray.beta;
+    return static_cast<float>((double(eye.x) - x) * std::cos(b) + side * eye.y * std::sin(b));
+}
+
+float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex, int *evaluations)
+{
+    float left = -1000.0f;
+    float right = 1000.0f;
+    float step = 200.0f;
+    if (refIndex > 1) {
+        // Rays from P refract only inside the critical angle, whose edge
+        // meets the interface w = d / sqrt(n^2 - 1) to either side of P.
+        const float root = static_cast<float>(std::sqrt(double(refIndex) * refIndex - 1.0));
+        const float w = static_cast<float>(d / double(root));
+        left = static_cast<float>(double(xP) - w);
+        right = static_cast<float>(double(xP) + w);
+        step = static_cast<float>(2.0 * d / double(root) / 10.0);
+    }
+
+    // Start just inside the left edge, where the ray grazes the interface
+    // and still passes left of every eye above it.
+    float start = static_cast<float>(double(left) + 0.001);
+    int count = 0;
+    for (int pass = 0; pass < kPasses; ++pass) {
+        if (pass > 0)
+            step = static_cast<float>(step / 10.0);
+        float x = start;
+        int samples = 0;
+        while (x <= right && samples < kMaxSamplesPerPass) {
+            ++samples;
+            const Refraction ray = RefractAt(xP, d, x, refIndex);
+            if (ray.totallyReflected)
+                break;
+            if (EyeOffset(xP, x, ray, eye) <= 0)
+                break;
+            x = static_cast<float>(double(x) + step);
+        }
+        count += samples;
+        // The last sample that still passed left of the eye (or the one
+        // before the first sample): the next pass refines from there.
+        start = static_cast<float>(double(x) - step);
+    }
+    if (evaluations)
+        *evaluations = count;
+    return start;
+}
+
+std::optional<ScenePoint> ImageFromRayPair(float xP, float d, float xs, float refIndex)
+{
+    const float xa = static_cast<float>(xs + d / 100.0);
+    const Refraction a = RefractAt(xP, d, xa, refIndex);
+    const Refraction s = RefractAt(xP, d, xs, refIndex);
+    if (a.totallyReflected || s.totallyReflected)
+        return std::nullopt;
+
+    // The backward extension of the neighbour ray, (xa + t cos ta, -t sin ta),
+    // meets the line of the central ray through (xs, 0) where
+    // t sin(ts - ta) = (xs - xa) sin ts; t < 0 runs below the interface.
+    const double ts = s.theta;
+    const double ta = a.theta;
+    const float sinDiff = static_cast<float>(std::sin(ts - ta));
+    if (!std::isfinite(sinDiff) || sinDiff == 0)
+        return std::nullopt;
+    const float t = static_cast<float>((double(xs) - xa) * std::sin(ts) / sinDiff);
+    const float imageX = static_cast<float>(xa + t * std::cos(ta));
+    const float imageY = static_cast<float>(-t * std::sin(ta));
+    if (!std::isfinite(t) || !std::isfinite(imageX) || !std::isfinite(imageY))
+        return std::nullopt;
+    return ScenePoint{imageX, imageY};
+}
+
+std::optional<ScenePoint> ImagePoint(ScenePoint object, ScenePoint eye, float refIndex)
+{
+    // Written negated so that a NaN depth counts as no object below.
+    if (!(object.y > 0))
+        return std::nullopt;
+    const float xs = FindCentralRay(object.x, object.y, eye, refIndex);
+    return ImageFromRayPair(object.x, object.y, xs, refIndex);
+}
+
+}  // namespace imaging

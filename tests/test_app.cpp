@@ -1,8 +1,14 @@
-// The program's frame: the window shown at start and how the program ends.
+// The program's frame: the window shown at start, the moves between the
+// windows, and how the program ends.
+#include "app/windows.h"
+#include "help/info_window.h"
+#include "imaging/form2.h"
 #include "raypath/form1.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -12,38 +18,114 @@ class TestApp : public QObject
 
 private slots:
     void startWindow();
-    void closingTheWindowEndsTheProgram();
+    void switchingKeepsEachWindowsState();
+    void infoWindows();
+    void closingAMainWindowEndsTheProgram_data();
+    void closingAMainWindowEndsTheProgram();
 };
 
 void TestApp::startWindow()
 {
-    raypath::Form1 f;
-    QCOMPARE(f.windowTitle(), QStringLiteral("Tavrix   -  Strahlenverlauf"));
-    f.show();
+    app::Windows w;
+    w.start();
+    raypath::Form1 &f = *w.form1();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Tavrix   -  Strahlenverlauf"));
+    QVERIFY(!w.form2() && !w.form3() && !w.form4());
     // The field's first picture: the interface line and P at (0, 500).
     const QImage &img = f.Picture1->image();
-    const QPoint p = f.Picture1->toPixel(0, 500);
-    QCOMPARE(QColor(img.pixel(p)), QColor(Qt::black));
+    QCOMPARE(QColor(img.pixel(f.Picture1->toPixel(0, 500))), QColor(Qt::black));
     QCOMPARE(QColor(img.pixel(f.Picture1->toPixel(-900, 0))), QColor(Qt::black));
     QCOMPARE(QColor(img.pixel(f.Picture1->toPixel(-900, 100))), QColor(Qt::white));
-    // What later versions add stays visibly unavailable until it works.
-    for (QPushButton *b : {f.Command2, f.Command3, f.Command5})
-        QVERIFY2(!b->isEnabled(), qPrintable(b->text()));
-    for (QPushButton *b : {f.Command1, f.Command4})
-        QVERIFY(b->isEnabled());
+    // Printing comes later and is visibly unavailable until then.
+    QVERIFY(!f.Command2->isEnabled());
 }
 
-void TestApp::closingTheWindowEndsTheProgram()
+void TestApp::switchingKeepsEachWindowsState()
 {
-    raypath::Form1 f;
-    f.show();
-    // Another window stays open, as an info window may: the program ends all the same.
-    QWidget other;
-    other.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    app::Windows w;
+    w.start();
+    raypath::Form1 &f1 = *w.form1();
+    QVERIFY(QTest::qWaitForWindowExposed(&f1));
+    f1.Picture1_MouseDown(2, -200, -300);
+    f1.Picture1_MouseDown(1, 100, 0);
+    f1.Picture1_MouseUp(1, 100, 0);
+    f1.HScroll1->setValue(150);
+
+    f1.Command5->click();
+    imaging::Form2 *f2 = w.form2();
+    QVERIFY(f2 && f2->isVisible() && !f1.isVisible());
+    QCOMPARE(f2->windowTitle(), QStringLiteral("Tavrix - Abbildung von Punkten"));
+    QVERIFY(QTest::qWaitForWindowExposed(f2));
+    QCOMPARE(f2->RefIndex, 1.33f);  // each window has its own index
+    f2->HScroll1->setValue(90);
+    f2->EyeX = -400;
+
+    f2->Command2->click();
+    QVERIFY(f1.isVisible() && !f2->isVisible());
+    QCOMPARE(f1.ObjectX, -200.f);
+    QCOMPARE(f1.ObjectY, -300.f);
+    QCOMPARE(f1.RayCount, std::int16_t(1));
+    QCOMPARE(f1.RefIndex, 1.5f);
+
+    f1.Command5->click();
+    QCOMPARE(w.form2(), f2);  // made once, kept while hidden
+    QCOMPARE(f2->RefIndex, 0.9f);
+    QCOMPARE(f2->EyeX, -400.f);
+}
+
+void TestApp::infoWindows()
+{
+    app::Windows w;
+    w.start();
+    raypath::Form1 &f1 = *w.form1();
+    f1.Command3->click();
+    f1.Command3->click();
+    QPointer<help::Form3> info = w.form3();
+    QVERIFY(info && info->isVisible());
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(tops.begin(), tops.end(),
+                           [](QWidget *t) { return qobject_cast<help::Form3 *>(t) != nullptr; }),
+             1);
+    const QString text = info->Text1->toPlainText();
+    QVERIFY(f1.isVisible());  // beside the main window, not instead of it
+
+    // Closed, it is gone; shown again, it is made afresh with the same text.
+    info->close();
+    QTRY_VERIFY(info.isNull());
+    QVERIFY(f1.isVisible());
+    f1.Command3->click();
+    QVERIFY(w.form3() && w.form3()->isVisible());
+    QCOMPARE(w.form3()->Text1->toPlainText(), text);
+
+    f1.Command5->click();
+    w.form2()->Command5->click();
+    QVERIFY(w.form4() && w.form4()->isVisible());
+    QVERIFY(w.form4()->Text1->toPlainText() != text);
+}
+
+void TestApp::closingAMainWindowEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("imaging");
+    QTest::newRow("ray-path window") << false;
+    QTest::newRow("imaging window") << true;
+}
+
+void TestApp::closingAMainWindowEndsTheProgram()
+{
+    QFETCH(bool, imaging);
+    app::Windows w;
+    w.start();
+    // An info window stays open: the program ends all the same.
+    w.form1()->Command3->click();
+    QWidget *main = w.form1();
+    if (imaging) {
+        w.form1()->Command5->click();
+        main = w.form2();
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(main));
     bool closed = false;
-    QTimer::singleShot(0, &f, [&] { closed = f.close(); });
+    QTimer::singleShot(0, main, [&] { closed = main->close(); });
     // A watchdog, so that a program that does not end fails instead of hanging.
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);

@@ -1,4 +1,4 @@
-#include "raypath/form1.h"
+#include "app/windows.h"
 
 #include <QApplication>
 
@@ -6,7 +6,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrix"));
-    raypath::Form1 form1;
-    form1.show();
+    app::Windows windows;
+    windows.start();
     return app.exec();
 }

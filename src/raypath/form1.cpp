@@ -130,10 +130,8 @@ void Form1::createControls()
     Command2 = button("Command2", "Drucken");
     Command3 = button("Command3", "Info");
     Command5 = button("Command5", "zur Abbildung von Punkten");
-    // Printing, the info window and the imaging view come later.
+    // Printing comes later.
     Command2->setEnabled(false);
-    Command3->setEnabled(false);
-    Command5->setEnabled(false);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Check3D1, &QCheckBox::toggled, this, &Form1::Check3D1_Click);
@@ -143,6 +141,8 @@ void Form1::createControls()
     connect(Check3D5, &QCheckBox::toggled, this, &Form1::Check3D5_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 
     connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form1::Picture1_Paint);
     connect(Picture1, &canvas::DrawingField::mouseDown, this,
@@ -255,6 +255,16 @@ void Form1::HScroll1_Change(int value)
     }
     EffIndex = EffectiveIndex(ObjectY, RefIndex);
     redrawScene();
+}
+
+void Form1::Command3_Click()
+{
+    emit infoRequested();
+}
+
+void Form1::Command5_Click()
+{
+    emit imagingRequested();
 }
 
 void Form1::Form_Unload()

@@ -115,6 +115,14 @@ public:
     void Picture5_Paint();
     void Command4_Click();
 
+    // "Info" and "zur Abbildung von Punkten": the application switches windows.
+    void Command3_Click();
+    void Command5_Click();
+
+signals:
+    void infoRequested();
+    void imagingRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

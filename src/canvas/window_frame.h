@@ -1,0 +1,27 @@
+// The frame both main windows are laid out in: the window takes 0.98 of the
+// available screen, its drawing field 0.75 of the window's width and 0.98 of
+// that in height. On a wide screen such a field would reach below the window,
+// so there it shrinks (width and height together) until its bottom edge fits.
+#pragma once
+
+#include <QRect>
+
+namespace canvas {
+
+// Room left for the window frame and title bar, which are not known before
+// the window is shown.
+inline constexpr int kFrameAllowance = 30;
+
+struct WindowFrame {
+    double FW = 0;  // the window's width and height the column is laid out by
+    double FH = 0;
+    QRect window;   // client area, in screen coordinates
+    QRect field;    // the drawing field, in the window
+};
+
+WindowFrame FrameForScreen(const QRect &availableScreen);
+
+// A rectangle from fractional layout values, rounded to whole pixels.
+QRect LayoutBox(double left, double top, double width, double height);
+
+}  // namespace canvas

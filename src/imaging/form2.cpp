@@ -1,0 +1,239 @@
+#include "imaging/form2.h"
+
+#include "canvas/number_text.h"
+#include "imaging/form2_layout.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <cmath>
+
+namespace imaging {
+
+using canvas::NumberText;
+
+namespace {
+
+const char *const kCaption = "Tavrix - Abbildung von Punkten";
+
+// Scene rectangles of the controls inside the field.
+const QRectF kText2Box(800, -950, 200, 100);
+const QRectF kText3Box(800, 50, 200, 100);
+const QPointF kLabel3At(-980, -980);
+const QPointF kLabel4At(-980, 800);
+
+QRect sceneBox(const canvas::DrawingField &field, const QRectF &r)
+{
+    return QRect(field.toPixel(r.left(), r.top()), field.toPixel(r.right(), r.bottom()));
+}
+
+void setBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(role, colour);
+    w->setPalette(pal);
+}
+
+}  // namespace
+
+Form2::Form2(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setAutoFillBackground(true);
+    setBackground(this, QPalette::Window, QColor(192, 192, 192));
+    createControls();
+    surface_ = Picture1;
+    Form_Load();
+}
+
+void Form2::createControls()
+{
+    auto named = [](QWidget *w, const char *name) {
+        w->setObjectName(QString::fromLatin1(name));
+    };
+    auto label = [&](QWidget *parent, const char *name, const char *text) {
+        auto *l = new QLabel(QString::fromUtf8(text), parent);
+        named(l, name);
+        return l;
+    };
+    auto button = [&](const char *name, const char *text) {
+        auto *b = new QPushButton(QString::fromUtf8(text), this);
+        named(b, name);
+        return b;
+    };
+    auto textBox = [&](QWidget *parent, const char *name) {
+        auto *t = new QLineEdit(parent);
+        named(t, name);
+        t->setReadOnly(true);
+        t->setFocusPolicy(Qt::NoFocus);
+        return t;
+    };
+
+    Picture1 = new canvas::DrawingField(canvas::kWhite, this);
+    named(Picture1, "Picture1");
+    Label1 = label(this, "Label1", "Abbildung von");
+    Option3D1 = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
+    named(Option3D1, "Option3D1");
+    Option3D2 = new QRadioButton(QStringLiteral("Punktreihen"), this);
+    named(Option3D2, "Option3D2");
+    auto *modes = new QButtonGroup(this);
+    modes->addButton(Option3D1);
+    modes->addButton(Option3D2);
+    Option3D1->setChecked(true);
+    Raster = new QCheckBox(QStringLiteral("Raster"), this);
+    named(Raster, "Raster");
+    Command1 = button("Command1", "Löschen");
+    Label2 = label(this, "Label2", "  Brechzahl n  ");
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    named(HScroll1, "HScroll1");
+    HScroll1->setRange(50, 200);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    HScroll1->setValue(kInitialScroll);
+    Text1 = textBox(this, "Text1");
+    setBackground(Text1, QPalette::Base, Qt::white);
+    Text4 = textBox(this, "Text4");
+    Command3 = button("Command3", "Bild Drucken");
+    Command4 = button("Command4", "Bild alsDatei");
+    Command2 = button("Command2", "zum Strahlenverlauf");
+    Command5 = button("Command5", "Info");
+    // Printing and saving the picture come later.
+    Command3->setEnabled(false);
+    Command4->setEnabled(false);
+
+    Text2 = textBox(Picture1, "Text2");
+    Text3 = textBox(Picture1, "Text3");
+    Label3 = label(Picture1, "Label3", "Augenposition: linke Maustate drücken!");
+    Label4 = label(Picture1, "Label4", "Objektposition: rechte Maustaste drücken");
+    for (QLabel *l : {Label3, Label4}) {
+        l->setAutoFillBackground(true);
+        setBackground(l, QPalette::Window, Qt::white);
+    }
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
+    connect(Raster, &QCheckBox::toggled, this, &Form2::Raster_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+    connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form2::Picture1_Paint);
+    connect(Picture1, &canvas::DrawingField::mouseDown, this,
+            [this](int b, double x, double y) { Picture1_MouseDown(b, float(x), float(y)); });
+    connect(Picture1, &canvas::DrawingField::mouseMove, this,
+            [this](int b, double x, double y) { Picture1_MouseMove(b, float(x), float(y)); });
+    connect(Picture1, &canvas::DrawingField::mouseUp, this,
+            [this](int b, double x, double y) { Picture1_MouseUp(b, float(x), float(y)); });
+}
+
+void Form2::Form_Load()
+{
+    PiValue = float(4.0 * std::atan(1.0));
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    applyLayout(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+    RefIndex = 1.33f;
+    Text1->setText(QStringLiteral("   1.00"));
+    Text4->setText(QStringLiteral("   ") + NumberText(RefIndex));
+    Text3->setText(QStringLiteral(" n = ") + NumberText(RefIndex));
+    Text2->setText(QStringLiteral(" n = 1 "));
+    ObjectX = 0;
+    ObjectY = 500;
+    EyeX = 300;
+    EyeY = -500;
+}
+
+void Form2::applyLayout(const QRect &availableScreen)
+{
+    const Form2Layout l = ComputeForm2Layout(availableScreen);
+    setGeometry(l.window);
+    Picture1->setGeometry(l.Picture1);
+    const double r = double(l.Picture1.width()) / l.Picture1.height();
+    Picture1->Scale(-1000, -1000 / r, 1000, 1000 / r);
+    Label1->setGeometry(l.Label1);
+    Option3D1->setGeometry(l.Option3D1);
+    Option3D2->setGeometry(l.Option3D2);
+    Raster->setGeometry(l.Raster);
+    Command1->setGeometry(l.Command1);
+    Label2->setGeometry(l.Label2);
+    HScroll1->setGeometry(l.HScroll1);
+    Text1->setGeometry(l.Text1);
+    Text4->setGeometry(l.Text4);
+    Command3->setGeometry(l.Command3);
+    Command4->setGeometry(l.Command4);
+    Command2->setGeometry(l.Command2);
+    Command5->setGeometry(l.Command5);
+
+    Text2->setGeometry(sceneBox(*Picture1, kText2Box));
+    Text3->setGeometry(sceneBox(*Picture1, kText3Box));
+    Label3->adjustSize();
+    Label4->adjustSize();
+    Label3->move(Picture1->toPixel(kLabel3At.x(), kLabel3At.y()));
+    Label4->move(Picture1->toPixel(kLabel4At.x(), kLabel4At.y()));
+}
+
+void Form2::HScroll1_Change(int value)
+{
+    RefIndex = float(value / 100.0);
+    if (RefIndex >= 1) {
+        Text1->setText(QStringLiteral("  1.00 "));
+        Text2->setText(QStringLiteral(" n = 1 "));
+        Text3->setText(QStringLiteral(" n = ") + NumberText(RefIndex));
+        Text4->setText(QStringLiteral("  ") + NumberText(RefIndex));
+    } else {
+        // The upper medium is the denser one: it shows the reciprocal, to two
+        // decimals, halves going up.
+        const float m = float(std::floor(100.0 / RefIndex + 0.5) / 100.0);
+        Text1->setText(QStringLiteral("  ") + NumberText(m));
+        Text2->setText(QStringLiteral(" n = ") + NumberText(m));
+        Text3->setText(QStringLiteral(" n = 1 "));
+        Text4->setText(QStringLiteral("  1.00"));
+    }
+
+    canvas::Surface &s = surface();
+    s.Cls();
+    DrawEye();
+    drawGridIfTicked();
+    drawInterfaceLine();
+    if (!rowMode()) {
+        DrawBundle();
+        drawObjectDot();
+        s.DrawWidth(1);
+    } else {
+        ConstructRowImages();
+        DrawRowPoints();
+    }
+}
+
+bool Form2::rowMode() const
+{
+    return Option3D2->isChecked();
+}
+
+void Form2::Command2_Click()
+{
+    emit rayPathRequested();
+}
+
+void Form2::Command5_Click()
+{
+    emit infoRequested();
+}
+
+void Form2::Form_Unload()
+{
+    QCoreApplication::quit();
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+}  // namespace imaging

@@ -1,0 +1,137 @@
+// The imaging scene: the five-ray bundle with its backward extensions, the red
+// image points, the eye and the stored row points.
+#include "imaging/form2.h"
+
+#include <cmath>
+
+namespace imaging {
+
+using namespace canvas;
+
+namespace {
+
+constexpr double kFarLength = 2000;
+constexpr double kEyeRadius = 50;
+constexpr double kPupilDistance = 30;
+
+}  // namespace
+
+void Form2::drawInterfaceLine()
+{
+    Surface &s = surface();
+    s.DrawWidth(2);
+    s.Line(-1000, 0, 1000, 0, s.foreColor());
+    s.DrawWidth(1);
+}
+
+void Form2::drawObjectDot()
+{
+    Surface &s = surface();
+    s.DrawWidth(5);
+    s.PSet(ObjectX, ObjectY, s.foreColor());
+}
+
+void Form2::eraseObjectDot()
+{
+    Surface &s = surface();
+    s.DrawWidth(5);
+    s.PSet(ObjectX, ObjectY, kWhite);
+}
+
+void Form2::markImage(ScenePoint image)
+{
+    Surface &s = surface();
+    s.DrawWidth(5);
+    s.PSet(image.x, image.y, kRed);
+    s.DrawWidth(1);
+}
+
+void Form2::DrawBundle()
+{
+    if (!(ObjectY > 0))
+        return;
+    Surface &s = surface();
+    CentralX = FindCentralRay(ObjectX, ObjectY, eye(), RefIndex);
+    // Five rays a hundredth of P's depth apart, the central one in the middle;
+    // the same spacing separates the central and the neighbour ray of the
+    // image construction, so the drawn extensions cross near the red dot.
+    const double h = ObjectY / 100.0;
+    for (int k = -2; k <= 2; ++k) {
+        const float x = float(CentralX + k * h);
+        const Refraction ray = RefractAt(ObjectX, ObjectY, x, RefIndex);
+        if (ray.totallyReflected)
+            continue;
+        const double c = kFarLength * std::cos(double(ray.theta));
+        const double sn = kFarLength * std::sin(double(ray.theta));
+        s.Line(ObjectX, ObjectY, x, 0, s.foreColor());
+        s.Line(x, 0, x + c, -sn, s.foreColor());
+        s.Line(x, 0, x - c, sn, s.foreColor());
+    }
+    MarkImagePoint();
+}
+
+void Form2::MarkImagePoint()
+{
+    if (const auto image = ImageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
+        markImage(*image);
+}
+
+void Form2::ConstructRowImages()
+{
+    const int count = PointCount;
+    for (int i = 1; i <= count; ++i) {
+        // A point on or above the interface has no image; the row goes on.
+        if (const auto image = ImagePoint({PointX[i], PointY[i]}, eye(), RefIndex))
+            markImage(*image);
+    }
+}
+
+void Form2::DrawEye()
+{
+    Surface &s = surface();
+    s.DrawWidth(3);
+    s.Circle(EyeX, EyeY, kEyeRadius, s.foreColor());
+    s.DrawWidth(15);
+    const double dx = double(EyeX) - ObjectX;
+    const double dy = double(EyeY) - ObjectY;
+    const double r = std::sqrt(dx * dx + dy * dy);
+    // An eye on the object point has no direction to look in: the pupil sits
+    // in the middle.
+    if (r > 0)
+        s.PSet(EyeX - kPupilDistance * dx / r, EyeY - kPupilDistance * dy / r, s.foreColor());
+    else
+        s.PSet(EyeX, EyeY, s.foreColor());
+    s.DrawWidth(1);
+}
+
+void Form2::EraseEye()
+{
+    // A white disc over the eye; the pen stays wide, as the DrawEye that
+    // always follows sets its own.
+    Surface &s = surface();
+    s.DrawWidth(10);
+    for (int r = 0; r <= 50; r += 10)
+        s.Circle(EyeX, EyeY, r, kWhite);
+}
+
+void Form2::DrawRowPoints()
+{
+    Surface &s = surface();
+    s.DrawWidth(5);
+    for (int i = 1; i <= PointCount; ++i)
+        s.PSet(PointX[i], PointY[i], s.foreColor());
+    s.DrawWidth(1);
+}
+
+void Form2::Picture1_Paint()
+{
+    Surface &s = surface();
+    s.Cls();
+    drawInterfaceLine();
+    drawObjectDot();
+    s.DrawWidth(1);
+    DrawEye();
+    DrawBundle();
+}
+
+}  // namespace imaging

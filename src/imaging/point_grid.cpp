@@ -1,0 +1,51 @@
+#include "imaging/point_grid.h"
+
+#include "imaging/form2.h"
+
+#include <QCheckBox>
+#include <cmath>
+
+namespace imaging {
+
+ScenePoint SnapToGrid(float x, float y)
+{
+    auto snap = [](float v) {
+        return float(std::floor(double(v) / kGridSpacing + 0.5) * kGridSpacing);
+    };
+    return {snap(x), snap(y)};
+}
+
+void Form2::DrawGrid()
+{
+    canvas::Surface &s = surface();
+    s.DrawWidth(1);
+    for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
+        for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
+            s.PSet(gx, gy, s.foreColor());
+}
+
+void Form2::EraseGrid()
+{
+    // Painted over with the pen in force; whatever lay on a node keeps a
+    // white gap until the next full redraw.
+    canvas::Surface &s = surface();
+    for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
+        for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
+            s.PSet(gx, gy, canvas::kWhite);
+}
+
+void Form2::Raster_Click()
+{
+    if (Raster->isChecked())
+        DrawGrid();
+    else
+        EraseGrid();
+}
+
+void Form2::drawGridIfTicked()
+{
+    if (Raster->isChecked())
+        DrawGrid();
+}
+
+}  // namespace imaging

@@ -51,6 +51,8 @@ Form2::Form2(QWidget *parent) : QWidget(parent)
     setBackground(this, QPalette::Window, QColor(192, 192, 192));
     createControls();
     surface_ = Picture1;
+    ownDialogs_ = std::make_unique<canvas::QtDialogs>(this);
+    dialogs_ = ownDialogs_.get();
     Form_Load();
 }
 
@@ -105,9 +107,6 @@ void Form2::createControls()
     Command4 = button("Command4", "Bild alsDatei");
     Command2 = button("Command2", "zum Strahlenverlauf");
     Command5 = button("Command5", "Info");
-    // Printing and saving the picture come later.
-    Command3->setEnabled(false);
-    Command4->setEnabled(false);
 
     Text2 = textBox(Picture1, "Text2");
     Text3 = textBox(Picture1, "Text3");
@@ -123,6 +122,8 @@ void Form2::createControls()
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form2::Picture1_Paint);
     connect(Picture1, &canvas::DrawingField::mouseDown, this,
             [this](int b, double x, double y) { Picture1_MouseDown(b, float(x), float(y)); });

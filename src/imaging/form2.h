@@ -4,12 +4,15 @@
 // marked in red. Single points or rows of up to 100 points can be imaged.
 #pragma once
 
+#include "canvas/dialogs.h"
 #include "canvas/drawing_field.h"
+#include "canvas/page.h"
 #include "imaging/image_construction.h"
 
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -22,6 +25,12 @@ namespace imaging {
 
 inline constexpr int kMaxRowPoints = 100;
 inline constexpr int kInitialScroll = 133;
+
+// Pens of the dots: P, row points and image points are 5 pixels wide on the
+// screen and 20 printer pixels on paper.
+inline constexpr int kScreenDotPen = 5;
+inline constexpr int kScreenImagePen = 5;
+inline constexpr int kPaperDotPen = 20;
 
 class Form2 : public QWidget
 {
@@ -93,6 +102,27 @@ public:
     void Command2_Click();
     void Command5_Click();
 
+    // "Bild Drucken": the whole command on a printer of the system (or a PDF
+    // file); printOut runs it on any page.
+    void Command3_Click();
+    void printOut(canvas::PageSurface &page);
+    void PrintBundle(canvas::PageSurface &page);
+    void PrintImagePoint(canvas::PageSurface &page);
+    void PrintRowImages(canvas::PageSurface &page);
+    void PrintRowPoints(canvas::PageSurface &page);
+    void PrintGrid(canvas::PageSurface &page);
+    void PrintEye(canvas::PageSurface &page);
+
+    // "Bild alsDatei": saves the picture as a Windows bitmap.
+    void Command4_Click();
+    // The full picture of the current mode, as the user expects to see it.
+    void redrawPicture();
+
+    // The dialogues the commands ask through; the platform's unless a test
+    // puts scripted ones in their place.
+    canvas::Dialogs &dialogs() { return *dialogs_; }
+    void setDialogs(canvas::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
+
     bool rowMode() const;
 
 signals:
@@ -108,11 +138,17 @@ private:
     void drawInterfaceLine();
     void drawObjectDot();
     void eraseObjectDot();
-    void markImage(ScenePoint image);
+    void markImage(canvas::Surface &s, ScenePoint image, int pen);
+    void bundleOn(canvas::Surface &s, int imagePen);
+    void rowImagesOn(canvas::Surface &s, int imagePen);
+    void rowPointsOn(canvas::Surface &s, int pen);
+    void gridOn(canvas::Surface &s, int pen);
     void drawGridIfTicked();
     ScenePoint eye() const { return {EyeX, EyeY}; }
 
     canvas::Surface *surface_ = nullptr;
+    std::unique_ptr<canvas::Dialogs> ownDialogs_;
+    canvas::Dialogs *dialogs_ = nullptr;
 };
 
 }  // namespace imaging

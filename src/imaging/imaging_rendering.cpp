@@ -2,6 +2,8 @@
 // image points, the eye and the stored row points.
 #include "imaging/form2.h"
 
+#include "canvas/eye_symbol.h"
+
 #include <cmath>
 
 namespace imaging {
@@ -11,8 +13,6 @@ using namespace canvas;
 namespace {
 
 constexpr double kFarLength = 2000;
-constexpr double kEyeRadius = 50;
-constexpr double kPupilDistance = 30;
 
 }  // namespace
 
@@ -38,19 +38,17 @@ void Form2::eraseObjectDot()
     s.PSet(ObjectX, ObjectY, kWhite);
 }
 
-void Form2::markImage(ScenePoint image)
+void Form2::markImage(Surface &s, ScenePoint image, int pen)
 {
-    Surface &s = surface();
-    s.DrawWidth(5);
+    s.DrawWidth(pen);
     s.PSet(image.x, image.y, kRed);
     s.DrawWidth(1);
 }
 
-void Form2::DrawBundle()
+void Form2::bundleOn(Surface &s, int imagePen)
 {
     if (!(ObjectY > 0))
         return;
-    Surface &s = surface();
     CentralX = FindCentralRay(ObjectX, ObjectY, eye(), RefIndex);
     // Five rays a hundredth of P's depth apart, the central one in the middle;
     // the same spacing separates the central and the neighbour ray of the
@@ -67,41 +65,47 @@ void Form2::DrawBundle()
         s.Line(x, 0, x + c, -sn, s.foreColor());
         s.Line(x, 0, x - c, sn, s.foreColor());
     }
-    MarkImagePoint();
-}
-
-void Form2::MarkImagePoint()
-{
     if (const auto image = ImageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
-        markImage(*image);
+        markImage(s, *image, imagePen);
 }
 
-void Form2::ConstructRowImages()
+void Form2::rowImagesOn(Surface &s, int imagePen)
 {
     const int count = PointCount;
     for (int i = 1; i <= count; ++i) {
         // A point on or above the interface has no image; the row goes on.
         if (const auto image = ImagePoint({PointX[i], PointY[i]}, eye(), RefIndex))
-            markImage(*image);
+            markImage(s, *image, imagePen);
     }
+}
+
+void Form2::rowPointsOn(Surface &s, int pen)
+{
+    s.DrawWidth(pen);
+    for (int i = 1; i <= PointCount; ++i)
+        s.PSet(PointX[i], PointY[i], s.foreColor());
+    s.DrawWidth(1);
+}
+
+void Form2::DrawBundle()
+{
+    bundleOn(surface(), kScreenImagePen);
+}
+
+void Form2::MarkImagePoint()
+{
+    if (const auto image = ImageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
+        markImage(surface(), *image, kScreenImagePen);
+}
+
+void Form2::ConstructRowImages()
+{
+    rowImagesOn(surface(), kScreenImagePen);
 }
 
 void Form2::DrawEye()
 {
-    Surface &s = surface();
-    s.DrawWidth(3);
-    s.Circle(EyeX, EyeY, kEyeRadius, s.foreColor());
-    s.DrawWidth(15);
-    const double dx = double(EyeX) - ObjectX;
-    const double dy = double(EyeY) - ObjectY;
-    const double r = std::sqrt(dx * dx + dy * dy);
-    // An eye on the object point has no direction to look in: the pupil sits
-    // in the middle.
-    if (r > 0)
-        s.PSet(EyeX - kPupilDistance * dx / r, EyeY - kPupilDistance * dy / r, s.foreColor());
-    else
-        s.PSet(EyeX, EyeY, s.foreColor());
-    s.DrawWidth(1);
+    DrawEyeSymbol(surface(), EyeX, EyeY, ObjectX, ObjectY, kScreenEyePens);
 }
 
 void Form2::EraseEye()
@@ -116,11 +120,7 @@ void Form2::EraseEye()
 
 void Form2::DrawRowPoints()
 {
-    Surface &s = surface();
-    s.DrawWidth(5);
-    for (int i = 1; i <= PointCount; ++i)
-        s.PSet(PointX[i], PointY[i], s.foreColor());
-    s.DrawWidth(1);
+    rowPointsOn(surface(), kScreenDotPen);
 }
 
 void Form2::Picture1_Paint()

@@ -17,8 +17,18 @@ ScenePoint SnapToGrid(float x, float y)
 
 void Form2::DrawGrid()
 {
-    canvas::Surface &s = surface();
-    s.DrawWidth(1);
+    gridOn(surface(), 1);
+}
+
+void Form2::PrintGrid(canvas::PageSurface &page)
+{
+    gridOn(page, 3);
+    page.DrawWidth(1);
+}
+
+void Form2::gridOn(canvas::Surface &s, int pen)
+{
+    s.DrawWidth(pen);
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
         for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
             s.PSet(gx, gy, s.foreColor());

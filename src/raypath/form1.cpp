@@ -41,6 +41,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setWindowTitle(QString::fromUtf8(kCaption));
     createControls();
     surface_ = Picture1;
+    ownDialogs_ = std::make_unique<canvas::QtDialogs>(this);
+    dialogs_ = ownDialogs_.get();
     Form_Load();
 }
 
@@ -130,8 +132,6 @@ void Form1::createControls()
     Command2 = button("Command2", "Drucken");
     Command3 = button("Command3", "Info");
     Command5 = button("Command5", "zur Abbildung von Punkten");
-    // Printing comes later.
-    Command2->setEnabled(false);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Check3D1, &QCheckBox::toggled, this, &Form1::Check3D1_Click);
@@ -141,6 +141,7 @@ void Form1::createControls()
     connect(Check3D5, &QCheckBox::toggled, this, &Form1::Check3D5_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 

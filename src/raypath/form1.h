@@ -2,7 +2,9 @@
 // are drawn refracted, reflected, extended and with their normals.
 #pragma once
 
+#include "canvas/dialogs.h"
 #include "canvas/drawing_field.h"
+#include "canvas/page.h"
 #include "raypath/form1_layout.h"
 #include "raypath/ray_drawing.h"
 #include "raypath/ray_geometry.h"
@@ -10,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -22,6 +25,18 @@ namespace raypath {
 inline constexpr int kMaxRays = 100;
 inline constexpr int kMaxMarkers = 20;
 inline constexpr int kInitialScroll = 133;
+
+// Pens of the ray scene: the screen's, and the wider ones of paper.
+struct RayScenePens {
+    int objectDot;
+    int interfaceLine;
+    double interfaceHalfLength;
+    int rays;
+    RayLook look;
+};
+inline constexpr RayScenePens kScreenRayPens{5, 2, 2000, 1, {canvas::kBlack, canvas::kDotted}};
+inline constexpr RayScenePens kPaperRayPens{20, 3, 1200, 2,
+                                            {qRgb(100, 100, 100), canvas::kDashed}};
 
 class Form1 : public QWidget
 {
@@ -119,6 +134,18 @@ public:
     void Command3_Click();
     void Command5_Click();
 
+    // Printing: "Drucken" runs the whole command on a printer of the
+    // system (or a PDF file); printOut runs it on any page.
+    void Command2_Click();
+    void printOut(canvas::PageSurface &page);
+    void PrintRays(canvas::PageSurface &page);
+    void PrintMarkers(canvas::PageSurface &page);
+
+    // The dialogues the commands ask through; the platform's unless a test
+    // puts scripted ones in their place.
+    canvas::Dialogs &dialogs() { return *dialogs_; }
+    void setDialogs(canvas::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
+
 signals:
     void infoRequested();
     void imagingRequested();
@@ -141,7 +168,11 @@ private:
     void placeMarkerRelease(float x, float y);
     void disarmSymbols();
 
+    void drawRayScene(canvas::Surface &s, const RayScenePens &pens);
+
     canvas::Surface *surface_ = nullptr;
+    std::unique_ptr<canvas::Dialogs> ownDialogs_;
+    canvas::Dialogs *dialogs_ = nullptr;
 };
 
 }  // namespace raypath

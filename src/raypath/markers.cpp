@@ -3,18 +3,13 @@
 // on the interface while there is none.
 #include "raypath/form1.h"
 
+#include "canvas/eye_symbol.h"
+
 #include <cmath>
 
 namespace raypath {
 
 using namespace canvas;
-
-namespace {
-
-constexpr double kEyeRadius = 50;
-constexpr double kPupilDistance = 30;
-
-}  // namespace
 
 Point Form1::eyeTarget() const
 {
@@ -23,21 +18,8 @@ Point Form1::eyeTarget() const
 
 void Form1::DrawEye()
 {
-    Surface &s = surface();
-    s.DrawWidth(3);
-    s.Circle(EyeX, EyeY, kEyeRadius, s.foreColor());
-    s.DrawWidth(15);
     const Point t = eyeTarget();
-    const double dx = double(EyeX) - t.x;
-    const double dy = double(EyeY) - t.y;
-    const double d = std::sqrt(dx * dx + dy * dy);
-    // An eye on its target has no direction to look in: the pupil sits in
-    // the middle.
-    if (d > 0)
-        s.PSet(EyeX - kPupilDistance * dx / d, EyeY - kPupilDistance * dy / d, s.foreColor());
-    else
-        s.PSet(EyeX, EyeY, s.foreColor());
-    s.DrawWidth(1);
+    DrawEyeSymbol(surface(), EyeX, EyeY, t.x, t.y, kScreenEyePens);
 }
 
 void Form1::EraseEye()

@@ -37,14 +37,13 @@ void Form1::keepRay(const RayConstruction &r)
     ReflectedGrey = r.reflectedGrey;
 }
 
-void Form1::RedrawRays()
+void Form1::drawRayScene(Surface &s, const RayScenePens &pens)
 {
-    Surface &s = surface();
-    s.DrawWidth(5);
+    s.DrawWidth(pens.objectDot);
     s.PSet(ObjectX, ObjectY, s.foreColor());
-    s.DrawWidth(2);
-    DrawInterfaceLine(s, kBlack);
-    s.DrawWidth(1);
+    s.DrawWidth(pens.interfaceLine);
+    s.Line(-pens.interfaceHalfLength, 0, pens.interfaceHalfLength, 0, kBlack);
+    s.DrawWidth(pens.rays);
 
     const RayParts parts = checkedParts();
     const Point p = objectPoint();
@@ -57,8 +56,13 @@ void Form1::RedrawRays()
             continue;
         const RayConstruction ray = ConstructRay(p, *incidence, EffIndex, kFixedReflectedGrey);
         keepRay(ray);
-        DrawRayParts(s, p, ray, parts);
+        DrawRayParts(s, p, ray, parts, pens.look);
     }
+}
+
+void Form1::RedrawRays()
+{
+    drawRayScene(surface(), kScreenRayPens);
     RedrawMarkers();
 }
 

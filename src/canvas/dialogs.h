@@ -1,0 +1,43 @@
+// The dialogues the commands ask the user through: a text input box, a
+// message box, the printer dialog. Behind one small interface, so that a
+// whole print or save command can run in a test without a person.
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace canvas {
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs();
+    // The text typed, or an empty text when the user cancels.
+    virtual QString InputBox(const QString &prompt, const QString &title) = 0;
+    // A message with an OK button only; returns when the user presses it.
+    virtual void MsgBox(const QString &text) = 0;
+    // A message about something that went wrong.
+    virtual void ErrorBox(const QString &text) = 0;
+    // Lets the user choose the printer and its settings. The outcome is not
+    // examined: printing goes on to the printer that is current afterwards.
+    // `printer` is null when the page is not a real printer.
+    virtual void PrinterDialog(QPrinter *printer) = 0;
+};
+
+// The dialogues of the platform, over a parent window.
+class QtDialogs : public Dialogs
+{
+public:
+    explicit QtDialogs(QWidget *parent) : parent_(parent) {}
+    QString InputBox(const QString &prompt, const QString &title) override;
+    void MsgBox(const QString &text) override;
+    void ErrorBox(const QString &text) override;
+    void PrinterDialog(QPrinter *printer) override;
+
+private:
+    QWidget *parent_;
+};
+
+}  // namespace canvas

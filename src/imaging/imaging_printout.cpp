@@ -1,0 +1,87 @@
+// "Bild Drucken": the imaging scene on paper, drawn again from the state at
+// the printer's resolution, with the title line and the two indices. The
+// screen routines run alongside, so that the parts of the picture that go on
+// paper are renewed on the screen as well.
+#include "imaging/form2.h"
+
+#include "canvas/eye_symbol.h"
+#include "canvas/print_frame.h"
+#include "canvas/printer_page.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPrinter>
+
+namespace imaging {
+
+using namespace canvas;
+
+void Form2::Command3_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, QDir::home().filePath(QStringLiteral("tavrix-abbildung.pdf")));
+    PrinterPage page(&printer);
+    printOut(page);
+    if (!page.isActive() && !printer.outputFileName().isEmpty())
+        dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
+                                          "geschrieben werden.")
+                               .arg(printer.outputFileName()));
+    else if (!page.isActive())
+        dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
+}
+
+void Form2::printOut(PageSurface &page)
+{
+    const QString title = BeginPrintout(dialogs(), page);
+    if (!rowMode()) {
+        DrawBundle();
+        PrintBundle(page);
+    } else {
+        ConstructRowImages();
+        DrawRowPoints();
+        PrintRowImages(page);
+        PrintRowPoints(page);
+        if (ObjectY > 0)
+            PrintBundle(page);
+    }
+    if (Raster->isChecked())
+        PrintGrid(page);
+    drawInterfaceLine();
+    page.Line(-1000, 0, 1000, 0, kBlack);
+    DrawEye();
+    PrintEye(page);
+    EndPrintout(page, title, RefIndex, kImagingLabelHeight);
+}
+
+void Form2::PrintBundle(PageSurface &page)
+{
+    bundleOn(page, kPaperDotPen);
+    // P last, so that where the image falls on P (n = 1) the black dot covers
+    // the red one.
+    page.DrawWidth(kPaperDotPen);
+    page.PSet(ObjectX, ObjectY, kBlack);
+    page.DrawWidth(1);
+}
+
+void Form2::PrintImagePoint(PageSurface &page)
+{
+    if (const auto image = ImageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
+        markImage(page, *image, kPaperDotPen);
+}
+
+void Form2::PrintRowImages(PageSurface &page)
+{
+    rowImagesOn(page, kPaperDotPen);
+}
+
+void Form2::PrintRowPoints(PageSurface &page)
+{
+    rowPointsOn(page, kPaperDotPen);
+}
+
+void Form2::PrintEye(PageSurface &page)
+{
+    DrawEyeSymbol(page, EyeX, EyeY, ObjectX, ObjectY, kPaperEyePens);
+}
+
+}  // namespace imaging

@@ -1,0 +1,58 @@
+// "Bild alsDatei": the imaging picture saved as a Windows bitmap of the
+// field's size, under the name the user types.
+#include "imaging/form2.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QSaveFile>
+
+namespace imaging {
+
+namespace {
+
+const char *const kPrompt =
+    "Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie "
+    "auf die Angabe eines Pfades vor dem Namen verzichten, wird die Datei auf dem Desktop "
+    "abgelegt.";
+
+}  // namespace
+
+void Form2::redrawPicture()
+{
+    canvas::Surface &s = surface();
+    s.Cls();
+    drawInterfaceLine();
+    drawGridIfTicked();
+    if (rowMode()) {
+        DrawRowPoints();
+        ConstructRowImages();
+    }
+    DrawEye();
+    if (ObjectY >= 50)
+        DrawBundle();
+    drawObjectDot();
+    s.DrawWidth(1);
+}
+
+void Form2::Command4_Click()
+{
+    QString FileName = dialogs().InputBox(QString::fromUtf8(kPrompt), QStringLiteral("Eingabe"));
+    if (FileName.isEmpty())
+        FileName = QStringLiteral("titel.bmp");
+
+    // The file shows the picture the user sees, and so does the field
+    // afterwards.
+    redrawPicture();
+
+    // Written aside and renamed over the old file only when complete, so a
+    // failed write leaves an existing file as it was.
+    QSaveFile file(FileName);
+    const bool saved = file.open(QIODevice::WriteOnly)
+                       && Picture1->image().save(&file, "BMP") && file.commit();
+    if (!saved)
+        dialogs().ErrorBox(QStringLiteral("Das Bild konnte nicht in der Datei „%1“ gespeichert "
+                                          "werden:\n%2")
+                               .arg(FileName, file.errorString()));
+}
+
+}  // namespace imaging

@@ -1,0 +1,62 @@
+// "Drucken": the ray-path scene on paper, drawn again from the state at the
+// printer's resolution, with the title line and the two indices.
+#include "raypath/form1.h"
+
+#include "canvas/eye_symbol.h"
+#include "canvas/print_frame.h"
+#include "canvas/printer_page.h"
+
+#include <QDir>
+#include <QPrinter>
+
+namespace raypath {
+
+using namespace canvas;
+
+void Form1::Command2_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, QDir::home().filePath(QStringLiteral("tavrix-strahlenverlauf.pdf")));
+    PrinterPage page(&printer);
+    printOut(page);
+    if (!page.isActive() && !printer.outputFileName().isEmpty())
+        dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
+                                          "geschrieben werden.")
+                               .arg(printer.outputFileName()));
+    else if (!page.isActive())
+        dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
+}
+
+void Form1::printOut(PageSurface &page)
+{
+    const QString title = BeginPrintout(dialogs(), page);
+    // The screen shows the full picture again before anything goes to paper.
+    surface().Cls();
+    RedrawRays();
+    PrintRays(page);
+    PrintMarkers(page);
+    EndPrintout(page, title, RefIndex, kRayPathLabelHeight);
+}
+
+void Form1::PrintRays(PageSurface &page)
+{
+    drawRayScene(page, kPaperRayPens);
+}
+
+void Form1::PrintMarkers(PageSurface &page)
+{
+    page.DrawWidth(20);
+    for (int i = 1; i <= PointMarkCount; ++i)
+        page.PSet(PointMarkX[i], PointMarkY[i], kBlack);
+    page.DrawWidth(2);
+    // Paper is a copy of the screen: every eye looks at the point marker
+    // placed last, as it does there.
+    const Point t = eyeTarget();
+    for (int j = 1; j <= EyeMarkCount; ++j) {
+        EyeX = EyeMarkX[j];
+        EyeY = EyeMarkY[j];
+        DrawEyeSymbol(page, EyeX, EyeY, t.x, t.y, kPaperEyePens);
+    }
+}
+
+}  // namespace raypath

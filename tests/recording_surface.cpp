@@ -14,33 +14,14 @@ bool finite(std::initializer_list<double> vs)
 
 }  // namespace
 
-void RecordingSurface::Cls()
+void Recorder::record(DrawOp op)
 {
-    ops.push_back({DrawOp::Cls, 0, 0, 0, 0, 0, drawWidth(), drawStyle()});
-}
-
-void RecordingSurface::Line(double x1, double y1, double x2, double y2, QRgb colour)
-{
-    if (!finite({x1, y1, x2, y2}))
+    if (!finite({op.x1, op.y1, op.x2, op.y2}))
         ++nonFinite;
-    ops.push_back({DrawOp::Line, x1, y1, x2, y2, colour, drawWidth(), drawStyle()});
+    ops.push_back(std::move(op));
 }
 
-void RecordingSurface::Circle(double x, double y, double r, QRgb colour)
-{
-    if (!finite({x, y, r}))
-        ++nonFinite;
-    ops.push_back({DrawOp::Circle, x, y, r, 0, colour, drawWidth(), drawStyle()});
-}
-
-void RecordingSurface::PSet(double x, double y, QRgb colour)
-{
-    if (!finite({x, y}))
-        ++nonFinite;
-    ops.push_back({DrawOp::PSet, x, y, 0, 0, colour, drawWidth(), drawStyle()});
-}
-
-std::vector<DrawOp> RecordingSurface::of(DrawOp::Kind kind) const
+std::vector<DrawOp> Recorder::of(DrawOp::Kind kind) const
 {
     std::vector<DrawOp> out;
     for (const DrawOp &op : ops)
@@ -49,7 +30,7 @@ std::vector<DrawOp> RecordingSurface::of(DrawOp::Kind kind) const
     return out;
 }
 
-std::vector<DrawOp> RecordingSurface::lines(QRgb colour) const
+std::vector<DrawOp> Recorder::lines(QRgb colour) const
 {
     std::vector<DrawOp> out;
     for (const DrawOp &op : ops)
@@ -58,10 +39,62 @@ std::vector<DrawOp> RecordingSurface::lines(QRgb colour) const
     return out;
 }
 
+void RecordingSurface::Cls()
+{
+    record({DrawOp::Cls, 0, 0, 0, 0, 0, drawWidth(), drawStyle()});
+}
+
+void RecordingSurface::Line(double x1, double y1, double x2, double y2, QRgb colour)
+{
+    record({DrawOp::Line, x1, y1, x2, y2, colour, drawWidth(), drawStyle()});
+}
+
+void RecordingSurface::Circle(double x, double y, double r, QRgb colour)
+{
+    record({DrawOp::Circle, x, y, r, 0, colour, drawWidth(), drawStyle()});
+}
+
+void RecordingSurface::PSet(double x, double y, QRgb colour)
+{
+    record({DrawOp::PSet, x, y, 0, 0, colour, drawWidth(), drawStyle()});
+}
+
+void RecordingPage::Cls()
+{
+    record({DrawOp::Cls, 0, 0, 0, 0, 0, drawWidth(), drawStyle()});
+}
+
+void RecordingPage::Line(double x1, double y1, double x2, double y2, QRgb colour)
+{
+    record({DrawOp::Line, x1, y1, x2, y2, colour, drawWidth(), drawStyle()});
+}
+
+void RecordingPage::Circle(double x, double y, double r, QRgb colour)
+{
+    record({DrawOp::Circle, x, y, r, 0, colour, drawWidth(), drawStyle()});
+}
+
+void RecordingPage::PSet(double x, double y, QRgb colour)
+{
+    record({DrawOp::PSet, x, y, 0, 0, colour, drawWidth(), drawStyle()});
+}
+
+void RecordingPage::Print(const QString &text)
+{
+    record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, drawWidth(), drawStyle(), text});
+}
+
+QString ScriptedDialogs::InputBox(const QString &prompt, const QString &title)
+{
+    log << QStringLiteral("InputBox ") + prompt;
+    titles << title;
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
 QString describe(const DrawOp &op)
 {
-    static const char *names[] = {"Cls", "Line", "Circle", "PSet"};
-    return QStringLiteral("%1 (%2, %3)-(%4, %5) rgb %6 w%7 s%8")
+    static const char *names[] = {"Cls", "Line", "Circle", "PSet", "Text"};
+    return QStringLiteral("%1 (%2, %3)-(%4, %5) rgb %6 w%7 s%8 %9")
         .arg(QLatin1String(names[op.kind]))
         .arg(op.x1)
         .arg(op.y1)
@@ -69,5 +102,6 @@ QString describe(const DrawOp &op)
         .arg(op.y2)
         .arg(op.colour & 0xffffff, 6, 16, QLatin1Char('0'))
         .arg(op.width)
-        .arg(op.style);
+        .arg(op.style)
+        .arg(op.text);
 }

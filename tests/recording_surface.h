@@ -1,21 +1,44 @@
-// A surface that remembers every drawing call, with the pen it was drawn with.
+// Surfaces that remember every drawing call, with the pen it was drawn with,
+// and dialogues that answer from a script.
 #pragma once
 
+#include "canvas/dialogs.h"
+#include "canvas/page.h"
 #include "canvas/surface.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 struct DrawOp {
-    enum Kind { Cls, Line, Circle, PSet };
+    enum Kind { Cls, Line, Circle, PSet, Text };
     Kind kind;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line: both ends; Circle: centre, radius in x2
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line: both ends; Circle: centre, radius in x2;
+                                            // Text: position, font size in x2
     QRgb colour = 0;
     int width = 1;
     int style = 0;
+    QString text = {};
 };
 
-class RecordingSurface : public canvas::Surface
+// Records into `ops`; counts calls that carried a NaN or an infinite value.
+class Recorder
+{
+public:
+    std::vector<DrawOp> ops;
+    int nonFinite = 0;
+
+    void clear() { ops.clear(); nonFinite = 0; }
+    std::vector<DrawOp> of(DrawOp::Kind kind) const;
+    int count(DrawOp::Kind kind) const { return int(of(kind).size()); }
+    // Lines drawn in a colour (any width, any style).
+    std::vector<DrawOp> lines(QRgb colour) const;
+
+protected:
+    void record(DrawOp op);
+};
+
+class RecordingSurface : public canvas::Surface, public Recorder
 {
 public:
     using Surface::Circle;
@@ -26,16 +49,46 @@ public:
     void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
     void Circle(double x, double y, double r, QRgb colour) override;
     void PSet(double x, double y, QRgb colour) override;
+};
 
-    std::vector<DrawOp> ops;
-    // Calls that carried a NaN or an infinite coordinate.
-    int nonFinite = 0;
+// A page of a given paper size in twips (A4 unless told otherwise).
+class RecordingPage : public canvas::PageSurface, public Recorder
+{
+public:
+    explicit RecordingPage(int widthTwips = 11906, int heightTwips = 16838)
+        : width_(widthTwips), height_(heightTwips) {}
+    using Surface::Circle;
+    using Surface::Line;
+    using Surface::PSet;
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    void Cls() override;
+    void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
+    void Circle(double x, double y, double r, QRgb colour) override;
+    void PSet(double x, double y, QRgb colour) override;
+    void Print(const QString &text) override;
+    void EndDoc() override { ++endDocs; }
+    int endDocs = 0;
 
-    void clear() { ops.clear(); nonFinite = 0; }
-    std::vector<DrawOp> of(DrawOp::Kind kind) const;
-    int count(DrawOp::Kind kind) const { return int(of(kind).size()); }
-    // Lines drawn in a colour (any width, any style).
-    std::vector<DrawOp> lines(QRgb colour) const;
+private:
+    int width_, height_;
+};
+
+// Answers the input boxes from a list (then with empty texts) and logs every
+// dialogue as "InputBox <prompt>", "PrinterDialog", "MsgBox <text>" or
+// "ErrorBox <text>".
+class ScriptedDialogs : public canvas::Dialogs
+{
+public:
+    explicit ScriptedDialogs(QStringList answers = {}) : answers(std::move(answers)) {}
+    QString InputBox(const QString &prompt, const QString &title) override;
+    void MsgBox(const QString &text) override { log << QStringLiteral("MsgBox ") + text; }
+    void ErrorBox(const QString &text) override { log << QStringLiteral("ErrorBox ") + text; }
+    void PrinterDialog(QPrinter *) override { log << QStringLiteral("PrinterDialog"); }
+
+    QStringList answers;
+    QStringList log;
+    QStringList titles;
 };
 
 QString describe(const DrawOp &op);

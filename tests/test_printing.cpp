@@ -1,0 +1,358 @@
+// Printing both views and saving the imaging picture: the dialogue, the page
+// units, what goes on paper with which pen, a real PDF, and the bitmap file.
+#include "imaging/form2.h"
+#include "raypath/form1.h"
+#include "recording_surface.h"
+
+#include "canvas/printer_page.h"
+
+#include <QCheckBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using canvas::kBlack;
+using canvas::kRed;
+
+namespace {
+
+const QString kTitlePrompt = QStringLiteral("InputBox Bitte geben Sie die Titelzeile für den Ausdruck ein!");
+
+std::vector<DrawOp> texts(const RecordingPage &page)
+{
+    return page.of(DrawOp::Text);
+}
+
+bool near(const DrawOp &op, QPointF p, double tolerance = 0.5)
+{
+    return std::abs(op.x1 - p.x()) < tolerance && std::abs(op.y1 - p.y()) < tolerance;
+}
+
+// Red pixels within `radius` of a pixel.
+int redAround(const QImage &img, QPoint c, int radius)
+{
+    int n = 0;
+    for (int y = c.y() - radius; y <= c.y() + radius; ++y)
+        for (int x = c.x() - radius; x <= c.x() + radius; ++x)
+            if (img.valid(x, y)) {
+                const QColor col = img.pixelColor(x, y);
+                n += col.red() > 200 && col.green() < 80 && col.blue() < 80;
+            }
+    return n;
+}
+
+}  // namespace
+
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void titleLine_data();
+    void titleLine();
+    void pageFrame_data();
+    void pageFrame();
+    void rayPathOnPaper();
+    void imagingOnPaper_data();
+    void imagingOnPaper();
+    void realPdf();
+    void savePicture();
+    void unwritableName();
+};
+
+void TestPrinting::titleLine_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("two answers joined as typed") << QStringList{"Licht im", " Wasser"}
+                                                 << "Licht im Wasser";
+    QTest::newRow("second answer empty") << QStringList{"Titel", ""} << "Titel";
+    QTest::newRow("both prompts cancelled") << QStringList{} << "";
+}
+
+void TestPrinting::titleLine()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, title);
+    raypath::Form1 f;
+    ScriptedDialogs dialogs(answers);
+    f.setDialogs(&dialogs);
+    RecordingPage page;
+    f.printOut(page);
+    QCOMPARE(dialogs.log, (QStringList{kTitlePrompt, kTitlePrompt, "PrinterDialog",
+                                       "MsgBox Haben Sie etwas Geduld!"}));
+    QCOMPARE(dialogs.titles, (QStringList{"Eingabe", "Eingabe"}));
+    QCOMPARE(texts(page).front().text, title);
+    QCOMPARE(page.endDocs, 1);
+}
+
+void TestPrinting::pageFrame_data()
+{
+    QTest::addColumn<QSize>("paper");
+    QTest::addColumn<int>("scroll");
+    QTest::addColumn<QString>("lower");
+    QTest::newRow("A4, n = 1.5") << QSize(11906, 16838) << 150 << "n = 1.5";
+    QTest::newRow("US Letter, n = 1.33") << QSize(12240, 15840) << 133 << "n = 1.33";
+    QTest::newRow("A4, n = 1") << QSize(11906, 16838) << 100 << "n = 1";
+}
+
+void TestPrinting::pageFrame()
+{
+    QFETCH(QSize, paper);
+    QFETCH(int, scroll);
+    QFETCH(QString, lower);
+    raypath::Form1 f;
+    ScriptedDialogs dialogs;
+    f.setDialogs(&dialogs);
+    f.HScroll1->setValue(scroll);
+    RecordingPage page(paper.width(), paper.height());
+    f.printOut(page);
+    // The origin, and with it the interface line, sits in the middle.
+    const double w = paper.width() / 10.0, h = paper.height() / 10.0;
+    QCOMPARE(page.ScaleLeft(), -w);
+    QCOMPARE(page.ScaleTop(), -h);
+    QCOMPARE(page.ScaleWidth(), 2 * w);
+    QCOMPARE(page.ScaleHeight(), 2 * h);
+    const auto t = texts(page);
+    QCOMPARE(int(t.size()), 3);
+    QVERIFY(near(t[0], {-0.9 * w, -0.7 * h}));  // the title, 20 pt
+    QCOMPARE(t[0].x2, 20.0);
+    QVERIFY(near(t[1], {0.6 * w, -0.6 * h}));
+    QCOMPARE(t[1].text, QStringLiteral("n =  1"));
+    QCOMPARE(t[1].x2, 12.0);
+    QVERIFY(near(t[2], {0.6 * w, 0.2 * h}));  // 60 % down: the lower medium
+    QCOMPARE(t[2].text, lower);
+}
+
+void TestPrinting::rayPathOnPaper()
+{
+    raypath::Form1 f;
+    ScriptedDialogs dialogs;
+    f.setDialogs(&dialogs);
+    RecordingSurface screen;
+    f.setSurface(&screen);
+    for (QCheckBox *c : {f.Check3D3, f.Check3D4, f.Check3D5})
+        c->setChecked(true);
+    f.RayCount = 2;
+    f.RayHitX[1] = 300;  // refracted
+    f.RayHitX[2] = 800;  // totally reflected
+    f.PointMarkCount = 1;
+    f.PointMarkX[1] = 400;
+    f.PointMarkY[1] = -500;
+    f.EyeMarkCount = 1;
+    f.EyeMarkX[1] = 0;
+    f.EyeMarkY[1] = -500;
+    screen.clear();
+    RecordingPage page;
+    f.printOut(page);
+
+    // The screen is cleared and drawn anew first.
+    QCOMPARE(screen.ops.front().kind, DrawOp::Cls);
+    QCOMPARE(screen.count(DrawOp::Line), 1 + 6 + 4);
+
+    const DrawOp &p = page.ops[0];
+    QCOMPARE(p.kind, DrawOp::PSet);
+    QCOMPARE(p.width, 20);
+    const DrawOp &line = page.ops[1];
+    QCOMPARE(QLineF(line.x1, line.y1, line.x2, line.y2), QLineF(-1200, 0, 1200, 0));
+    QCOMPARE(line.width, 3);
+    const auto lines = page.of(DrawOp::Line);
+    QCOMPARE(int(lines.size()), 1 + 6 + 4);  // the 800 ray has no refracted parts
+    for (size_t i = 1; i < lines.size(); ++i)
+        QCOMPARE(lines[i].width, 2);
+    QCOMPARE(page.lines(kRed).size(), size_t(2));
+    const auto dashed = page.lines(qRgb(100, 100, 100));
+    QCOMPARE(dashed.size(), size_t(2 + 1 + 1));  // the grey reflected ray and three extensions
+    int dashedCount = 0;
+    for (const DrawOp &d : dashed)
+        dashedCount += d.style == canvas::kDashed;
+    QCOMPARE(dashedCount, 3);
+    QCOMPARE(page.lines(kBlack).size(), size_t(1 + 3 + 1));  // interface, rays, black reflection
+
+    // Markers: the point with pen 20; the eye looks at the point marker, as on
+    // the screen.
+    const auto dots = page.of(DrawOp::PSet);
+    QCOMPARE(dots[1].width, 20);
+    const DrawOp &pupil = dots.back();
+    QCOMPARE(pupil.width, 50);
+    QVERIFY2(near(pupil, {30, -500}), qPrintable(describe(pupil)));
+    QCOMPARE(page.of(DrawOp::Circle).front().width, 10);
+    QCOMPARE(page.nonFinite, 0);
+}
+
+void TestPrinting::imagingOnPaper_data()
+{
+    QTest::addColumn<bool>("rows");
+    QTest::addColumn<bool>("grid");
+    QTest::addColumn<float>("objectY");
+    QTest::addColumn<int>("bundleLines");
+    QTest::addColumn<int>("redDots");
+    QTest::addColumn<int>("blackDots");
+    QTest::newRow("single point") << false << false << 500.f << 15 << 1 << 1;
+    QTest::newRow("single point, grid") << false << true << 500.f << 15 << 1 << 1;
+    QTest::newRow("row of three, P above") << true << false << -200.f << 0 << 3 << 3;
+    QTest::newRow("row of three, P below") << true << true << 500.f << 15 << 4 << 4;
+}
+
+void TestPrinting::imagingOnPaper()
+{
+    QFETCH(bool, rows);
+    QFETCH(bool, grid);
+    QFETCH(float, objectY);
+    QFETCH(int, bundleLines);
+    QFETCH(int, redDots);
+    QFETCH(int, blackDots);
+    imaging::Form2 f;
+    ScriptedDialogs dialogs;
+    f.setDialogs(&dialogs);
+    RecordingSurface screen;
+    f.setSurface(&screen);
+    f.Option3D2->setChecked(rows);
+    f.Raster->setChecked(grid);
+    if (rows) {
+        f.PointCount = 3;
+        for (int i = 1; i <= 3; ++i) {
+            f.PointX[i] = -400.f + 200 * i;
+            f.PointY[i] = 200.f + 100 * i;
+        }
+    }
+    f.ObjectY = objectY;
+    RecordingPage page;
+    f.printOut(page);
+
+    const auto lines = page.of(DrawOp::Line);
+    QCOMPARE(int(lines.size()), bundleLines + 1);
+    const DrawOp &line = lines.back();  // the interface, after the bundle
+    QCOMPARE(QLineF(line.x1, line.y1, line.x2, line.y2), QLineF(-1000, 0, 1000, 0));
+    QCOMPARE(line.width, 1);
+    int red = 0, black = 0, gridDots = 0;
+    for (const DrawOp &d : page.of(DrawOp::PSet)) {
+        red += d.colour == kRed && d.width == 20;
+        black += d.colour == kBlack && d.width == 20;
+        gridDots += d.width == 3;
+    }
+    QCOMPARE(red, redDots);
+    QCOMPARE(black, blackDots);
+    QCOMPARE(gridDots, grid ? 41 * 41 : 0);
+    if (!rows) {
+        // The image point, then P's dot over it.
+        const auto dots = page.of(DrawOp::PSet);
+        QVERIFY(near(dots[0], {6.6, 347.3}));
+        QCOMPARE(dots[1].colour, kBlack);
+        QVERIFY(near(dots[1], {0, 500}, 0.01));
+    }
+    const auto circles = page.of(DrawOp::Circle);
+    QCOMPARE(circles.size(), size_t(1));
+    QCOMPARE(circles[0].width, 10);
+    const auto t = texts(page);
+    QVERIFY(near(t[2], {0.8 * 2 * 1190.6 - 1190.6, 0.55 * 2 * 1683.8 - 1683.8}));
+    QCOMPARE(page.nonFinite, 0);
+}
+
+void TestPrinting::realPdf()
+{
+    // The imaging view on a real page in a PDF file, rasterised back.
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    imaging::Form2 f;
+    ScriptedDialogs dialogs({QStringLiteral("Bild")});
+    f.setDialogs(&dialogs);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setResolution(canvas::kPdfResolution);
+    canvas::PrinterPage page(&printer);
+    f.printOut(page);
+
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page/")
+                 + bytes.count("/Type /Page "),
+             1);
+    if (pdftoppm.isEmpty())
+        QSKIP("pdftoppm is not installed");
+    const int dpi = 100;
+    QVERIFY(QProcess::execute(pdftoppm, {"-r", QString::number(dpi), "-png", "-singlefile", pdf,
+                                         dir.filePath("page")}) == 0);
+    const QImage img(dir.filePath(QStringLiteral("page.png")));
+    QVERIFY(!img.isNull());
+    // Where the image point (6.6, 347.3) lies on the paper.
+    const QRectF area = printer.pageRect(QPrinter::Point);
+    const double x = area.left() + (6.6 - page.ScaleLeft()) / page.ScaleWidth() * area.width();
+    const double y = area.top() + (347.3 - page.ScaleTop()) / page.ScaleHeight() * area.height();
+    const QPoint at(int(x * dpi / 72), int(y * dpi / 72));
+    QVERIFY2(redAround(img, at, 3) > 0, "the red image point");
+    QCOMPARE(redAround(img, at + QPoint(0, 60), 3), 0);
+}
+
+void TestPrinting::savePicture()
+{
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    imaging::Form2 f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    ScriptedDialogs dialogs({QString(), dir.filePath("bild.bmp"), dir.filePath("bild.bmp")});
+    f.setDialogs(&dialogs);
+
+    f.Command4->click();  // nothing typed: "titel.bmp" in the current folder
+    QVERIFY(QFile::exists(dir.filePath("titel.bmp")));
+    f.Command4->click();
+    QFile file(dir.filePath("bild.bmp"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(2), QByteArray("BM"));
+    file.close();
+    const QImage saved(dir.filePath("bild.bmp"), "BMP");
+    QCOMPARE(saved.size(), f.Picture1->size());
+    // The full picture: the red image point, P and the eye.
+    QVERIFY(redAround(saved, f.Picture1->toPixel(6.6, 347.3), 2) > 0);
+    QCOMPARE(QColor(saved.pixel(f.Picture1->toPixel(0, 500))), QColor(Qt::black));
+    QVERIFY(saved == f.Picture1->image().convertToFormat(saved.format()));
+
+    // Saving again overwrites: the eye elsewhere, the image point moves.
+    f.EyeX = -900;
+    f.EyeY = -200;
+    f.Command4->click();
+    const QImage again(dir.filePath("bild.bmp"), "BMP");
+    QVERIFY(again != saved);
+    QVERIFY(redAround(again, f.Picture1->toPixel(6.6, 347.3), 2) == 0);
+    QCOMPARE(dialogs.log.filter("ErrorBox").size(), 0);
+    QVERIFY(QDir::setCurrent(before));
+}
+
+void TestPrinting::unwritableName()
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("alt.bmp");
+    QFile old(existing);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old contents");
+    old.close();
+    const QString missing = dir.filePath("fehlt/bild.bmp");
+    const QString underFile = existing + "/bild.bmp";
+    imaging::Form2 f;
+    ScriptedDialogs dialogs({missing, underFile});
+    f.setDialogs(&dialogs);
+    f.Command4_Click();
+    f.Command4_Click();
+    const QStringList errors = dialogs.log.filter("ErrorBox");
+    QCOMPARE(errors.size(), 2);
+    QVERIFY(errors[0].contains(missing));
+    QVERIFY(errors[1].contains(underFile));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old contents"));
+    // The window goes on working.
+    f.Picture1_MouseUp(1, 0, 0);
+    QVERIFY(redAround(f.Picture1->image(), f.Picture1->toPixel(6.6, 347.3), 2) > 0);
+}
+
+QTEST_MAIN(TestPrinting)
+#include "test_printing.moc"

@@ -68,6 +68,8 @@ QPainter &DrawingField::painter()
             makeImage();
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setBrush(Qt::NoBrush);
+        penSet_ = false;
         update();
     }
     return *painter_;
@@ -83,13 +85,23 @@ void DrawingField::endPainting()
 
 void DrawingField::setPen(QRgb colour, bool styled)
 {
-    QPen pen(QColor::fromRgb(colour), drawWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    Qt::PenStyle style = Qt::SolidLine;
     if (styled && drawStyle() == kDotted)
-        pen.setStyle(Qt::DotLine);
+        style = Qt::DotLine;
     else if (styled && drawStyle() == kDashed)
-        pen.setStyle(Qt::DashLine);
-    painter().setPen(pen);
-    painter().setBrush(Qt::NoBrush);
+        style = Qt::DashLine;
+    QPainter &p = painter();
+    // Most drawing comes in runs with one pen; setting it anew costs more
+    // than the short lines themselves.
+    if (penSet_ && colour == penColour_ && drawWidth() == penWidth_ && style == penStyle_)
+        return;
+    penSet_ = true;
+    penColour_ = colour;
+    penWidth_ = drawWidth();
+    penStyle_ = style;
+    QPen pen(QColor::fromRgb(colour), penWidth_, style, Qt::RoundCap, Qt::RoundJoin);
+    pen.setCosmetic(penWidth_ <= 1);
+    p.setPen(pen);
 }
 
 void DrawingField::Cls()

@@ -94,6 +94,11 @@ private:
     int pointer_ = kArrowPointer;
     int border_ = 0;
     bool leftPressedInside_ = false;
+    // The pen last given to the painter.
+    bool penSet_ = false;
+    QRgb penColour_ = 0;
+    int penWidth_ = 0;
+    Qt::PenStyle penStyle_ = Qt::SolidLine;
 };
 
 }  // namespace canvas

@@ -50,6 +50,28 @@ float EyeOffset(float xP, float x, const Refraction &ray, ScenePoint eye)
     return static_cast<float>((double(eye.x) - x) * std::cos(b) + side * eye.y * std::sin(b));
 }
 
+namespace {
+
+// What the scan needs of the ray through (x, 0): whether it is refracted and
+// on which side of the eye it passes. The same law as RefractAt, written
+// without angles: sin a = u / sqrt(1 + u^2) with u = |xP - x| / d, and
+// cos b = sqrt(1 - sin^2 b), so one evaluation costs two square roots
+// instead of four trigonometric functions.
+bool passesLeftOfEye(float xP, float d, float x, float refIndex, ScenePoint eye, bool &refracted)
+{
+    const double u = std::abs(double(xP) - x) / d;
+    const float sinBeta = static_cast<float>(refIndex * (u / std::sqrt(1.0 + u * u)));
+    refracted = std::abs(sinBeta) < 1.0f;
+    if (!refracted)
+        return false;
+    const double sb = sinBeta;
+    const double cb = std::sqrt(1.0 - sb * sb);
+    const double side = x > xP ? 1.0 : -1.0;
+    return (double(eye.x) - x) * cb + side * eye.y * sb > 0;
+}
+
+}  // namespace
+
 float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex, int *evaluations)
 {
     float left = -1000.0f;
@@ -76,10 +98,8 @@ float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex, int *eva
         int samples = 0;
         while (x <= right && samples < kMaxSamplesPerPass) {
             ++samples;
-            const Refraction ray = RefractAt(xP, d, x, refIndex);
-            if (ray.totallyReflected)
-                break;
-            if (EyeOffset(xP, x, ray, eye) <= 0)
+            bool refracted = false;
+            if (!passesLeftOfEye(xP, d, x, refIndex, eye, refracted))
                 break;
             x = static_cast<float>(double(x) + step);
         }

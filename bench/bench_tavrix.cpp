@@ -1,0 +1,228 @@
+// How long the things a teacher waits for take: a mouse move with a full
+// ray-path scene, a full redraw, a row-mode release, one image point, the
+// start, printing and saving. Every figure is also given as a multiple of
+// Cls on the same field, the floor that every redraw pays.
+#include "canvas/dialogs.h"
+#include "canvas/printer_page.h"
+#include "imaging/form2.h"
+#include "imaging/image_construction.h"
+#include "raypath/form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+// The field of a 1920 x 1080 screen before any shrinking.
+constexpr int kFieldWidth = 1411;
+constexpr int kFieldHeight = 1383;
+
+double clsFloorNs = 0;
+
+void sizeField(canvas::DrawingField *field)
+{
+    field->resize(kFieldWidth, kFieldHeight);
+    const double r = double(kFieldWidth) / kFieldHeight;
+    field->Scale(-1000, -1000 / r, 1000, 1000 / r);
+    field->Cls();
+}
+
+// A full ray-path scene: 100 rays, all five boxes, 20 markers of each kind.
+void fillRayPath(raypath::Form1 &f)
+{
+    sizeField(f.Picture1);
+    for (QCheckBox *c : {f.Check3D1, f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5})
+        c->setChecked(true);
+    f.RayCount = raypath::kMaxRays;
+    for (int i = 1; i <= raypath::kMaxRays; ++i)
+        f.RayHitX[i] = -990.f + 19.8f * i;
+    f.PointMarkCount = f.EyeMarkCount = raypath::kMaxMarkers;
+    for (int i = 1; i <= raypath::kMaxMarkers; ++i) {
+        f.PointMarkX[i] = f.EyeMarkX[i] = -950.f + 90 * i;
+        f.PointMarkY[i] = 700;
+        f.EyeMarkY[i] = -700;
+    }
+}
+
+// A row of 100 points with the grid on, in row mode.
+void fillRow(imaging::Form2 &f)
+{
+    sizeField(f.Picture1);
+    f.Option3D2->setChecked(true);
+    f.Raster->setChecked(true);
+    f.PointCount = imaging::kMaxRowPoints;
+    for (int i = 1; i <= imaging::kMaxRowPoints; ++i) {
+        f.PointX[i] = -900.f + 18 * i;
+        f.PointY[i] = 100.f + 7 * i;
+    }
+}
+
+class SilentDialogs : public canvas::Dialogs
+{
+public:
+    QString InputBox(const QString &, const QString &) override { return QStringLiteral("Titel"); }
+    void MsgBox(const QString &) override {}
+    void ErrorBox(const QString &) override {}
+    void PrinterDialog(QPrinter *) override {}
+};
+
+// Runs `body` for every iteration and reports its time also as a multiple
+// of Cls.
+template <typename Body>
+void timed(benchmark::State &state, Body body)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        body();
+    const double ns = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now()
+                                                                - start)
+                          .count()
+                      / double(state.iterations());
+    if (clsFloorNs > 0)
+        state.counters["x_Cls"] = ns / clsFloorNs;
+}
+
+void BM_Cls(benchmark::State &state)
+{
+    raypath::Form1 f;
+    sizeField(f.Picture1);
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        f.Picture1->Cls();
+        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+    }
+    clsFloorNs = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
+                     .count()
+                 / double(state.iterations());
+    state.counters["x_Cls"] = 1;
+}
+
+void BM_RayPathMouseMove(benchmark::State &state)
+{
+    raypath::Form1 f;
+    fillRayPath(f);
+    f.Picture1_MouseDown(canvas::kLeftButton, 100, 200);
+    int i = 0;
+    timed(state, [&] {
+        ++i;
+        f.Picture1_MouseMove(canvas::kLeftButton, 100.f + i % 50, 200.f + i % 30);
+        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+    });
+}
+
+void BM_RayPathFullRedraw(benchmark::State &state)
+{
+    raypath::Form1 f;
+    fillRayPath(f);
+    timed(state, [&] {
+        f.Picture1->Cls();
+        f.RedrawRays();
+        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+    });
+}
+
+void BM_ImagingRowRelease(benchmark::State &state)
+{
+    imaging::Form2 f;
+    fillRow(f);
+    timed(state, [&] {
+        f.Picture1_MouseUp(canvas::kLeftButton, 0, -500);
+        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+    });
+}
+
+void BM_ImagePoint(benchmark::State &state)
+{
+    int i = 0;
+    timed(state, [&] {
+        ++i;
+        const float x = -500.f + float(i % 1000);
+        const float d = 100.f + float(i % 700);
+        const float xs = imaging::FindCentralRay(x, d, {300, -500}, 1.33f);
+        benchmark::DoNotOptimize(imaging::ImageFromRayPair(x, d, xs, 1.33f));
+    });
+}
+
+void BM_StartUp(benchmark::State &state)
+{
+    timed(state, [&] {
+        raypath::Form1 f;
+        f.Picture1->requestPaint();
+        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+    });
+}
+
+void BM_PrintRayPathToPdf(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    raypath::Form1 f;
+    fillRayPath(f);
+    SilentDialogs dialogs;
+    f.setDialogs(&dialogs);
+    timed(state, [&] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(canvas::kPdfResolution);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("ray.pdf")));
+        canvas::PrinterPage page(&printer);
+        f.printOut(page);
+    });
+}
+
+void BM_PrintImagingToPdf(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    imaging::Form2 f;
+    fillRow(f);
+    SilentDialogs dialogs;
+    f.setDialogs(&dialogs);
+    timed(state, [&] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(canvas::kPdfResolution);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("imaging.pdf")));
+        canvas::PrinterPage page(&printer);
+        f.printOut(page);
+    });
+}
+
+void BM_SaveBitmap(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    imaging::Form2 f;
+    fillRow(f);
+    SilentDialogs dialogs;
+    f.setDialogs(&dialogs);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    timed(state, [&] { f.Command4_Click(); });
+    QDir::setCurrent(before);
+}
+
+}  // namespace
+
+BENCHMARK(BM_Cls)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RayPathMouseMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RayPathFullRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImagingRowRelease)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImagePoint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintRayPathToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintImagingToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveBitmap)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

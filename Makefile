@@ -1,11 +1,15 @@
-# make run   installs what is missing, builds and starts Tavrix
-# make test  installs what is missing, builds and runs every test
+# make run       installs what is missing, builds and starts Tavrix
+# make test      installs what is missing, builds and runs every test
+# make bench     the benchmark table
+# make sanitize  every test under AddressSanitizer and UndefinedBehaviorSanitizer
+# make fuzz      each fuzz target for FUZZ_SECONDS seconds
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := $(shell grep -v '^\s*\#' packages.txt)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test bench sanitize fuzz clean
 
 all: build
 
@@ -21,10 +25,8 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-$(BUILD_DIR)/CMakeCache.txt: CMakeLists.txt
+build: deps
 	cmake -S . -B $(BUILD_DIR)
-
-build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
@@ -33,5 +35,25 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+bench: build
+	./$(BUILD_DIR)/bench/tavrix_bench --benchmark_counters_tabular=true
+
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVRIX_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRIX_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_ray_geometry fuzz_image_construction fuzz_events
+	cd build-fuzz && for t in fuzz_ray_geometry fuzz_image_construction fuzz_events; do \
+	  mkdir -p corpus/$$t && \
+	  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	    ./fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 corpus/$$t || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz

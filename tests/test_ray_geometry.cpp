@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -164,6 +165,22 @@ private slots:
         CHECK_NEAR(r.refractedEnd.y, -down * kFarLength, kPosTol);
         CHECK_NEAR(r.reflectedEnd.x, px, kPosTol);
         CHECK_NEAR(r.reflectedEnd.y, down * kFarLength, kPosTol);
+    }
+
+    // Inputs the fuzzer found: P a denormal above the interface once sent the
+    // point of incidence to infinity.
+    void barelyOffTheInterface_data() {
+        doubleColumns({"px", "py", "hitX"});
+        QTest::newRow("denormal depth") << -128.0 << double(std::numeric_limits<float>::denorm_min()) << 0.0;
+        QTest::newRow("denormal height") << 300.0 << -double(std::numeric_limits<float>::denorm_min()) << -40.0;
+        QTest::newRow("smallest normal") << 0.0 << double(std::numeric_limits<float>::min()) << 1500.0;
+    }
+    void barelyOffTheInterface() {
+        QFETCH(double, px); QFETCH(double, py); QFETCH(double, hitX);
+        const auto r = Fixed({float(px), float(py)}, hitX, Eff(py, 1.33));
+        QVERIFY(r);
+        QVERIFY(AllFinite(*r));
+        CHECK_NEAR(r->hitX, hitX, 1e-3);
     }
 
     void liveIncidence_data() {

@@ -28,9 +28,12 @@ std::optional<Incidence> FixedIncidence(Point p, float rayHitX)
         const float inf = std::numeric_limits<float>::infinity();
         return Incidence{rayHitX, p.y > 0 ? inf : -inf};
     }
-    const float m = static_cast<float>(double(p.y) / (double(p.x) - rayHitX));
-    const float x = static_cast<float>(p.x - p.y / double(m));
-    return Incidence{x, m};
+    // The point of incidence from the slope in double: narrowed first, the
+    // slope of a P a hair above the interface underflows to zero and the
+    // point would run off to infinity.
+    const double m = double(p.y) / (double(p.x) - rayHitX);
+    const float x = static_cast<float>(p.x - p.y / m);
+    return Incidence{x, static_cast<float>(m)};
 }
 
 double EffectiveIndex(float objectY, float refIndex)

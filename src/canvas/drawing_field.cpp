@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace canvas {
@@ -118,15 +119,59 @@ void DrawingField::Line(double x1, double y1, double x2, double y2, QRgb colour)
 {
     if (image_.isNull())
         makeImage();
+    const QPointF a = mapping_.toDevice(x1, y1);
+    const QPointF b = mapping_.toDevice(x2, y2);
+    if (drawWidth() <= 1 && drawStyle() != kDashed) {
+        // The thin lines are nearly all of a redraw: set their pixels
+        // straight into the image.
+        const QRectF area(0, 0, image_.width() - 1e-6, image_.height() - 1e-6);
+        if (const auto clipped = clipLine(a, b, area))
+            drawThinLine(*clipped, colour, drawStyle() == kDotted);
+        return;
+    }
     // Clip in device pixels, with room for the pen, before the painter sees
     // the segment: most lines of the views are far longer than the field.
     const double margin = drawWidth() + 2;
     const QRectF area = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
-    const auto clipped = clipLine(mapping_.toDevice(x1, y1), mapping_.toDevice(x2, y2), area);
+    const auto clipped = clipLine(a, b, area);
     if (!clipped)
         return;
     setPen(colour, true);
     painter().drawLine(*clipped);
+}
+
+void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
+{
+    // The painter must not hold the buffer while it is written directly.
+    endPainting();
+    update();
+    const int w = image_.width(), h = image_.height();
+    int x0 = std::clamp(int(std::floor(line.x1())), 0, w - 1);
+    int y0 = std::clamp(int(std::floor(line.y1())), 0, h - 1);
+    const int x1 = std::clamp(int(std::floor(line.x2())), 0, w - 1);
+    const int y1 = std::clamp(int(std::floor(line.y2())), 0, h - 1);
+    uchar *bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const QRgb pixel = 0xff000000u | colour;
+    // Bresenham; dotted lines set every third pixel.
+    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    for (int k = 0;; ++k) {
+        if (!dotted || k % 3 == 0)
+            reinterpret_cast<QRgb *>(bits + y0 * stride)[x0] = pixel;
+        if (x0 == x1 && y0 == y1)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
 }
 
 void DrawingField::Circle(double x, double y, double r, QRgb colour)

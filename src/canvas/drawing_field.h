@@ -83,6 +83,7 @@ private:
     void endPainting();
     void makeImage();
     void setPen(QRgb colour, bool styled);
+    void drawThinLine(const QLineF &line, QRgb colour, bool dotted);
     QPointF eventPoint(const QMouseEvent *event) const;
 
     QRgb background_;

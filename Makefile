@@ -3,13 +3,14 @@
 # make bench     the benchmark table
 # make sanitize  every test under AddressSanitizer and UndefinedBehaviorSanitizer
 # make fuzz      each fuzz target for FUZZ_SECONDS seconds
+# make package   a Debian package in build/
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := $(shell grep -v '^\s*\#' packages.txt)
 
-.PHONY: all deps build run test bench sanitize fuzz clean
+.PHONY: all deps build run test bench sanitize fuzz package clean
 
 all: build
 
@@ -34,6 +35,9 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	./$(BUILD_DIR)/bench/tavrix_bench --benchmark_counters_tabular=true

@@ -6,6 +6,7 @@
 #include "raypath/form1.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,6 +21,7 @@ private slots:
     void startWindow();
     void switchingKeepsEachWindowsState();
     void infoWindows();
+    void keyboard();
     void closingAMainWindowEndsTheProgram_data();
     void closingAMainWindowEndsTheProgram();
 };
@@ -100,6 +102,33 @@ void TestApp::infoWindows()
     w.form2()->Command5->click();
     QVERIFY(w.form4() && w.form4()->isVisible());
     QVERIFY(w.form4()->Text1->toPlainText() != text);
+}
+
+void TestApp::keyboard()
+{
+    app::Windows w;
+    w.start();
+    raypath::Form1 &f = *w.form1();
+    QApplication::setActiveWindow(&f);
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    f.Check3D1->setFocus();
+    // Tab walks the column, and every stop has a name a screen reader can say.
+    const QList<QWidget *> expected{f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5, f.Command1,
+                                    f.HScroll1, f.Picture2, f.Picture5, f.Command4, f.Command2,
+                                    f.Command3, f.Command5};
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+        QVERIFY(!next->accessibleName().isEmpty());
+    }
+    // The palette and the scroll bar work from the keyboard.
+    QTest::keyClick(f.Picture5, Qt::Key_Space);
+    QCOMPARE(f.PointSymbolArmed, std::int16_t(1));
+    QCOMPARE(f.Picture5->borderStyle(), 1);
+    QTest::keyClick(f.HScroll1, Qt::Key_Right);
+    QCOMPARE(std::lround(std::abs(f.RefIndex - 1.33f) * 100), 1L);
+    QCOMPARE(f.RefIndex, f.HScroll1->value() / 100.0f);
+    QCOMPARE(f.Check3D4->accessibleName(), QStringLiteral("Verlängerungen"));
 }
 
 void TestApp::closingAMainWindowEndsTheProgram_data()

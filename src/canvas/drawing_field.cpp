@@ -1,5 +1,6 @@
 #include "canvas/drawing_field.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -265,6 +266,35 @@ void DrawingField::paintEvent(QPaintEvent *event)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void DrawingField::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void DrawingField::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void DrawingField::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void DrawingField::resizeEvent(QResizeEvent *event)

@@ -1,8 +1,10 @@
 #include "imaging/form2.h"
 
+#include "canvas/fit_text.h"
 #include "canvas/number_text.h"
 #include "imaging/form2_layout.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -117,6 +119,24 @@ void Form2::createControls()
         setBackground(l, QPalette::Window, Qt::white);
     }
 
+    // Every control is reached with Tab, in the order of the column, and
+    // carries its caption as its accessible name.
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("Zeichenfeld"));
+    HScroll1->setAccessibleName(QStringLiteral("Brechzahl n"));
+    Text1->setAccessibleName(QStringLiteral("Brechzahl oben"));
+    Text4->setAccessibleName(QStringLiteral("Brechzahl unten"));
+    Text2->setAccessibleName(QStringLiteral("Brechzahl oben"));
+    Text3->setAccessibleName(QStringLiteral("Brechzahl unten"));
+    QWidget *order[] = {Option3D1, Option3D2, Raster, Command1, HScroll1,
+                        Command3, Command4, Command2, Command5};
+    for (size_t i = 0; i < std::size(order); ++i) {
+        if (auto *b = qobject_cast<QAbstractButton *>(order[i]))
+            b->setAccessibleName(b->text());
+        if (i > 0)
+            setTabOrder(order[i - 1], order[i]);
+    }
+
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
     connect(Raster, &QCheckBox::toggled, this, &Form2::Raster_Click);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
@@ -172,6 +192,12 @@ void Form2::applyLayout(const QRect &availableScreen)
 
     Text2->setGeometry(sceneBox(*Picture1, kText2Box));
     Text3->setGeometry(sceneBox(*Picture1, kText3Box));
+    // Wide enough for any index the scroll bar can set.
+    const QString widestIndex = NumberText(1.99f);
+    canvas::WidenToFit(Text2, QStringLiteral(" n = ") + widestIndex, true);
+    canvas::WidenToFit(Text3, QStringLiteral(" n = ") + widestIndex, true);
+    canvas::WidenToFit(Text1, QStringLiteral("   1.00"), false);
+    canvas::WidenToFit(Text4, QStringLiteral("   1.00"), false);
     Label3->adjustSize();
     Label4->adjustSize();
     Label3->move(Picture1->toPixel(kLabel3At.x(), kLabel3At.y()));

@@ -1,7 +1,9 @@
 #include "raypath/form1.h"
 
+#include "canvas/fit_text.h"
 #include "canvas/number_text.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -133,6 +135,27 @@ void Form1::createControls()
     Command3 = button("Command3", "Info");
     Command5 = button("Command5", "zur Abbildung von Punkten");
 
+    // Every control is reached with Tab, in the order of the column, and
+    // carries its caption as its accessible name.
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    Picture2->setFocusPolicy(Qt::StrongFocus);
+    Picture5->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("Zeichenfeld"));
+    HScroll1->setAccessibleName(QStringLiteral("Brechzahl n"));
+    Picture2->setAccessibleName(QStringLiteral("Auge"));
+    Picture5->setAccessibleName(QStringLiteral("Punkt"));
+    Text1->setAccessibleName(QStringLiteral("Brechzahl oben"));
+    Text4->setAccessibleName(QStringLiteral("Brechzahl unten"));
+    Text3->setAccessibleName(QStringLiteral("Brechzahl n"));
+    QWidget *order[] = {Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1,
+                        Picture2, Picture5, Command4, Command2, Command3, Command5};
+    for (size_t i = 0; i < std::size(order); ++i) {
+        if (auto *b = qobject_cast<QAbstractButton *>(order[i]))
+            b->setAccessibleName(b->text());
+        if (i > 0)
+            setTabOrder(order[i - 1], order[i]);
+    }
+
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Check3D1, &QCheckBox::toggled, this, &Form1::Check3D1_Click);
     connect(Check3D2, &QCheckBox::toggled, this, &Form1::Check3D2_Click);
@@ -230,6 +253,11 @@ void Form1::applyLayout(const QRect &availableScreen)
 
     Text1->setGeometry(sceneBox(*Picture1, kText1Box));
     Text4->setGeometry(sceneBox(*Picture1, kText4Box));
+    // Wide enough for any index the scroll bar can set.
+    const QString widestIndex = NumberText(1.99f);
+    canvas::WidenToFit(Text1, QStringLiteral(" n = ") + widestIndex, true);
+    canvas::WidenToFit(Text4, QStringLiteral(" n = ") + widestIndex, true);
+    canvas::WidenToFit(Text3, widestIndex, false);
     Label5->adjustSize();
     Label4->adjustSize();
     Label5->move(Picture1->toPixel(kLabel5At.x(), kLabel5At.y()));

@@ -4,13 +4,14 @@
 # make sanitize  every test under AddressSanitizer and UndefinedBehaviorSanitizer
 # make fuzz      each fuzz target for FUZZ_SECONDS seconds
 # make package   a Debian package in build/
+# make screenshots  the README's pictures, from the real program under Xvfb
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := $(shell grep -v '^\s*\#' packages.txt)
 
-.PHONY: all deps build run test bench sanitize fuzz package clean
+.PHONY: all deps build run test bench sanitize fuzz package screenshots clean
 
 all: build
 
@@ -38,6 +39,10 @@ test: build
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+screenshots: build
+	xvfb-run -a -s "-screen 0 1440x900x24" \
+	  ./$(BUILD_DIR)/tests/tavrix_screenshots ./$(BUILD_DIR)/tavrix docs/screenshots
 
 bench: build
 	./$(BUILD_DIR)/bench/tavrix_bench --benchmark_counters_tabular=true

@@ -3,6 +3,7 @@
 // without an X server or xdotool it says it was skipped.
 #include "imaging/form2_layout.h"
 #include "raypath/form1_layout.h"
+#include "real_window_driver.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -13,48 +14,9 @@
 
 namespace {
 
+using namespace xdo;
+
 QString program;  // build/tavrix, from the command line
-
-struct Field {
-    QPoint origin;  // screen pixel of the field's upper-left corner
-    QSize size;
-    QPoint toScreen(double x, double y) const
-    {
-        const double r = double(size.width()) / size.height();
-        const double px = (x + 1000) / 2000 * size.width();
-        const double py = (y + 1000 / r) / (2000 / r) * size.height();
-        return origin + QPoint(int(std::floor(px)), int(std::floor(py)));
-    }
-};
-
-bool xdotool(const QStringList &args)
-{
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
-}
-
-void click(QPoint p, int button)
-{
-    xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click",
-             QString::number(button)});
-}
-
-void drag(QPoint from, QPoint to, int button)
-{
-    xdotool({"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown",
-             QString::number(button)});
-    // A few steps, as a hand would move.
-    for (int i = 1; i <= 4; ++i) {
-        const QPoint p = from + (to - from) * i / 4;
-        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())});
-    }
-    xdotool({"mouseup", QString::number(button)});
-}
-
-QImage screen()
-{
-    QTest::qWait(300);
-    return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-}
 
 // How many pixels within `radius` of p have the colour.
 int around(const QImage &img, QPoint p, QRgb colour, int radius = 1)
@@ -64,23 +26,6 @@ int around(const QImage &img, QPoint p, QRgb colour, int radius = 1)
         for (int x = p.x() - radius; x <= p.x() + radius; ++x)
             n += img.valid(x, y) && (img.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
     return n;
-}
-
-// Upper-left corner of the client area of the window with the caption.
-QPoint windowAt(const QString &caption)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", caption,
-                                        "getwindowgeometry", "--shell"});
-    p.waitForFinished(10000);
-    int x = -1, y = -1;
-    for (const QByteArray &line : p.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("X="))
-            x = line.mid(2).toInt();
-        if (line.startsWith("Y="))
-            y = line.mid(2).toInt();
-    }
-    return QPoint(x, y);
 }
 
 }  // namespace
@@ -96,10 +41,8 @@ private slots:
 
 void TestRealWindow::initTestCase()
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        QSKIP("skipped: no X server (run under xvfb-run)");
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("skipped: xdotool is not installed");
+    if (!xdo::available())
+        QSKIP("skipped: no X server or no xdotool (run under xvfb-run)");
     QVERIFY2(QFile::exists(program), qPrintable(program));
 }
 

@@ -138,8 +138,10 @@ void Form1::createControls()
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
     HScroll1->setFocusPolicy(Qt::StrongFocus);
-    Picture2->setFocusPolicy(Qt::StrongFocus);
-    Picture5->setFocusPolicy(Qt::StrongFocus);
+    // The palette boxes take the focus from Tab only: a mouse click shows
+    // its choice by the frame alone.
+    Picture2->setFocusPolicy(Qt::TabFocus);
+    Picture5->setFocusPolicy(Qt::TabFocus);
     Picture1->setAccessibleName(QStringLiteral("Zeichenfeld"));
     HScroll1->setAccessibleName(QStringLiteral("Brechzahl n"));
     Picture2->setAccessibleName(QStringLiteral("Auge"));

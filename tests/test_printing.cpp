@@ -7,6 +7,7 @@
 #include "canvas/printer_page.h"
 
 #include <QCheckBox>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,6 +61,8 @@ private slots:
     void imagingOnPaper_data();
     void imagingOnPaper();
     void realPdf();
+    void printCommandWithoutPrinter_data();
+    void printCommandWithoutPrinter();
     void savePicture();
     void unwritableName();
 };
@@ -290,6 +293,48 @@ void TestPrinting::realPdf()
     const QPoint at(int(x * dpi / 72), int(y * dpi / 72));
     QVERIFY2(redAround(img, at, 3) > 0, "the red image point");
     QCOMPARE(redAround(img, at + QPoint(0, 60), 3), 0);
+}
+
+void TestPrinting::printCommandWithoutPrinter_data()
+{
+    QTest::addColumn<bool>("imaging");
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("Drucken") << false << true;
+    QTest::newRow("Bild Drucken") << true << true;
+    QTest::newRow("Drucken, home folder gone") << false << false;
+}
+
+void TestPrinting::printCommandWithoutPrinter()
+{
+    // The whole button, as a user without a printer clicks it: the page goes
+    // to a PDF file in the home folder, or a message says why it did not.
+    QFETCH(bool, imaging);
+    QFETCH(bool, writable);
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("this machine has a printer; the command would print on it");
+    QTemporaryDir dir;
+    const QString home = writable ? dir.path() : dir.filePath(QStringLiteral("fehlt"));
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", home.toLocal8Bit());
+    ScriptedDialogs dialogs({QStringLiteral("Titel")});
+    QString pdf;
+    if (imaging) {
+        imaging::Form2 f;
+        f.setDialogs(&dialogs);
+        f.Command3->click();
+        pdf = QDir(home).filePath(QStringLiteral("tavrix-abbildung.pdf"));
+    } else {
+        raypath::Form1 f;
+        f.setDialogs(&dialogs);
+        f.Command2->click();
+        pdf = QDir(home).filePath(QStringLiteral("tavrix-strahlenverlauf.pdf"));
+    }
+    qputenv("HOME", savedHome);
+    const QStringList errors = dialogs.log.filter(QStringLiteral("ErrorBox"));
+    QCOMPARE(QFile::exists(pdf), writable);
+    QCOMPARE(errors.size(), writable ? 0 : 1);
+    if (!writable)
+        QVERIFY(errors[0].contains(pdf));
 }
 
 void TestPrinting::savePicture()

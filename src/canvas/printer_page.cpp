@@ -49,7 +49,8 @@ QPainter &PrinterPage::painter()
     // had its say about the printer and its settings.
     if (!started_) {
         started_ = true;
-        if (painter_.begin(printer_)) {
+        began_ = painter_.begin(printer_);
+        if (began_) {
             painter_.setRenderHint(QPainter::Antialiasing, true);
             painter_.setRenderHint(QPainter::TextAntialiasing, true);
         }

@@ -38,8 +38,9 @@ public:
     void EndDoc() override;
     QPrinter *printer() override { return printer_; }
 
-    // False when the job could not be started (no printer, unwritable file).
-    bool isActive() const { return painter_.isActive(); }
+    // False when the job could not be started (no printer, a file that
+    // cannot be written).
+    bool started() const { return began_; }
 
 protected:
     void scaleChanged() override;
@@ -51,6 +52,7 @@ private:
     QPrinter *printer_;
     QPainter painter_;
     bool started_ = false;
+    bool began_ = false;
     SceneMapping mapping_;
 };
 

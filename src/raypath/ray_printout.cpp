@@ -19,11 +19,11 @@ void Form1::Command2_Click()
     PreparePrinter(printer, QDir::home().filePath(QStringLiteral("tavrix-strahlenverlauf.pdf")));
     PrinterPage page(&printer);
     printOut(page);
-    if (!page.isActive() && !printer.outputFileName().isEmpty())
+    if (!page.started() && !printer.outputFileName().isEmpty())
         dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
                                           "geschrieben werden.")
                                .arg(printer.outputFileName()));
-    else if (!page.isActive())
+    else if (!page.started())
         dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
 }
 

@@ -52,7 +52,6 @@ private slots:
     void fixedRayParts();
     void fullRedrawFrame();
     void liveRayIsLightGreyAndAlone();
-    void noNonFiniteCoordinates();
     void eyesLookAtLastPointMarker_data();
     void eyesLookAtLastPointMarker();
     void indexDisplays_data();
@@ -188,29 +187,6 @@ void TestForm1Rendering::liveRayIsLightGreyAndAlone()
     f.DrawLiveRay();
     QVERIFY(rec.ops.empty());
     QVERIFY(std::abs(f.HitX - 300) < 0.01);
-}
-
-void TestForm1Rendering::noNonFiniteCoordinates()
-{
-    // 100 rays across the whole line, through P's own x too, for P above,
-    // below and beside the field and every index of the scroll bar's range.
-    Form1 f;
-    RecordingSurface rec;
-    f.setSurface(&rec);
-    tick(f, QStringLiteral("11111"));
-    f.RayCount = kMaxRays;
-    for (int i = 1; i <= kMaxRays; ++i)
-        f.RayHitX[i] = -2000.f + 40.f * (i - 1);
-    f.RayHitX[50] = 0;
-    for (float py : {500.f, -500.f, 1e-3f, -1e-3f, 3000.f})
-        for (int v : {50, 99, 100, 101, 133, 200}) {
-            f.ObjectX = 0;
-            f.ObjectY = py;
-            f.HScroll1->setValue(v);
-            f.HScroll1_Change(v);
-        }
-    QVERIFY(rec.count(DrawOp::Line) > 1000);
-    QCOMPARE(rec.nonFinite, 0);
 }
 
 void TestForm1Rendering::eyesLookAtLastPointMarker_data()

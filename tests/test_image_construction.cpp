@@ -183,39 +183,6 @@ private slots:
             QVERIFY(xs < xP - HalfWidth(d, n));
     }
 
-    void degeneratePair_data() {
-        doubleColumns({"xP", "d", "xs", "n"});
-        QTest::newRow("neighbour rounds onto central ray") << 0.0 << 1e-6 << 1.0 << 0.5;
-        QTest::newRow("central ray totally reflected") << 0.0 << 100.0 << -300.0 << 1.33;
-        QTest::newRow("central ray NaN") << 0.0 << 100.0 << qQNaN() << 1.33;
-        QTest::newRow("central ray infinite") << 0.0 << 100.0 << qInf() << 0.5;
-    }
-    void degeneratePair() {
-        QFETCH(double, xP); QFETCH(double, d); QFETCH(double, xs); QFETCH(double, n);
-        QVERIFY(!ImageFromRayPair(float(xP), float(d), float(xs), float(n)));
-    }
-
-    void sweepStaysFinite_data() {
-        QTest::addColumn<double>("n");
-        for (double n : {0.5, 0.75, 1.0, 1.33, 2.0})
-            QTest::newRow(qPrintable(QStringLiteral("n = %1").arg(n))) << n;
-    }
-    void sweepStaysFinite() {
-        QFETCH(double, n);
-        const ScenePoint eyes[] = {{-900, -600}, {0, -1}, {300, -500}, {1000, -50}, {-300, -1000}};
-        for (float xP = -1000; xP <= 1000; xP += 125)
-            for (float d : {1.0f, 7.0f, 100.0f, 499.0f, 1000.0f})
-                for (ScenePoint eye : eyes) {
-                    int evaluations = -1;
-                    const float xs = FindCentralRay(xP, d, eye, float(n), &evaluations);
-                    QVERIFY(std::isfinite(xs));
-                    QVERIFY(evaluations >= 4 && evaluations <= 4 * 12);
-                    const auto image = ImagePoint({xP, d}, eye, float(n));
-                    QVERIFY2(!image || (std::isfinite(image->x) && std::isfinite(image->y)),
-                             qPrintable(QStringLiteral("P = (%1, %2), eye (%3, %4)")
-                                            .arg(xP).arg(d).arg(eye.x).arg(eye.y)));
-                }
-    }
 };
 
 QTEST_APPLESS_MAIN(TestImageConstruction)

@@ -1,5 +1,8 @@
 #include "canvas/printer_page.h"
 
+#include "canvas/dialogs.h"
+
+#include <QDir>
 #include <QFont>
 #include <QPageLayout>
 #include <QPrinterInfo>
@@ -21,6 +24,23 @@ void PreparePrinter(QPrinter &printer, const QString &pdfFileName)
         printer.setResolution(kPdfResolution);
     }
     printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+void PrintOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
+                          const std::function<void(PageSurface &)> &printOut)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, QDir::home().filePath(pdfName));
+    PrinterPage page(&printer);
+    printOut(page);
+    if (page.started())
+        return;
+    if (!printer.outputFileName().isEmpty())
+        dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
+                                        "geschrieben werden.")
+                             .arg(printer.outputFileName()));
+    else
+        dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
 }
 
 PrinterPage::PrinterPage(QPrinter *printer) : printer_(printer) {}

@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <functional>
 #include <memory>
 
 namespace canvas {
@@ -18,6 +19,14 @@ inline constexpr int kPdfResolution = 600;
 // Sets a fresh printer up: the system's default printer, or a PDF file named
 // `pdfFileName` when the system has none.
 void PreparePrinter(QPrinter &printer, const QString &pdfFileName);
+
+class Dialogs;
+
+// A whole print command: a page on the system's printer, or in the PDF file
+// `pdfName` in the home folder when there is no printer, drawn by
+// `printOut`. A job that cannot start is reported through `dialogs`.
+void PrintOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
+                          const std::function<void(PageSurface &)> &printOut);
 
 class PrinterPage : public PageSurface
 {

@@ -21,6 +21,18 @@ struct WindowFrame {
 
 WindowFrame FrameForScreen(const QRect &availableScreen);
 
+// The bottom of a control is its top plus its height, its right edge its
+// left plus its width.
+inline double Bottom(const QRect &r)
+{
+    return r.y() + r.height();
+}
+
+inline double Right(const QRect &r)
+{
+    return r.x() + r.width();
+}
+
 // A rectangle from fractional layout values, rounded to whole pixels.
 QRect LayoutBox(double left, double top, double width, double height);
 

@@ -2,9 +2,9 @@
 
 #include "canvas/fit_text.h"
 #include "canvas/number_text.h"
+#include "canvas/window_controls.h"
 #include "imaging/form2_layout.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -31,11 +31,6 @@ const QRectF kText2Box(800, -950, 200, 100);
 const QRectF kText3Box(800, 50, 200, 100);
 const QPointF kLabel3At(-980, -980);
 const QPointF kLabel4At(-980, 800);
-
-QRect sceneBox(const canvas::DrawingField &field, const QRectF &r)
-{
-    return QRect(field.toPixel(r.left(), r.top()), field.toPixel(r.right(), r.bottom()));
-}
 
 void setBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour)
 {
@@ -128,14 +123,8 @@ void Form2::createControls()
     Text4->setAccessibleName(QStringLiteral("Brechzahl unten"));
     Text2->setAccessibleName(QStringLiteral("Brechzahl oben"));
     Text3->setAccessibleName(QStringLiteral("Brechzahl unten"));
-    QWidget *order[] = {Option3D1, Option3D2, Raster, Command1, HScroll1,
-                        Command3, Command4, Command2, Command5};
-    for (size_t i = 0; i < std::size(order); ++i) {
-        if (auto *b = qobject_cast<QAbstractButton *>(order[i]))
-            b->setAccessibleName(b->text());
-        if (i > 0)
-            setTabOrder(order[i - 1], order[i]);
-    }
+    canvas::ChainTabOrder({Option3D1, Option3D2, Raster, Command1, HScroll1, Command3, Command4,
+                           Command2, Command5});
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
     connect(Raster, &QCheckBox::toggled, this, &Form2::Raster_Click);
@@ -145,12 +134,7 @@ void Form2::createControls()
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form2::Picture1_Paint);
-    connect(Picture1, &canvas::DrawingField::mouseDown, this,
-            [this](int b, double x, double y) { Picture1_MouseDown(b, float(x), float(y)); });
-    connect(Picture1, &canvas::DrawingField::mouseMove, this,
-            [this](int b, double x, double y) { Picture1_MouseMove(b, float(x), float(y)); });
-    connect(Picture1, &canvas::DrawingField::mouseUp, this,
-            [this](int b, double x, double y) { Picture1_MouseUp(b, float(x), float(y)); });
+    canvas::ConnectMouse(Picture1, this);
 }
 
 void Form2::Form_Load()
@@ -190,8 +174,8 @@ void Form2::applyLayout(const QRect &availableScreen)
     Command2->setGeometry(l.Command2);
     Command5->setGeometry(l.Command5);
 
-    Text2->setGeometry(sceneBox(*Picture1, kText2Box));
-    Text3->setGeometry(sceneBox(*Picture1, kText3Box));
+    Text2->setGeometry(canvas::SceneBox(*Picture1, kText2Box));
+    Text3->setGeometry(canvas::SceneBox(*Picture1, kText3Box));
     // Wide enough for any index the scroll bar can set.
     const QString widestIndex = NumberText(1.99f);
     canvas::WidenToFit(Text2, QStringLiteral(" n = ") + widestIndex, true);

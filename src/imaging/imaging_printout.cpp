@@ -9,8 +9,6 @@
 #include "canvas/printer_page.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QPrinter>
 
 namespace imaging {
 
@@ -18,16 +16,8 @@ using namespace canvas;
 
 void Form2::Command3_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer, QDir::home().filePath(QStringLiteral("tavrix-abbildung.pdf")));
-    PrinterPage page(&printer);
-    printOut(page);
-    if (!page.started() && !printer.outputFileName().isEmpty())
-        dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
-                                          "geschrieben werden.")
-                               .arg(printer.outputFileName()));
-    else if (!page.started())
-        dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
+    PrintOnSystemPrinter(dialogs(), QStringLiteral("tavrix-abbildung.pdf"),
+                         [this](PageSurface &page) { printOut(page); });
 }
 
 void Form2::printOut(PageSurface &page)

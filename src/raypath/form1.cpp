@@ -2,8 +2,8 @@
 
 #include "canvas/fit_text.h"
 #include "canvas/number_text.h"
+#include "canvas/window_controls.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -28,13 +28,6 @@ const QRectF kText1Box(800, -950, 200, 100);
 const QRectF kText4Box(800, 50, 200, 100);
 const QPointF kLabel5At(-990, -980);
 const QPointF kLabel4At(-990, 900);
-
-QRect sceneBox(const canvas::DrawingField &field, const QRectF &r)
-{
-    const QPoint tl = field.toPixel(r.left(), r.top());
-    const QPoint br = field.toPixel(r.right(), r.bottom());
-    return QRect(tl, br);
-}
 
 }  // namespace
 
@@ -149,14 +142,8 @@ void Form1::createControls()
     Text1->setAccessibleName(QStringLiteral("Brechzahl oben"));
     Text4->setAccessibleName(QStringLiteral("Brechzahl unten"));
     Text3->setAccessibleName(QStringLiteral("Brechzahl n"));
-    QWidget *order[] = {Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1,
-                        Picture2, Picture5, Command4, Command2, Command3, Command5};
-    for (size_t i = 0; i < std::size(order); ++i) {
-        if (auto *b = qobject_cast<QAbstractButton *>(order[i]))
-            b->setAccessibleName(b->text());
-        if (i > 0)
-            setTabOrder(order[i - 1], order[i]);
-    }
+    canvas::ChainTabOrder({Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1,
+                           Picture2, Picture5, Command4, Command2, Command3, Command5});
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Check3D1, &QCheckBox::toggled, this, &Form1::Check3D1_Click);
@@ -171,12 +158,7 @@ void Form1::createControls()
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 
     connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form1::Picture1_Paint);
-    connect(Picture1, &canvas::DrawingField::mouseDown, this,
-            [this](int b, double x, double y) { Picture1_MouseDown(b, float(x), float(y)); });
-    connect(Picture1, &canvas::DrawingField::mouseMove, this,
-            [this](int b, double x, double y) { Picture1_MouseMove(b, float(x), float(y)); });
-    connect(Picture1, &canvas::DrawingField::mouseUp, this,
-            [this](int b, double x, double y) { Picture1_MouseUp(b, float(x), float(y)); });
+    canvas::ConnectMouse(Picture1, this);
     connect(Picture2, &canvas::DrawingField::paintRequested, this, &Form1::Picture2_Paint);
     connect(Picture5, &canvas::DrawingField::paintRequested, this, &Form1::Picture5_Paint);
     connect(Picture2, &canvas::DrawingField::clicked, this, &Form1::Picture2_Click);
@@ -253,8 +235,8 @@ void Form1::applyLayout(const QRect &availableScreen)
     Picture2->Scale(-100, -100, 100, 100);
     Picture5->Scale(-14, -14, 14, 14);
 
-    Text1->setGeometry(sceneBox(*Picture1, kText1Box));
-    Text4->setGeometry(sceneBox(*Picture1, kText4Box));
+    Text1->setGeometry(canvas::SceneBox(*Picture1, kText1Box));
+    Text4->setGeometry(canvas::SceneBox(*Picture1, kText4Box));
     // Wide enough for any index the scroll bar can set.
     const QString widestIndex = NumberText(1.99f);
     canvas::WidenToFit(Text1, QStringLiteral(" n = ") + widestIndex, true);

@@ -6,8 +6,6 @@
 #include "canvas/print_frame.h"
 #include "canvas/printer_page.h"
 
-#include <QDir>
-#include <QPrinter>
 
 namespace raypath {
 
@@ -15,16 +13,8 @@ using namespace canvas;
 
 void Form1::Command2_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer, QDir::home().filePath(QStringLiteral("tavrix-strahlenverlauf.pdf")));
-    PrinterPage page(&printer);
-    printOut(page);
-    if (!page.started() && !printer.outputFileName().isEmpty())
-        dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
-                                          "geschrieben werden.")
-                               .arg(printer.outputFileName()));
-    else if (!page.started())
-        dialogs().ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
+    PrintOnSystemPrinter(dialogs(), QStringLiteral("tavrix-strahlenverlauf.pdf"),
+                         [this](PageSurface &page) { printOut(page); });
 }
 
 void Form1::printOut(PageSurface &page)

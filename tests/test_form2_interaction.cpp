@@ -171,7 +171,7 @@ private slots:
         for (int i = 4; i <= 100; ++i)
             rightClick(*f, {-900 + 17.0 * i, 100 + 8.0 * i});
         QCOMPARE(f->PointCount, 100);
-        const QPointF last(f->PointX[100], f->PointY[100]);
+        const QPointF last(f->ObjectX, f->ObjectY);  // the hundredth point, to be kept
         rightClick(*f, {-700, 150});
         QCOMPARE(f->PointCount, 100);
         QCOMPARE(QPointF(f->PointX[100], f->PointY[100]), last);

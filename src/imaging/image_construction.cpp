@@ -19,12 +19,35 @@ constexpr int kPasses = 4;
 
 }  // namespace
 
+namespace {
+
+// sin b = n sin a for the ray from P through (x, 0), with the angle of
+// incidence a = arctan(u), u = |xP - x| / d, written without angles:
+// sin a = u / sqrt(1 + u^2). The scan evaluates it some forty times a point.
+float refractionSine(float xP, float d, float x, float refIndex)
+{
+    const double u = std::abs(double(xP) - x) / d;
+    return static_cast<float>(refIndex * (u / std::sqrt(1.0 + u * u)));
+}
+
+// The eye's side of the refracted ray, from sin b alone (cos b is the root
+// of 1 - sin^2 b).
+float eyeOffset(float xP, float x, double sinBeta, ScenePoint eye)
+{
+    // Projection of (eye - (x, 0)) onto the normal of the ray that points to
+    // its right in the picture: (cos b, sin b) right of P, (cos b, -sin b)
+    // left of it (y downward).
+    const double side = x > xP ? 1.0 : -1.0;
+    const double cosBeta = std::sqrt(1.0 - sinBeta * sinBeta);
+    return static_cast<float>((double(eye.x) - x) * cosBeta + side * eye.y * sinBeta);
+}
+
+}  // namespace
+
 Refraction RefractAt(float xP, float d, float x, float refIndex)
 {
     Refraction r;
-    // Angle of incidence between the ray from P and the normal through (x, 0).
-    const float alpha = static_cast<float>(std::atan(std::abs(double(xP) - x) / d));
-    r.sinBeta = static_cast<float>(refIndex * std::sin(double(alpha)));
+    r.sinBeta = refractionSine(xP, d, x, refIndex);
     if (std::abs(r.sinBeta) >= 1.0f) {
         r.totallyReflected = true;
         return r;
@@ -42,35 +65,8 @@ Refraction RefractAt(float xP, float d, float x, float refIndex)
 
 float EyeOffset(float xP, float x, const Refraction &ray, ScenePoint eye)
 {
-    // Projection of (eye - (x, 0)) onto the normal of the ray that points to
-    // its right in the picture: (cos b, sin b) right of P, (cos b, -sin b)
-    // left of it (y downward).
-    const double side = x > xP ? 1.0 : -1.0;
-    const double b = ray.beta;
-    return static_cast<float>((double(eye.x) - x) * std::cos(b) + side * eye.y * std::sin(b));
+    return eyeOffset(xP, x, ray.sinBeta, eye);
 }
-
-namespace {
-
-// What the scan needs of the ray through (x, 0): whether it is refracted and
-// on which side of the eye it passes. The same law as RefractAt, written
-// without angles: sin a = u / sqrt(1 + u^2) with u = |xP - x| / d, and
-// cos b = sqrt(1 - sin^2 b), so one evaluation costs two square roots
-// instead of four trigonometric functions.
-bool passesLeftOfEye(float xP, float d, float x, float refIndex, ScenePoint eye, bool &refracted)
-{
-    const double u = std::abs(double(xP) - x) / d;
-    const float sinBeta = static_cast<float>(refIndex * (u / std::sqrt(1.0 + u * u)));
-    refracted = std::abs(sinBeta) < 1.0f;
-    if (!refracted)
-        return false;
-    const double sb = sinBeta;
-    const double cb = std::sqrt(1.0 - sb * sb);
-    const double side = x > xP ? 1.0 : -1.0;
-    return (double(eye.x) - x) * cb + side * eye.y * sb > 0;
-}
-
-}  // namespace
 
 float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex, int *evaluations)
 {
@@ -98,8 +94,10 @@ float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex, int *eva
         int samples = 0;
         while (x <= right && samples < kMaxSamplesPerPass) {
             ++samples;
-            bool refracted = false;
-            if (!passesLeftOfEye(xP, d, x, refIndex, eye, refracted))
+            // The pass stops at the first ray that is totally reflected or
+            // no longer passes left of the eye.
+            const float sinBeta = refractionSine(xP, d, x, refIndex);
+            if (!(std::abs(sinBeta) < 1.0f) || eyeOffset(xP, x, sinBeta, eye) <= 0)
                 break;
             x = static_cast<float>(double(x) + step);
         }

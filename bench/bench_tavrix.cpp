@@ -158,38 +158,35 @@ void BM_StartUp(benchmark::State &state)
     });
 }
 
-void BM_PrintRayPathToPdf(benchmark::State &state)
+// The whole print command of a window on a PDF page.
+template <typename Form>
+void printToPdf(benchmark::State &state, Form &f)
 {
     QTemporaryDir dir;
-    raypath::Form1 f;
-    fillRayPath(f);
     SilentDialogs dialogs;
     f.setDialogs(&dialogs);
     timed(state, [&] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setResolution(canvas::kPdfResolution);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("ray.pdf")));
+        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
         canvas::PrinterPage page(&printer);
         f.printOut(page);
     });
 }
 
+void BM_PrintRayPathToPdf(benchmark::State &state)
+{
+    raypath::Form1 f;
+    fillRayPath(f);
+    printToPdf(state, f);
+}
+
 void BM_PrintImagingToPdf(benchmark::State &state)
 {
-    QTemporaryDir dir;
     imaging::Form2 f;
     fillRow(f);
-    SilentDialogs dialogs;
-    f.setDialogs(&dialogs);
-    timed(state, [&] {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setResolution(canvas::kPdfResolution);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("imaging.pdf")));
-        canvas::PrinterPage page(&printer);
-        f.printOut(page);
-    });
+    printToPdf(state, f);
 }
 
 void BM_SaveBitmap(benchmark::State &state)

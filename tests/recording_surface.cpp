@@ -39,46 +39,6 @@ std::vector<DrawOp> Recorder::lines(QRgb colour) const
     return out;
 }
 
-void RecordingSurface::Cls()
-{
-    record({DrawOp::Cls, 0, 0, 0, 0, 0, drawWidth(), drawStyle()});
-}
-
-void RecordingSurface::Line(double x1, double y1, double x2, double y2, QRgb colour)
-{
-    record({DrawOp::Line, x1, y1, x2, y2, colour, drawWidth(), drawStyle()});
-}
-
-void RecordingSurface::Circle(double x, double y, double r, QRgb colour)
-{
-    record({DrawOp::Circle, x, y, r, 0, colour, drawWidth(), drawStyle()});
-}
-
-void RecordingSurface::PSet(double x, double y, QRgb colour)
-{
-    record({DrawOp::PSet, x, y, 0, 0, colour, drawWidth(), drawStyle()});
-}
-
-void RecordingPage::Cls()
-{
-    record({DrawOp::Cls, 0, 0, 0, 0, 0, drawWidth(), drawStyle()});
-}
-
-void RecordingPage::Line(double x1, double y1, double x2, double y2, QRgb colour)
-{
-    record({DrawOp::Line, x1, y1, x2, y2, colour, drawWidth(), drawStyle()});
-}
-
-void RecordingPage::Circle(double x, double y, double r, QRgb colour)
-{
-    record({DrawOp::Circle, x, y, r, 0, colour, drawWidth(), drawStyle()});
-}
-
-void RecordingPage::PSet(double x, double y, QRgb colour)
-{
-    record({DrawOp::PSet, x, y, 0, 0, colour, drawWidth(), drawStyle()});
-}
-
 void RecordingPage::Print(const QString &text)
 {
     record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, drawWidth(), drawStyle(), text});

@@ -38,34 +38,43 @@ protected:
     void record(DrawOp op);
 };
 
-class RecordingSurface : public canvas::Surface, public Recorder
+// The drawing operations of any surface, recorded.
+template <typename Base>
+class Recording : public Base, public Recorder
 {
 public:
-    using Surface::Circle;
-    using Surface::Line;
-    using Surface::PSet;
+    using Base::Circle;
+    using Base::Line;
+    using Base::PSet;
+    void Cls() override { record({DrawOp::Cls, 0, 0, 0, 0, 0, this->drawWidth(), this->drawStyle()}); }
+    void Line(double x1, double y1, double x2, double y2, QRgb colour) override
+    {
+        record({DrawOp::Line, x1, y1, x2, y2, colour, this->drawWidth(), this->drawStyle()});
+    }
+    void Circle(double x, double y, double r, QRgb colour) override
+    {
+        record({DrawOp::Circle, x, y, r, 0, colour, this->drawWidth(), this->drawStyle()});
+    }
+    void PSet(double x, double y, QRgb colour) override
+    {
+        record({DrawOp::PSet, x, y, 0, 0, colour, this->drawWidth(), this->drawStyle()});
+    }
+};
+
+class RecordingSurface : public Recording<canvas::Surface>
+{
+public:
     void Scale(double, double, double, double) override {}
-    void Cls() override;
-    void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
-    void Circle(double x, double y, double r, QRgb colour) override;
-    void PSet(double x, double y, QRgb colour) override;
 };
 
 // A page of a given paper size in twips (A4 unless told otherwise).
-class RecordingPage : public canvas::PageSurface, public Recorder
+class RecordingPage : public Recording<canvas::PageSurface>
 {
 public:
     explicit RecordingPage(int widthTwips = 11906, int heightTwips = 16838)
         : width_(widthTwips), height_(heightTwips) {}
-    using Surface::Circle;
-    using Surface::Line;
-    using Surface::PSet;
     int Width() const override { return width_; }
     int Height() const override { return height_; }
-    void Cls() override;
-    void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
-    void Circle(double x, double y, double r, QRgb colour) override;
-    void PSet(double x, double y, QRgb colour) override;
     void Print(const QString &text) override;
     void EndDoc() override { ++endDocs; }
     int endDocs = 0;

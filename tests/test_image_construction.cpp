@@ -1,6 +1,8 @@
 // The image point an eye above the interface sees of a point below it: single
 // refracted rays, the scan for the ray through the eye, and the image where
 // the backward extensions of two neighbouring rays meet.
+#include "check_near.h"
+
 #include <QtTest>
 
 #include <cmath>
@@ -11,17 +13,6 @@
 using namespace imaging;
 
 namespace {
-
-#define CHECK_NEAR(actual, expected, tol)                                                    \
-    QVERIFY2(std::abs(double(actual) - double(expected)) <= (tol),                           \
-             qPrintable(QStringLiteral("%1 = %2, expected %3").arg(QLatin1String(#actual))   \
-                            .arg(double(actual), 0, 'f', 5).arg(double(expected), 0, 'f', 5)))
-
-void doubleColumns(std::initializer_list<const char*> names)
-{
-    for (const char* name : names)
-        QTest::addColumn<double>(name);
-}
 
 struct Vec { double x; double y; };
 

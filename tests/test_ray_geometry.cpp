@@ -1,5 +1,7 @@
 // Ray geometry at the interface y = 0: where rays meet it, how they refract
 // and reflect, and that every far end stays finite.
+#include "check_near.h"
+
 #include <QtTest>
 
 #include <cmath>
@@ -16,17 +18,6 @@ namespace {
 constexpr double kDeg = 180.0 / std::numbers::pi;
 constexpr double kPosTol = 0.5;   // scene units
 constexpr double kAngTol = 0.02;  // degrees
-
-#define CHECK_NEAR(actual, expected, tol)                                                    \
-    QVERIFY2(std::abs(double(actual) - double(expected)) <= (tol),                           \
-             qPrintable(QStringLiteral("%1 = %2, expected %3").arg(QLatin1String(#actual))   \
-                            .arg(double(actual), 0, 'f', 5).arg(double(expected), 0, 'f', 5)))
-
-void doubleColumns(std::initializer_list<const char*> names)
-{
-    for (const char* name : names)
-        QTest::addColumn<double>(name);
-}
 
 struct Vec { double x; double y; };
 Vec FromHit(Point end, double hitX) { return {end.x - hitX, double(end.y)}; }

@@ -3,12 +3,33 @@
 
 #include "canvas/drawing_field.h"
 
+#include <QColor>
+#include <QPalette>
 #include <QRectF>
 #include <initializer_list>
 
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
 class QWidget;
 
 namespace canvas {
+
+// The controls of the windows, each named as the window calls it (also its
+// objectName, by which the tests find it) and made with its caption.
+QLabel *MakeLabel(QWidget *parent, const char *name, const char *text);
+// A hint inside a drawing field: opaque, black on white.
+QLabel *MakeFieldLabel(QWidget *field, const char *name, const char *text);
+QPushButton *MakeButton(QWidget *parent, const char *name, const char *text);
+QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const char *text, bool ticked);
+// A box that shows an index; the user reads it, but cannot type into it.
+QLineEdit *MakeIndexBox(QWidget *parent, const char *name, QColor background = QColor());
+// The scroll bar that sets the index: 50 to 200 (n times 100), steps of 1
+// and 10, worked from the keyboard as well.
+QScrollBar *MakeIndexScrollBar(QWidget *parent, int value);
+void SetBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour);
 
 // Tab visits the controls in this order, and each button and box carries its
 // caption as its accessible name.

@@ -32,20 +32,13 @@ const QRectF kText3Box(800, 50, 200, 100);
 const QPointF kLabel3At(-980, -980);
 const QPointF kLabel4At(-980, 800);
 
-void setBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(role, colour);
-    w->setPalette(pal);
-}
-
 }  // namespace
 
 Form2::Form2(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(QString::fromUtf8(kCaption));
     setAutoFillBackground(true);
-    setBackground(this, QPalette::Window, QColor(192, 192, 192));
+    canvas::SetBackground(this, QPalette::Window, QColor(192, 192, 192));
     createControls();
     surface_ = Picture1;
     ownDialogs_ = std::make_unique<canvas::QtDialogs>(this);
@@ -55,76 +48,43 @@ Form2::Form2(QWidget *parent) : QWidget(parent)
 
 void Form2::createControls()
 {
-    auto named = [](QWidget *w, const char *name) {
-        w->setObjectName(QString::fromLatin1(name));
-    };
-    auto label = [&](QWidget *parent, const char *name, const char *text) {
-        auto *l = new QLabel(QString::fromUtf8(text), parent);
-        named(l, name);
-        return l;
-    };
-    auto button = [&](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromUtf8(text), this);
-        named(b, name);
-        return b;
-    };
-    auto textBox = [&](QWidget *parent, const char *name) {
-        auto *t = new QLineEdit(parent);
-        named(t, name);
-        t->setReadOnly(true);
-        t->setFocusPolicy(Qt::NoFocus);
-        return t;
-    };
-
-    Picture1 = new canvas::DrawingField(canvas::kWhite, this);
-    named(Picture1, "Picture1");
-    Label1 = label(this, "Label1", "Abbildung von");
+    using namespace canvas;
+    Picture1 = new DrawingField(kWhite, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Label1 = MakeLabel(this, "Label1", "Abbildung von");
     Option3D1 = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
-    named(Option3D1, "Option3D1");
+    Option3D1->setObjectName(QStringLiteral("Option3D1"));
     Option3D2 = new QRadioButton(QStringLiteral("Punktreihen"), this);
-    named(Option3D2, "Option3D2");
+    Option3D2->setObjectName(QStringLiteral("Option3D2"));
     auto *modes = new QButtonGroup(this);
     modes->addButton(Option3D1);
     modes->addButton(Option3D2);
     Option3D1->setChecked(true);
-    Raster = new QCheckBox(QStringLiteral("Raster"), this);
-    named(Raster, "Raster");
-    Command1 = button("Command1", "Löschen");
-    Label2 = label(this, "Label2", "  Brechzahl n  ");
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    named(HScroll1, "HScroll1");
-    HScroll1->setRange(50, 200);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(10);
-    HScroll1->setValue(kInitialScroll);
-    Text1 = textBox(this, "Text1");
-    setBackground(Text1, QPalette::Base, Qt::white);
-    Text4 = textBox(this, "Text4");
-    Command3 = button("Command3", "Bild Drucken");
-    Command4 = button("Command4", "Bild alsDatei");
-    Command2 = button("Command2", "zum Strahlenverlauf");
-    Command5 = button("Command5", "Info");
+    Raster = MakeCheckBox(this, "Raster", "Raster", false);
+    Command1 = MakeButton(this, "Command1", "Löschen");
+    Label2 = MakeLabel(this, "Label2", "  Brechzahl n  ");
+    HScroll1 = MakeIndexScrollBar(this, kInitialScroll);
+    Text1 = MakeIndexBox(this, "Text1", Qt::white);
+    Text4 = MakeIndexBox(this, "Text4");
+    Command3 = MakeButton(this, "Command3", "Bild Drucken");
+    Command4 = MakeButton(this, "Command4", "Bild alsDatei");
+    Command2 = MakeButton(this, "Command2", "zum Strahlenverlauf");
+    Command5 = MakeButton(this, "Command5", "Info");
 
-    Text2 = textBox(Picture1, "Text2");
-    Text3 = textBox(Picture1, "Text3");
-    Label3 = label(Picture1, "Label3", "Augenposition: linke Maustate drücken!");
-    Label4 = label(Picture1, "Label4", "Objektposition: rechte Maustaste drücken");
-    for (QLabel *l : {Label3, Label4}) {
-        l->setAutoFillBackground(true);
-        setBackground(l, QPalette::Window, Qt::white);
-    }
+    Text2 = MakeIndexBox(Picture1, "Text2");
+    Text3 = MakeIndexBox(Picture1, "Text3");
+    Label3 = MakeFieldLabel(Picture1, "Label3", "Augenposition: linke Maustate drücken!");
+    Label4 = MakeFieldLabel(Picture1, "Label4", "Objektposition: rechte Maustaste drücken");
 
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
-    HScroll1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QStringLiteral("Zeichenfeld"));
-    HScroll1->setAccessibleName(QStringLiteral("Brechzahl n"));
     Text1->setAccessibleName(QStringLiteral("Brechzahl oben"));
     Text4->setAccessibleName(QStringLiteral("Brechzahl unten"));
     Text2->setAccessibleName(QStringLiteral("Brechzahl oben"));
     Text3->setAccessibleName(QStringLiteral("Brechzahl unten"));
-    canvas::ChainTabOrder({Option3D1, Option3D2, Raster, Command1, HScroll1, Command3, Command4,
-                           Command2, Command5});
+    ChainTabOrder({Option3D1, Option3D2, Raster, Command1, HScroll1, Command3, Command4, Command2,
+                   Command5});
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
     connect(Raster, &QCheckBox::toggled, this, &Form2::Raster_Click);
@@ -134,7 +94,7 @@ void Form2::createControls()
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form2::Picture1_Paint);
-    canvas::ConnectMouse(Picture1, this);
+    ConnectMouse(Picture1, this);
 }
 
 void Form2::Form_Load()

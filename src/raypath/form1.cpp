@@ -43,107 +43,51 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 
 void Form1::createControls()
 {
-    auto named = [](QWidget *w, const char *name) {
-        w->setObjectName(QString::fromLatin1(name));
-        return w;
-    };
-    Picture1 = new canvas::DrawingField(canvas::kWhite, this);
-    named(Picture1, "Picture1");
+    using namespace canvas;
+    Picture1 = new DrawingField(kWhite, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Text1 = MakeIndexBox(Picture1, "Text1");
+    Text4 = MakeIndexBox(Picture1, "Text4");
+    Label5 = MakeFieldLabel(Picture1, "Label5", "Strahl verändern: linke Maustaste drücken!");
+    Label4 = MakeFieldLabel(Picture1, "Label4", "Objektposition: rechte Maustaste drücken!");
 
-    auto fieldText = [&](const char *name) {
-        auto *t = new QLineEdit(Picture1);
-        named(t, name);
-        t->setReadOnly(true);
-        t->setFocusPolicy(Qt::NoFocus);
-        return t;
-    };
-    Text1 = fieldText("Text1");
-    Text4 = fieldText("Text4");
+    Label1 = MakeLabel(this, "Label1", " Wahl der Strahlen");
+    Check3D1 = MakeCheckBox(this, "Check3D1", "gebrochene", true);
+    Check3D2 = MakeCheckBox(this, "Check3D2", "Verlängerungen", true);
+    Check3D3 = MakeCheckBox(this, "Check3D3", "gespiegelte", false);
+    Check3D4 = MakeCheckBox(this, "Check3D4", "Verlängerungen", false);
+    Check3D5 = MakeCheckBox(this, "Check3D5", "Einfallslote", false);
+    Command1 = MakeButton(this, "Command1", "Strahlen löschen");
+    Label6 = MakeLabel(this, "Label6", "     Brechzahl n = ");
+    Text3 = MakeIndexBox(this, "Text3", QColor(192, 192, 192));
+    HScroll1 = MakeIndexScrollBar(this, kInitialScroll);
 
-    auto fieldLabel = [&](const char *name, const char *text) {
-        auto *l = new QLabel(QString::fromUtf8(text), Picture1);
-        named(l, name);
-        l->setAutoFillBackground(true);
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::Window, Qt::white);
-        pal.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(pal);
-        return l;
-    };
-    Label5 = fieldLabel("Label5", "Strahl verändern: linke Maustaste drücken!");
-    Label4 = fieldLabel("Label4", "Objektposition: rechte Maustaste drücken!");
-
-    auto label = [&](const char *name, const char *text) {
-        auto *l = new QLabel(QString::fromUtf8(text), this);
-        named(l, name);
-        return l;
-    };
-    auto check = [&](const char *name, const char *text, bool ticked) {
-        auto *c = new QCheckBox(QString::fromUtf8(text), this);
-        named(c, name);
-        c->setChecked(ticked);
-        return c;
-    };
-    auto button = [&](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromUtf8(text), this);
-        named(b, name);
-        return b;
-    };
-
-    Label1 = label("Label1", " Wahl der Strahlen");
-    Check3D1 = check("Check3D1", "gebrochene", true);
-    Check3D2 = check("Check3D2", "Verlängerungen", true);
-    Check3D3 = check("Check3D3", "gespiegelte", false);
-    Check3D4 = check("Check3D4", "Verlängerungen", false);
-    Check3D5 = check("Check3D5", "Einfallslote", false);
-    Command1 = button("Command1", "Strahlen löschen");
-    Label6 = label("Label6", "     Brechzahl n = ");
-
-    Text3 = new QLineEdit(this);
-    named(Text3, "Text3");
-    Text3->setReadOnly(true);
-    Text3->setFocusPolicy(Qt::NoFocus);
-    {
-        QPalette pal = Text3->palette();
-        pal.setColor(QPalette::Base, QColor(192, 192, 192));
-        Text3->setPalette(pal);
-    }
-
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    named(HScroll1, "HScroll1");
-    HScroll1->setRange(50, 200);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(10);
-    HScroll1->setValue(kInitialScroll);
-
-    Label3 = label("Label3", " Markierungen setzen (anklicken!)");
-    Picture2 = new canvas::DrawingField(canvas::kGrey, this);
-    named(Picture2, "Picture2");
+    Label3 = MakeLabel(this, "Label3", " Markierungen setzen (anklicken!)");
+    Picture2 = new DrawingField(kGrey, this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setMouseTracking(false);
-    Picture5 = new canvas::DrawingField(canvas::kGrey, this);
-    named(Picture5, "Picture5");
+    Picture5 = new DrawingField(kGrey, this);
+    Picture5->setObjectName(QStringLiteral("Picture5"));
     Picture5->setMouseTracking(false);
-    Command4 = button("Command4", "Markierungen löschen");
-    Command2 = button("Command2", "Drucken");
-    Command3 = button("Command3", "Info");
-    Command5 = button("Command5", "zur Abbildung von Punkten");
+    Command4 = MakeButton(this, "Command4", "Markierungen löschen");
+    Command2 = MakeButton(this, "Command2", "Drucken");
+    Command3 = MakeButton(this, "Command3", "Info");
+    Command5 = MakeButton(this, "Command5", "zur Abbildung von Punkten");
 
-    // Every control is reached with Tab, in the order of the column, and
-    // carries its caption as its accessible name.
-    HScroll1->setFocusPolicy(Qt::StrongFocus);
     // The palette boxes take the focus from Tab only: a mouse click shows
     // its choice by the frame alone.
     Picture2->setFocusPolicy(Qt::TabFocus);
     Picture5->setFocusPolicy(Qt::TabFocus);
     Picture1->setAccessibleName(QStringLiteral("Zeichenfeld"));
-    HScroll1->setAccessibleName(QStringLiteral("Brechzahl n"));
     Picture2->setAccessibleName(QStringLiteral("Auge"));
     Picture5->setAccessibleName(QStringLiteral("Punkt"));
     Text1->setAccessibleName(QStringLiteral("Brechzahl oben"));
     Text4->setAccessibleName(QStringLiteral("Brechzahl unten"));
     Text3->setAccessibleName(QStringLiteral("Brechzahl n"));
-    canvas::ChainTabOrder({Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1,
-                           Picture2, Picture5, Command4, Command2, Command3, Command5});
+    // Every control is reached with Tab, in the order of the column, and
+    // carries its caption as its accessible name.
+    ChainTabOrder({Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1, Picture2,
+                   Picture5, Command4, Command2, Command3, Command5});
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Check3D1, &QCheckBox::toggled, this, &Form1::Check3D1_Click);
@@ -158,7 +102,7 @@ void Form1::createControls()
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 
     connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form1::Picture1_Paint);
-    canvas::ConnectMouse(Picture1, this);
+    ConnectMouse(Picture1, this);
     connect(Picture2, &canvas::DrawingField::paintRequested, this, &Form1::Picture2_Paint);
     connect(Picture5, &canvas::DrawingField::paintRequested, this, &Form1::Picture5_Paint);
     connect(Picture2, &canvas::DrawingField::clicked, this, &Form1::Picture2_Click);

@@ -24,10 +24,12 @@ namespace {
 // sin b = n sin a for the ray from P through (x, 0), with the angle of
 // incidence a = arctan(u), u = |xP - x| / d, written without angles:
 // sin a = u / sqrt(1 + u^2). The scan evaluates it some forty times a point.
-float refractionSine(float xP, float d, float x, float refIndex)
+// Unrounded: near the critical angle the float nearest a sine just below 1
+// is 1 itself (n = 1.01 puts the scan's first sample at 1 - 6e-9).
+double refractionSine(float xP, float d, float x, float refIndex)
 {
     const double u = std::abs(double(xP) - x) / d;
-    return static_cast<float>(refIndex * (u / std::sqrt(1.0 + u * u)));
+    return refIndex * (u / std::sqrt(1.0 + u * u));
 }
 
 // The eye's side of the refracted ray, from sin b alone (cos b is the root
@@ -47,8 +49,9 @@ float eyeOffset(float xP, float x, double sinBeta, ScenePoint eye)
 Refraction RefractAt(float xP, float d, float x, float refIndex)
 {
     Refraction r;
-    r.sinBeta = refractionSine(xP, d, x, refIndex);
-    if (std::abs(r.sinBeta) >= 1.0f) {
+    const double sine = refractionSine(xP, d, x, refIndex);
+    r.sinBeta = static_cast<float>(sine);
+    if (!(std::abs(sine) < 1.0)) {
         r.totallyReflected = true;
         return r;
     }
@@ -96,8 +99,11 @@ float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex, int *eva
             ++samples;
             // The pass stops at the first ray that is totally reflected or
             // no longer passes left of the eye.
-            const float sinBeta = refractionSine(xP, d, x, refIndex);
-            if (!(std::abs(sinBeta) < 1.0f) || eyeOffset(xP, x, sinBeta, eye) <= 0)
+            // Total reflection is decided on the unrounded sine; the eye's
+            // side is then taken from the sine as the state holds it.
+            const double sine = refractionSine(xP, d, x, refIndex);
+            if (!(std::abs(sine) < 1.0)
+                || eyeOffset(xP, x, static_cast<float>(sine), eye) <= 0)
                 break;
             x = static_cast<float>(double(x) + step);
         }

@@ -69,7 +69,7 @@ public:
     QString InputBox(const QString &, const QString &) override { return QStringLiteral("Titel"); }
     void MsgBox(const QString &) override {}
     void ErrorBox(const QString &) override {}
-    void PrinterDialog(QPrinter *) override {}
+    bool PrinterDialog(QPrinter *) override { return true; }
 };
 
 // Runs `body` for every iteration and reports its time also as a multiple

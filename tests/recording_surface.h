@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 struct DrawOp {
@@ -93,7 +94,17 @@ public:
     QString InputBox(const QString &prompt, const QString &title) override;
     void MsgBox(const QString &text) override { log << QStringLiteral("MsgBox ") + text; }
     void ErrorBox(const QString &text) override { log << QStringLiteral("ErrorBox ") + text; }
-    void PrinterDialog(QPrinter *) override { log << QStringLiteral("PrinterDialog"); }
+    bool PrinterDialog(QPrinter *printer) override
+    {
+        log << QStringLiteral("PrinterDialog");
+        if (printer && choosePrinter)
+            choosePrinter(*printer);
+        return acceptPrinter;
+    }
+    // What the user does in the printer dialog: changes to the printer, and
+    // whether the dialog is confirmed.
+    std::function<void(QPrinter &)> choosePrinter;
+    bool acceptPrinter = true;
 
     QStringList answers;
     QStringList log;

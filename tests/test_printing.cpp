@@ -5,12 +5,14 @@
 #include "recording_surface.h"
 
 #include "canvas/printer_page.h"
+#include "imaging/image_construction.h"
 
 #include <QCheckBox>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -33,17 +35,30 @@ bool near(const DrawOp &op, QPointF p, double tolerance = 0.5)
     return std::abs(op.x1 - p.x()) < tolerance && std::abs(op.y1 - p.y()) < tolerance;
 }
 
-// Red pixels within `radius` of a pixel.
-int redAround(const QImage &img, QPoint c, int radius)
+// Pixels of about `colour` (red unless given) within `radius` of a pixel.
+int redAround(const QImage &img, QPoint c, int radius, QColor colour = Qt::red)
 {
     int n = 0;
     for (int y = c.y() - radius; y <= c.y() + radius; ++y)
         for (int x = c.x() - radius; x <= c.x() + radius; ++x)
             if (img.valid(x, y)) {
                 const QColor col = img.pixelColor(x, y);
-                n += col.red() > 200 && col.green() < 80 && col.blue() < 80;
+                n += std::abs(col.red() - colour.red()) < 60
+                     && std::abs(col.green() - colour.green()) < 80
+                     && std::abs(col.blue() - colour.blue()) < 80;
             }
     return n;
+}
+
+// The page size in points that a PDF declares.
+QSizeF mediaBox(const QString &pdf)
+{
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const auto m = box.match(QString::fromLatin1(file.readAll()));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
 }  // namespace
@@ -63,6 +78,8 @@ private slots:
     void realPdf();
     void printCommandWithoutPrinter_data();
     void printCommandWithoutPrinter();
+    void printerKeptBetweenJobs();
+    void jobFailsAfterStart();
     void savePicture();
     void unwritableName();
 };
@@ -265,6 +282,12 @@ void TestPrinting::realPdf()
     imaging::Form2 f;
     ScriptedDialogs dialogs({QStringLiteral("Bild")});
     f.setDialogs(&dialogs);
+    // P far from the centre, where a scale that differs across and down
+    // would miss it by millimetres.
+    f.ObjectX = 700;
+    f.ObjectY = 900;
+    const auto image = imaging::ImagePoint({700, 900}, {f.EyeX, f.EyeY}, f.RefIndex);
+    QVERIFY(image);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
@@ -286,55 +309,128 @@ void TestPrinting::realPdf()
                                          dir.filePath("page")}) == 0);
     const QImage img(dir.filePath(QStringLiteral("page.png")));
     QVERIFY(!img.isNull());
-    // Where the image point (6.6, 347.3) lies on the paper.
-    const QRectF area = printer.pageRect(QPrinter::Point);
-    const double x = area.left() + (6.6 - page.ScaleLeft()) / page.ScaleWidth() * area.width();
-    const double y = area.top() + (347.3 - page.ScaleTop()) / page.ScaleHeight() * area.height();
-    const QPoint at(int(x * dpi / 72), int(y * dpi / 72));
-    QVERIFY2(redAround(img, at, 3) > 0, "the red image point");
-    QCOMPARE(redAround(img, at + QPoint(0, 60), 3), 0);
+    // The page units span the whole sheet, one unit as long across as down.
+    const QSizeF paper = printer.paperRect(QPrinter::Point).size();
+    const auto pixel = [&](double sx, double sy) {
+        return QPoint(qRound((sx - page.ScaleLeft()) / page.ScaleWidth() * paper.width() * dpi / 72),
+                      qRound((sy - page.ScaleTop()) / page.ScaleHeight() * paper.height() * dpi / 72));
+    };
+    QVERIFY2(redAround(img, pixel(image->x, image->y), 2) > 0, "the red image point");
+    QVERIFY2(redAround(img, pixel(700, 900), 2, Qt::black) > 0, "P");
+    QCOMPARE(redAround(img, pixel(image->x, image->y + 200), 3), 0);
 }
 
 void TestPrinting::printCommandWithoutPrinter_data()
 {
     QTest::addColumn<bool>("imaging");
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("Drucken") << false << true;
-    QTest::newRow("Bild Drucken") << true << true;
-    QTest::newRow("Drucken, home folder gone") << false << false;
+    QTest::addColumn<bool>("homeExists");
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("Drucken") << false << true << false;
+    QTest::newRow("Bild Drucken") << true << true << false;
+    QTest::newRow("Drucken, cancelled") << false << true << true;
+    QTest::newRow("Bild Drucken, cancelled") << true << true << true;
+    QTest::newRow("Drucken, home folder gone") << false << false << false;
 }
 
 void TestPrinting::printCommandWithoutPrinter()
 {
     // The whole button, as a user without a printer clicks it: the page goes
     // to a PDF file in the home folder, or a message says why it did not.
+    // Cancel in the printer dialog leaves the file that was there.
     QFETCH(bool, imaging);
-    QFETCH(bool, writable);
+    QFETCH(bool, homeExists);
+    QFETCH(bool, cancel);
     if (!QPrinterInfo::availablePrinters().isEmpty())
         QSKIP("this machine has a printer; the command would print on it");
     QTemporaryDir dir;
-    const QString home = writable ? dir.path() : dir.filePath(QStringLiteral("fehlt"));
+    const QString home = homeExists ? dir.path() : dir.filePath(QStringLiteral("fehlt"));
+    const QString pdf = QDir(home).filePath(imaging ? QStringLiteral("tavrix-abbildung.pdf")
+                                                    : QStringLiteral("tavrix-strahlenverlauf.pdf"));
+    if (homeExists) {
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("alt");
+    }
     const QByteArray savedHome = qgetenv("HOME");
     qputenv("HOME", home.toLocal8Bit());
     ScriptedDialogs dialogs({QStringLiteral("Titel")});
-    QString pdf;
+    dialogs.acceptPrinter = !cancel;
     if (imaging) {
         imaging::Form2 f;
         f.setDialogs(&dialogs);
         f.Command3->click();
-        pdf = QDir(home).filePath(QStringLiteral("tavrix-abbildung.pdf"));
     } else {
         raypath::Form1 f;
         f.setDialogs(&dialogs);
         f.Command2->click();
-        pdf = QDir(home).filePath(QStringLiteral("tavrix-strahlenverlauf.pdf"));
     }
     qputenv("HOME", savedHome);
     const QStringList errors = dialogs.log.filter(QStringLiteral("ErrorBox"));
-    QCOMPARE(QFile::exists(pdf), writable);
-    QCOMPARE(errors.size(), writable ? 0 : 1);
-    if (!writable)
+    QCOMPARE(errors.size(), homeExists ? 0 : 1);
+    if (!homeExists) {
         QVERIFY(errors[0].contains(pdf));
+        QVERIFY(!QFile::exists(pdf));
+        return;
+    }
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().startsWith("%PDF"), !cancel);
+    QCOMPARE(dialogs.log.contains(QStringLiteral("MsgBox Haben Sie etwas Geduld!")), !cancel);
+}
+
+void TestPrinting::printerKeptBetweenJobs()
+{
+    // One printer for both views: what the user chose for the ray-path
+    // picture is used again for the imaging picture.
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath(QStringLiteral("gewählt.pdf"));
+    QPrinter &printer = canvas::SharedPrinter();
+    ScriptedDialogs choose({QStringLiteral("Titel")});
+    choose.choosePrinter = [&](QPrinter &p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(chosen);
+        p.setPageOrientation(QPageLayout::Landscape);
+    };
+    raypath::Form1 rays;
+    rays.setDialogs(&choose);
+    rays.Command2->click();
+    const QSizeF first = mediaBox(chosen);
+    QVERIFY(QFile::remove(chosen));
+
+    ScriptedDialogs keep({QStringLiteral("Titel")});
+    imaging::Form2 images;
+    images.setDialogs(&keep);
+    images.Command3->click();
+    const QSizeF second = mediaBox(chosen);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setOutputFileName(QString());
+    QVERIFY2(first.width() > first.height(), "landscape as chosen");
+    QCOMPARE(second, first);
+    QCOMPARE(keep.log.filter(QStringLiteral("ErrorBox")).size(), 0);
+}
+
+void TestPrinting::jobFailsAfterStart()
+{
+    // The folder of the PDF vanishes while the page is drawn: the job's
+    // last write fails, and the user is told so.
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("ordner"));
+    QVERIFY(QDir().mkpath(folder));
+    QPrinter &printer = canvas::SharedPrinter();
+    const QString pdf = QDir(folder).filePath(QStringLiteral("seite.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    ScriptedDialogs dialogs;
+    canvas::PrintOnSystemPrinter(dialogs, QStringLiteral("unbenutzt.pdf"), [&](canvas::PageSurface &page) {
+        page.Scale(-1000, -1000, 1000, 1000);
+        page.Line(-500, 0, 500, 0, kBlack);
+        QDir(folder).removeRecursively();
+        page.EndDoc();
+    });
+    printer.setOutputFileName(QString());
+    const QStringList errors = dialogs.log.filter(QStringLiteral("ErrorBox"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors[0].contains(pdf));
 }
 
 void TestPrinting::savePicture()

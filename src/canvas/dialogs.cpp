@@ -30,12 +30,12 @@ void QtDialogs::ErrorBox(const QString &text)
     QMessageBox::warning(parent_, QCoreApplication::applicationName(), text);
 }
 
-void QtDialogs::PrinterDialog(QPrinter *printer)
+bool QtDialogs::PrinterDialog(QPrinter *printer)
 {
     if (!printer)
-        return;
+        return true;
     QPrintDialog dialog(printer, parent_);
-    dialog.exec();
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace canvas

@@ -20,10 +20,10 @@ public:
     virtual void MsgBox(const QString &text) = 0;
     // A message about something that went wrong.
     virtual void ErrorBox(const QString &text) = 0;
-    // Lets the user choose the printer and its settings. The outcome is not
-    // examined: printing goes on to the printer that is current afterwards.
-    // `printer` is null when the page is not a real printer.
-    virtual void PrinterDialog(QPrinter *printer) = 0;
+    // Lets the user choose the printer and its settings; false when the user
+    // cancels, which ends the print command. `printer` is null when the page
+    // is not a real printer.
+    virtual bool PrinterDialog(QPrinter *printer) = 0;
 };
 
 // The dialogues of the platform, over a parent window.
@@ -34,7 +34,7 @@ public:
     QString InputBox(const QString &prompt, const QString &title) override;
     void MsgBox(const QString &text) override;
     void ErrorBox(const QString &text) override;
-    void PrinterDialog(QPrinter *printer) override;
+    bool PrinterDialog(QPrinter *printer) override;
 
 private:
     QWidget *parent_;

@@ -4,14 +4,15 @@
 
 namespace canvas {
 
-QString BeginPrintout(Dialogs &dialogs, PageSurface &page)
+std::optional<QString> BeginPrintout(Dialogs &dialogs, PageSurface &page)
 {
     const QString prompt = QStringLiteral("Bitte geben Sie die Titelzeile für den Ausdruck ein!");
     const QString title = QStringLiteral("Eingabe");
     QString line;
     for (int i = 0; i < 2; ++i)
         line += dialogs.InputBox(prompt, title);
-    dialogs.PrinterDialog(page.printer());
+    if (!dialogs.PrinterDialog(page.printer()))
+        return std::nullopt;
     dialogs.MsgBox(QStringLiteral("Haben Sie etwas Geduld!"));
     const double w = page.Width();
     const double h = page.Height();

@@ -5,6 +5,8 @@
 #include "canvas/dialogs.h"
 #include "canvas/page.h"
 
+#include <optional>
+
 namespace canvas {
 
 // Where the lower index label stands, as a fraction of the printable height.
@@ -13,8 +15,9 @@ inline constexpr double kImagingLabelHeight = 0.55;
 
 // Asks twice for the title line and joins the answers as typed, opens the
 // printer dialog, asks for patience and sets the page units. Returns the
-// title line.
-QString BeginPrintout(Dialogs &dialogs, PageSurface &page);
+// title line, or none when the user cancelled the printer dialog: then
+// nothing is to be printed.
+std::optional<QString> BeginPrintout(Dialogs &dialogs, PageSurface &page);
 
 // The title line, the labels of the two media's indices (n of the lower one,
 // its label at `labelHeight` of the printable height) and the end of the job.

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPageLayout>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cmath>
 
 namespace canvas {
@@ -16,31 +17,45 @@ constexpr double kTwipsPerPoint = 20;
 
 }  // namespace
 
-void PreparePrinter(QPrinter &printer, const QString &pdfFileName)
+QPrinter &SharedPrinter()
 {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFileName);
-        printer.setResolution(kPdfResolution);
-    }
-    printer.setPageOrientation(QPageLayout::Portrait);
+    // Never deleted: it lives as long as the program, past the last window.
+    static QPrinter *const printer = [] {
+        auto *p = new QPrinter(QPrinter::HighResolution);
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setResolution(kPdfResolution);
+        }
+        p->setPageOrientation(QPageLayout::Portrait);
+        return p;
+    }();
+    return *printer;
 }
 
 void PrintOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
                           const std::function<void(PageSurface &)> &printOut)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer, QDir::home().filePath(pdfName));
+    QPrinter &printer = SharedPrinter();
+    // Each view offers a file of its own name until the user picks another.
+    static QString offeredName;
+    if (printer.outputFormat() == QPrinter::PdfFormat
+        && (printer.outputFileName().isEmpty() || printer.outputFileName() == offeredName)) {
+        offeredName = QDir::home().filePath(pdfName);
+        printer.setOutputFileName(offeredName);
+    }
     PrinterPage page(&printer);
     printOut(page);
-    if (page.started())
-        return;
-    if (!printer.outputFileName().isEmpty())
+    if (!page.attempted() || page.finished())
+        return;  // cancelled in the printer dialog, or printed
+    const QString file = page.fileName();
+    if (!file.isEmpty())
         dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
                                         "geschrieben werden.")
-                             .arg(printer.outputFileName()));
-    else
+                             .arg(file));
+    else if (!page.began())
         dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
+    else
+        dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht an den Drucker übergeben werden."));
 }
 
 PrinterPage::PrinterPage(QPrinter *printer) : printer_(printer) {}
@@ -63,13 +78,40 @@ int PrinterPage::Height() const
     return int(paper.height() * kTwipsPerPoint);
 }
 
+bool PrinterPage::toPdfFile() const
+{
+    return printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
+}
+
+QString PrinterPage::fileName() const
+{
+    return toPdfFile() ? printer_->outputFileName() : QString();
+}
+
+bool PrinterPage::beginPdfFile()
+{
+    file_ = std::make_unique<QSaveFile>(printer_->outputFileName());
+    if (!file_->open(QIODevice::WriteOnly))
+        return false;
+    pdf_ = std::make_unique<QPdfWriter>(file_.get());
+    pdf_->setResolution(printer_->resolution());
+    // A PDF has no unprintable border: the page is the whole sheet.
+    QPageLayout layout = printer_->pageLayout();
+    layout.setMinimumMargins(QMarginsF());
+    layout.setMargins(QMarginsF());
+    pdf_->setPageLayout(layout);
+    pdf_->setCreator(printer_->creator());
+    pdf_->setTitle(printer_->docName());
+    return painter_.begin(pdf_.get());
+}
+
 QPainter &PrinterPage::painter()
 {
     // The job starts with the first drawing, after the printer dialog has
     // had its say about the printer and its settings.
     if (!started_) {
         started_ = true;
-        began_ = painter_.begin(printer_);
+        began_ = toPdfFile() ? beginPdfFile() : painter_.begin(printer_);
         if (began_) {
             painter_.setRenderHint(QPainter::Antialiasing, true);
             painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -79,12 +121,27 @@ QPainter &PrinterPage::painter()
     return painter_;
 }
 
+QRectF PrinterPage::printableArea() const
+{
+    // The painter's origin is the printable area's corner; a PDF file has
+    // the whole sheet.
+    const QRectF area = toPdfFile() ? printer_->paperRect(QPrinter::DevicePixel)
+                                    : printer_->pageRect(QPrinter::DevicePixel);
+    return QRectF(0, 0, area.width(), area.height());
+}
+
 void PrinterPage::scaleChanged()
 {
-    // The scale spans the printable area, whose origin is the painter's.
-    const QRectF area = printer_->pageRect(QPrinter::DevicePixel);
+    // One page unit has the same length across and down: the scale's
+    // rectangle (the paper's shape) is fitted into the printable area and
+    // centred there.
+    const QRectF area = printableArea();
+    const double k = std::min(area.width() / std::abs(ScaleWidth()),
+                              area.height() / std::abs(ScaleHeight()));
+    const double w = k * std::abs(ScaleWidth()), h = k * std::abs(ScaleHeight());
+    const QRectF device(area.center().x() - w / 2, area.center().y() - h / 2, w, h);
     mapping_ = SceneMapping(ScaleLeft(), ScaleTop(), ScaleLeft() + ScaleWidth(),
-                            ScaleTop() + ScaleHeight(), QRectF(0, 0, area.width(), area.height()));
+                            ScaleTop() + ScaleHeight(), device);
 }
 
 void PrinterPage::setPen(QRgb colour, bool styled)
@@ -151,8 +208,11 @@ void PrinterPage::Print(const QString &text)
 void PrinterPage::EndDoc()
 {
     painter();
-    if (painter_.isActive())
-        painter_.end();
+    if (!painter_.isActive())
+        return;
+    // The last write of the job: only now is a file complete, or the job
+    // handed to the printer.
+    finished_ = painter_.end() && (!file_ || file_->commit());
 }
 
 }  // namespace canvas

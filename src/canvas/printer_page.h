@@ -6,7 +6,9 @@
 #include "canvas/scene_mapping.h"
 
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <functional>
 #include <memory>
 
@@ -16,15 +18,18 @@ namespace canvas {
 // the pens keep the weight they have on a common laser printer.
 inline constexpr int kPdfResolution = 600;
 
-// Sets a fresh printer up: the system's default printer, or a PDF file named
-// `pdfFileName` when the system has none.
-void PreparePrinter(QPrinter &printer, const QString &pdfFileName);
+// The one printer of the program, shared by both views for its whole life,
+// so that the printer, paper, orientation and file chosen last are offered
+// and used again. At first it is the system's default printer in portrait,
+// or a PDF file when the system has none.
+QPrinter &SharedPrinter();
 
 class Dialogs;
 
-// A whole print command: a page on the system's printer, or in the PDF file
-// `pdfName` in the home folder when there is no printer, drawn by
-// `printOut`. A job that cannot start is reported through `dialogs`.
+// A whole print command on the shared printer, drawn by `printOut`. While
+// the printer writes a PDF under a name this program offered, the name is
+// `pdfName` in the home folder. A job that cannot start or cannot be
+// finished is reported through `dialogs`; a cancelled one does nothing.
 void PrintOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
                           const std::function<void(PageSurface &)> &printOut);
 
@@ -47,9 +52,14 @@ public:
     void EndDoc() override;
     QPrinter *printer() override { return printer_; }
 
-    // False when the job could not be started (no printer, a file that
-    // cannot be written).
-    bool started() const { return began_; }
+    // Whether the job was asked to start (by the first drawing), whether it
+    // did (no printer, a file that cannot be created), and whether it was
+    // ended and handed over whole (the file complete on disk).
+    bool attempted() const { return started_; }
+    bool began() const { return began_; }
+    bool finished() const { return finished_; }
+    // The file the page goes to, or empty for a printer.
+    QString fileName() const;
 
 protected:
     void scaleChanged() override;
@@ -58,10 +68,19 @@ private:
     QPainter &painter();
     void setPen(QRgb colour, bool styled);
 
+    bool toPdfFile() const;
+    bool beginPdfFile();
+    QRectF printableArea() const;
+
     QPrinter *printer_;
+    // A PDF is written aside and put in place only when complete, so a job
+    // that fails leaves a file of that name as it was.
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> pdf_;
     QPainter painter_;
     bool started_ = false;
     bool began_ = false;
+    bool finished_ = false;
     SceneMapping mapping_;
 };
 

@@ -22,7 +22,9 @@ void Form2::Command3_Click()
 
 void Form2::printOut(PageSurface &page)
 {
-    const QString title = BeginPrintout(dialogs(), page);
+    const std::optional<QString> title = BeginPrintout(dialogs(), page);
+    if (!title)
+        return;  // cancelled: nothing printed, the picture stays as it is
     if (!rowMode()) {
         DrawBundle();
         PrintBundle(page);
@@ -40,7 +42,7 @@ void Form2::printOut(PageSurface &page)
     page.Line(-1000, 0, 1000, 0, kBlack);
     DrawEye();
     PrintEye(page);
-    EndPrintout(page, title, RefIndex, kImagingLabelHeight);
+    EndPrintout(page, *title, RefIndex, kImagingLabelHeight);
 }
 
 void Form2::PrintBundle(PageSurface &page)

@@ -19,13 +19,15 @@ void Form1::Command2_Click()
 
 void Form1::printOut(PageSurface &page)
 {
-    const QString title = BeginPrintout(dialogs(), page);
+    const std::optional<QString> title = BeginPrintout(dialogs(), page);
+    if (!title)
+        return;  // cancelled: nothing printed, the picture stays as it is
     // The screen shows the full picture again before anything goes to paper.
     surface().Cls();
     RedrawRays();
     PrintRays(page);
     PrintMarkers(page);
-    EndPrintout(page, title, RefIndex, kRayPathLabelHeight);
+    EndPrintout(page, *title, RefIndex, kRayPathLabelHeight);
 }
 
 void Form1::PrintRays(PageSurface &page)

@@ -64,6 +64,9 @@ QScrollBar *MakeIndexScrollBar(QWidget *parent, int value)
     bar->setSingleStep(1);
     bar->setPageStep(10);
     bar->setValue(value);
+    // A scroll bar's keys run backwards by default (Right lowers the value);
+    // here they move the thumb, and n, the way they point.
+    bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setAccessibleName(QStringLiteral("Brechzahl n"));
     return bar;

@@ -172,9 +172,15 @@ private slots:
             rightClick(*f, {-900 + 17.0 * i, 100 + 8.0 * i});
         QCOMPARE(f->PointCount, 100);
         const QPointF last(f->ObjectX, f->ObjectY);  // the hundredth point, to be kept
-        rightClick(*f, {-700, 150});
+        const QImage full = f->Picture1->image();
+        // A 101st point is refused whole: press, drag and release.
+        QTest::mousePress(f->Picture1, Qt::RightButton, {}, pixelOf(*f, {-700, 150}));
+        moveHolding(*f, Qt::RightButton, {-600, 250});
+        QTest::mouseRelease(f->Picture1, Qt::RightButton, {}, pixelOf(*f, {-600, 250}));
         QCOMPARE(f->PointCount, 100);
         QCOMPARE(QPointF(f->PointX[100], f->PointY[100]), last);
+        QCOMPARE(QPointF(f->ObjectX, f->ObjectY), last);
+        QVERIFY(f->Picture1->image() == full);
         QTest::mouseClick(f->Command1, Qt::LeftButton);
         QCOMPARE(f->PointCount, 0);
         QCOMPARE(redPixels(*f), 0);

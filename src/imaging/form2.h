@@ -74,6 +74,8 @@ public:
     float PiValue = 0;
     std::array<float, kMaxRowPoints + 1> PointX{}, PointY{};
     std::int16_t PointCount = 0;
+    // A right press in a full row is refused, and so are its drag and release.
+    bool rowPressRefused = false;
     float CentralX = 0;
 
     void Form_Load();

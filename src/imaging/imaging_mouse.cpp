@@ -54,6 +54,10 @@ void Form2::Picture1_MouseDown(int button, float x, float y)
         ObjectY = y < kObjectPressDepth ? kObjectDepth : y;
         drawObjectDot();
     } else if (button == kRightButton) {
+        // A full row takes no further point: P stays and nothing is drawn.
+        rowPressRefused = PointCount >= kMaxRowPoints;
+        if (rowPressRefused)
+            return;
         // The dot of the previous point stays: it is the last point of the row.
         ScreenPointer(kCrossPointer);
         const ScenePoint p = Raster->isChecked() ? SnapToGrid(x, y) : ScenePoint{x, y};
@@ -74,6 +78,8 @@ void Form2::Picture1_MouseMove(int buttons, float x, float y)
     }
     if (buttons == kLeftButton && y > kEyeLimit)
         ScreenPointer(kNoDropPointer);
+    if (buttons == kRightButton && rowMode() && rowPressRefused)
+        return;
     if (buttons == kRightButton && y >= kObjectPressLimit) {
         // No snapping while dragging, also in row mode.
         ScreenPointer(kCrossPointer);
@@ -118,12 +124,13 @@ void Form2::Picture1_MouseUp(int button, float, float)
         if (ObjectY >= kObjectDepth)
             DrawBundle();
     } else if (button == kRightButton) {
-        // The row holds 100 points; a further point is not stored.
-        if (PointCount < kMaxRowPoints) {
-            ++PointCount;
-            PointX[PointCount] = ObjectX;
-            PointY[PointCount] = ObjectY;
+        if (rowPressRefused || PointCount >= kMaxRowPoints) {
+            rowPressRefused = false;
+            return;
         }
+        ++PointCount;
+        PointX[PointCount] = ObjectX;
+        PointY[PointCount] = ObjectY;
         s.Cls();
         drawInterfaceLine();
         drawGridIfTicked();

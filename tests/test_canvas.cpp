@@ -47,6 +47,8 @@ private slots:
     void clsClearsEverything();
     void solidWhiteErasesDottedLine();
     void eraseByRedrawingLeavesNoGhost();
+    void dotIsRoundEverywhere_data();
+    void dotIsRoundEverywhere();
     void nonFiniteCoordinatesDrawNothing();
     void paintHandlerRunsOnFirstAppearanceOnly();
     void mouseReportsSceneUnitsAndButtons();
@@ -137,6 +139,43 @@ void TestCanvas::eraseByRedrawingLeavesNoGhost()
         f.field.PSet(-321, 654, kWhite);
         QVERIFY2(f.field.image() == blank, qPrintable(QStringLiteral("width %1").arg(w)));
     }
+}
+
+void TestCanvas::dotIsRoundEverywhere_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QPointF>("at");
+    for (int w : {5, 15, 20}) {
+        QTest::addRow("%d px, whole pixel", w) << w << QPointF(100, 100);
+        QTest::addRow("%d px, half pixel", w) << w << QPointF(100.5, 100.5);
+        QTest::addRow("%d px, in between", w) << w << QPointF(100.3, 100.8);
+    }
+}
+
+void TestCanvas::dotIsRoundEverywhere()
+{
+    // A dot has one round shape, w pixels across, wherever it falls.
+    QFETCH(int, width);
+    QFETCH(QPointF, at);
+    const auto dot = [width](QPointF p) {
+        Field f;
+        f.field.Scale(0, 0, f.field.width(), f.field.height());  // scene = pixels
+        f.field.DrawWidth(width);
+        f.field.PSet(p.x(), p.y());
+        const QImage img = f.field.image();
+        QRect box;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if ((img.pixel(x, y) & 0xffffff) == 0)
+                    box |= QRect(x, y, 1, 1);
+        return img.copy(box);
+    };
+    const QImage shape = dot(at);
+    QCOMPARE(shape.size(), QSize(width, width));
+    for (QPoint corner : {QPoint(0, 0), QPoint(width - 1, 0), QPoint(0, width - 1),
+                          QPoint(width - 1, width - 1)})
+        QCOMPARE(shape.pixel(corner) & 0xffffff, kWhite & 0xffffff);
+    QVERIFY(shape == dot({200.5, 200.5}));
 }
 
 void TestCanvas::nonFiniteCoordinatesDrawNothing()

@@ -205,8 +205,30 @@ void DrawingField::PSet(double x, double y, QRgb colour)
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height())
         return;
-    setPen(colour, false);
-    painter().drawPoint(c);
+    drawDot(c, std::max(1, drawWidth()), colour);
+}
+
+void DrawingField::drawDot(QPointF c, int w, QRgb colour)
+{
+    // A filled disc w pixels across, of one shape wherever c falls: centred
+    // on the pixel under c for odd w, on the pixel corner nearest c for even
+    // w. The painter's round point is a square at whole pixels.
+    endPainting();
+    update();
+    const double cx = w % 2 ? std::floor(c.x()) + 0.5 : std::round(c.x());
+    const double cy = w % 2 ? std::floor(c.y()) + 0.5 : std::round(c.y());
+    const int left = int(cx - w / 2.0), top = int(cy - w / 2.0);
+    const double r2 = w * w / 4.0;
+    const QRgb pixel = 0xff000000u | colour;
+    for (int y = std::max(top, 0); y < std::min(top + w, image_.height()); ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
+        const double dy = y + 0.5 - cy;
+        for (int x = std::max(left, 0); x < std::min(left + w, image_.width()); ++x) {
+            const double dx = x + 0.5 - cx;
+            if (dx * dx + dy * dy <= r2)
+                row[x] = pixel;
+        }
+    }
 }
 
 void DrawingField::MousePointer(int code)

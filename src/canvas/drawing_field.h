@@ -88,6 +88,7 @@ private:
     void endPainting();
     void makeImage();
     void setPen(QRgb colour, bool styled);
+    void drawDot(QPointF c, int w, QRgb colour);
     void drawThinLine(const QLineF &line, QRgb colour, bool dotted);
     QPointF eventPoint(const QMouseEvent *event) const;
 

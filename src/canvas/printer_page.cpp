@@ -187,8 +187,11 @@ void PrinterPage::PSet(double x, double y, QRgb colour)
     const QPointF c = mapping_.toDevice(x, y);
     if (!p.isActive() || !std::isfinite(c.x()) || !std::isfinite(c.y()))
         return;
-    setPen(colour, false);
-    p.drawPoint(c);
+    // A filled disc the pen's width across.
+    const double r = drawWidth() / 2.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgb(colour));
+    p.drawEllipse(c, r, r);
 }
 
 void PrinterPage::Print(const QString &text)

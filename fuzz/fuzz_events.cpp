@@ -48,6 +48,12 @@ public:
         sync();
         field_->PSet(x, y, colour);
     }
+    void Disc(double x, double y, double r, QRgb colour) override
+    {
+        check({x, y, r});
+        sync();
+        field_->Disc(x, y, r, colour);
+    }
 
 private:
     static void check(std::initializer_list<double> values)

@@ -53,7 +53,7 @@ QString ScriptedDialogs::InputBox(const QString &prompt, const QString &title)
 
 QString describe(const DrawOp &op)
 {
-    static const char *names[] = {"Cls", "Line", "Circle", "PSet", "Text"};
+    static const char *names[] = {"Cls", "Line", "Circle", "PSet", "Text", "Disc"};
     return QStringLiteral("%1 (%2, %3)-(%4, %5) rgb %6 w%7 s%8 %9")
         .arg(QLatin1String(names[op.kind]))
         .arg(op.x1)

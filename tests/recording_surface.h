@@ -12,7 +12,7 @@
 #include <vector>
 
 struct DrawOp {
-    enum Kind { Cls, Line, Circle, PSet, Text };
+    enum Kind { Cls, Line, Circle, PSet, Text, Disc };
     Kind kind;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line: both ends; Circle: centre, radius in x2;
                                             // Text: position, font size in x2
@@ -59,6 +59,10 @@ public:
     void PSet(double x, double y, QRgb colour) override
     {
         record({DrawOp::PSet, x, y, 0, 0, colour, this->drawWidth(), this->drawStyle()});
+    }
+    void Disc(double x, double y, double r, QRgb colour) override
+    {
+        record({DrawOp::Disc, x, y, r, 0, colour, this->drawWidth(), this->drawStyle()});
     }
 };
 

@@ -23,6 +23,8 @@ private slots:
     void infoWindows();
     void keyboard();
     void indexKeys_data();
+    void eyeDragLeavesNoTrace_data();
+    void eyeDragLeavesNoTrace();
     void indexKeys();
     void closingAMainWindowEndsTheProgram_data();
     void closingAMainWindowEndsTheProgram();
@@ -158,6 +160,51 @@ void TestApp::indexKeys()
     QScrollBar *bar = imaging ? images.HScroll1 : rays.HScroll1;
     QTest::keyClick(bar, Qt::Key(key));
     QCOMPARE(imaging ? images.RefIndex : rays.RefIndex, n);
+}
+
+void TestApp::eyeDragLeavesNoTrace_data()
+{
+    QTest::addColumn<bool>("imaging");
+    QTest::addColumn<int>("width");
+    // On a 4K screen one scene unit is about a pixel.
+    QTest::newRow("imaging eye, 2130 px") << true << 2130;
+    QTest::newRow("ray-path eye marker, 2130 px") << false << 2130;
+    QTest::newRow("imaging eye, 700 px") << true << 700;
+}
+
+void TestApp::eyeDragLeavesNoTrace()
+{
+    // Dragging an eye erases it at each step: afterwards nothing is black
+    // but the eye where it was let go of.
+    QFETCH(bool, imaging);
+    QFETCH(int, width);
+    raypath::Form1 rays;
+    imaging::Form2 images;
+    canvas::DrawingField *field = imaging ? images.Picture1 : rays.Picture1;
+    field->resize(width, int(0.98 * width));
+    const double r = double(width) / int(0.98 * width);
+    field->Scale(-1000, -1000 / r, 1000, 1000 / r);
+    field->Cls();
+    const auto press = [&](float x, float y) {
+        imaging ? images.Picture1_MouseDown(1, x, y) : rays.Picture1_MouseDown(1, x, y);
+    };
+    const auto move = [&](float x, float y) {
+        imaging ? images.Picture1_MouseMove(1, x, y) : rays.Picture1_MouseMove(1, x, y);
+    };
+    if (!imaging)
+        rays.Picture2_Click();  // the eye symbol from the palette
+    press(-700, -700);
+    for (int i = 1; i <= 30; ++i)
+        move(-700 + 43.3f * i, -700 + 17.1f * i);
+    const QPointF last = field->toPixel(-700 + 43.3 * 30, -700 + 17.1 * 30);
+    const double reach = 50 * width / 2000.0 + 10;
+    const QImage img = field->image();
+    int traces = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            traces += img.pixel(x, y) != canvas::kWhite
+                      && QLineF(QPointF(x, y), last).length() > reach;
+    QCOMPARE(traces, 0);
 }
 
 void TestApp::closingAMainWindowEndsTheProgram_data()

@@ -205,26 +205,46 @@ void DrawingField::PSet(double x, double y, QRgb colour)
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height())
         return;
-    drawDot(c, std::max(1, drawWidth()), colour);
+    // One shape wherever c falls: centred on the pixel under c for an odd
+    // width, on the pixel corner nearest c for an even one. (The painter's
+    // round point is a square at whole pixels.)
+    const int w = std::max(1, drawWidth());
+    const QPointF centre = w % 2 ? QPointF(std::floor(c.x()) + 0.5, std::floor(c.y()) + 0.5)
+                                 : QPointF(std::round(c.x()), std::round(c.y()));
+    fillDisc(centre, w / 2.0, colour);
 }
 
-void DrawingField::drawDot(QPointF c, int w, QRgb colour)
+void DrawingField::Disc(double x, double y, double r, QRgb colour)
 {
-    // A filled disc w pixels across, of one shape wherever c falls: centred
-    // on the pixel under c for odd w, on the pixel corner nearest c for even
-    // w. The painter's round point is a square at whole pixels.
+    if (image_.isNull())
+        makeImage();
+    const QPointF c = mapping_.toDevice(x, y);
+    const double rd = mapping_.lengthToDevice(r) + drawWidth() / 2.0;
+    if (!finite(c) || !std::isfinite(rd) || rd > kDeviceLimit)
+        return;
+    if (c.x() + rd < 0 || c.y() + rd < 0 || c.x() - rd > image_.width()
+        || c.y() - rd > image_.height())
+        return;
+    fillDisc(c, rd, colour);
+}
+
+void DrawingField::fillDisc(QPointF centre, double radius, QRgb colour)
+{
+    // Sets every pixel whose middle lies within the radius, straight into
+    // the image: one piece, with no gaps between rings at any scale.
     endPainting();
     update();
-    const double cx = w % 2 ? std::floor(c.x()) + 0.5 : std::round(c.x());
-    const double cy = w % 2 ? std::floor(c.y()) + 0.5 : std::round(c.y());
-    const int left = int(cx - w / 2.0), top = int(cy - w / 2.0);
-    const double r2 = w * w / 4.0;
     const QRgb pixel = 0xff000000u | colour;
-    for (int y = std::max(top, 0); y < std::min(top + w, image_.height()); ++y) {
+    const double r2 = radius * radius;
+    const int top = std::max(int(std::floor(centre.y() - radius)), 0);
+    const int bottom = std::min(int(std::ceil(centre.y() + radius)), image_.height());
+    const int left = std::max(int(std::floor(centre.x() - radius)), 0);
+    const int right = std::min(int(std::ceil(centre.x() + radius)), image_.width());
+    for (int y = top; y < bottom; ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-        const double dy = y + 0.5 - cy;
-        for (int x = std::max(left, 0); x < std::min(left + w, image_.width()); ++x) {
-            const double dx = x + 0.5 - cx;
+        const double dy = y + 0.5 - centre.y();
+        for (int x = left; x < right; ++x) {
+            const double dx = x + 0.5 - centre.x();
             if (dx * dx + dy * dy <= r2)
                 row[x] = pixel;
         }

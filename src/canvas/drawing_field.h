@@ -44,6 +44,7 @@ public:
     void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
     void Circle(double x, double y, double r, QRgb colour) override;
     void PSet(double x, double y, QRgb colour) override;
+    void Disc(double x, double y, double r, QRgb colour) override;
 
     void MousePointer(int code);
     int mousePointer() const { return pointer_; }
@@ -88,7 +89,7 @@ private:
     void endPainting();
     void makeImage();
     void setPen(QRgb colour, bool styled);
-    void drawDot(QPointF c, int w, QRgb colour);
+    void fillDisc(QPointF centre, double radius, QRgb colour);
     void drawThinLine(const QLineF &line, QRgb colour, bool dotted);
     QPointF eventPoint(const QMouseEvent *event) const;
 

@@ -194,6 +194,18 @@ void PrinterPage::PSet(double x, double y, QRgb colour)
     p.drawEllipse(c, r, r);
 }
 
+void PrinterPage::Disc(double x, double y, double r, QRgb colour)
+{
+    QPainter &p = painter();
+    const QPointF c = mapping_.toDevice(x, y);
+    const double rd = mapping_.lengthToDevice(r) + drawWidth() / 2.0;
+    if (!p.isActive() || !std::isfinite(c.x()) || !std::isfinite(c.y()) || !std::isfinite(rd))
+        return;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgb(colour));
+    p.drawEllipse(c, rd, rd);
+}
+
 void PrinterPage::Print(const QString &text)
 {
     QPainter &p = painter();

@@ -48,6 +48,7 @@ public:
     void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
     void Circle(double x, double y, double r, QRgb colour) override;
     void PSet(double x, double y, QRgb colour) override;
+    void Disc(double x, double y, double r, QRgb colour) override;
     void Print(const QString &text) override;
     void EndDoc() override;
     QPrinter *printer() override { return printer_; }

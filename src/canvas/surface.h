@@ -39,6 +39,10 @@ public:
     void Circle(double x, double y, double r) { Circle(x, y, r, foreColor()); }
     // A filled round dot as wide as the pen.
     virtual void PSet(double x, double y, QRgb colour) = 0;
+    // A filled disc: radius r in scene units, widened by half the pen as a
+    // circle outline of that radius would be. It removes a symbol at any
+    // scale in one piece.
+    virtual void Disc(double x, double y, double r, QRgb colour) = 0;
     void PSet(double x, double y) { PSet(x, y, foreColor()); }
 
     void DrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }

@@ -110,12 +110,11 @@ void Form2::DrawEye()
 
 void Form2::EraseEye()
 {
-    // A white disc over the eye; the pen stays wide, as the DrawEye that
-    // always follows sets its own.
+    // One white disc, 5 pixels wider than the eye all round; the pen stays
+    // wide, as the DrawEye that always follows sets its own.
     Surface &s = surface();
     s.DrawWidth(10);
-    for (int r = 0; r <= 50; r += 10)
-        s.Circle(EyeX, EyeY, r, kWhite);
+    s.Disc(EyeX, EyeY, kEyeRadius, kWhite);
 }
 
 void Form2::DrawRowPoints()

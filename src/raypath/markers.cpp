@@ -24,11 +24,10 @@ void Form1::DrawEye()
 
 void Form1::EraseEye()
 {
-    // A white disc a little wider than the eye.
+    // One white disc, 10 pixels wider than the eye all round.
     Surface &s = surface();
     s.DrawWidth(20);
-    for (int r = 0; r <= 48; r += 8)
-        s.Circle(EyeX, EyeY, r, kWhite);
+    s.Disc(EyeX, EyeY, kEyeRadius, kWhite);
     s.DrawWidth(1);
 }
 

@@ -23,6 +23,7 @@ if command -v appstreamcli >/dev/null; then
 else
   echo "skipped: appstreamcli is not installed"
 fi
+check "no placeholder addresses" bash -c "! grep -qiE 'example\\.(org|com|net)' '$metainfo'"
 
 if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null; then
   tmp=$(mktemp -d)

@@ -1,6 +1,7 @@
 #include "canvas/printer_page.h"
 
 #include "canvas/dialogs.h"
+#include "canvas/file_error.h"
 
 #include <QDir>
 #include <QFont>
@@ -37,8 +38,9 @@ void PrintOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
         return;
     if (!printer.outputFileName().isEmpty())
         dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
-                                        "geschrieben werden.")
-                             .arg(printer.outputFileName()));
+                                        "geschrieben werden.\n%2")
+                             .arg(printer.outputFileName(),
+                                  openErrorText(printer.outputFileName())));
     else
         dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
 }

@@ -1,5 +1,6 @@
 // The program's frame: the window shown at start, the moves between the
 // windows, and how the program ends.
+#include "app/application_setup.h"
 #include "app/windows.h"
 #include "help/info_window.h"
 #include "imaging/form2.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,6 +20,7 @@ class TestApp : public QObject
     Q_OBJECT
 
 private slots:
+    void applicationSetUp();
     void startWindow();
     void switchingKeepsEachWindowsState();
     void infoWindows();
@@ -29,6 +32,18 @@ private slots:
     void closingAMainWindowEndsTheProgram_data();
     void closingAMainWindowEndsTheProgram();
 };
+
+void TestApp::applicationSetUp()
+{
+    QVERIFY(app::setUpApplication(*qApp));
+    // Qt's own buttons speak German; numbers keep the locale's form.
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(QLocale().toString(1.5), QStringLiteral("1.5"));
+    // The windows' icon can be drawn, and the desktop finds the menu entry.
+    QVERIFY(!QApplication::windowIcon().pixmap(64).isNull());
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.tavrix.Tavrix"));
+}
 
 void TestApp::startWindow()
 {

@@ -23,6 +23,7 @@ if command -v appstreamcli >/dev/null; then
 else
   echo "skipped: appstreamcli is not installed"
 fi
+check "no placeholder addresses" bash -c "! grep -qiE 'example\\.(org|com|net)' '$metainfo'"
 
 if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null; then
   tmp=$(mktemp -d)
@@ -36,7 +37,9 @@ if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null; then
   check "icon $icon" test -f "$tmp/root/usr/share/icons/hicolor/scalable/apps/$icon.svg"
   check "menu entry" test -f "$tmp/root/usr/share/applications/$(basename "$desktop")"
   check "metadata" test -f "$tmp/root/usr/share/metainfo/$(basename "$metainfo")"
-  check "depends on Qt" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
+  for dep in libqt6widgets6 libqt6svg6 qt6-translations-l10n; do
+    check "depends on $dep" bash -c "dpkg-deb -f '$deb' Depends | grep -qw $dep"
+  done
 else
   echo "skipped: cpack or dpkg-deb is not installed"
 fi

@@ -17,6 +17,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 using canvas::kBlack;
 using canvas::kRed;
@@ -81,6 +83,7 @@ private slots:
     void printerKeptBetweenJobs();
     void jobFailsAfterStart();
     void savePicture();
+    void unwritableName_data();
     void unwritableName();
 };
 
@@ -368,7 +371,9 @@ void TestPrinting::printCommandWithoutPrinter()
     const QStringList errors = dialogs.log.filter(QStringLiteral("ErrorBox"));
     QCOMPARE(errors.size(), homeExists ? 0 : 1);
     if (!homeExists) {
-        QVERIFY(errors[0].contains(pdf));
+        QCOMPARE(errors[0], "ErrorBox Der Ausdruck konnte nicht in die Datei „" + pdf
+                                + "“ geschrieben werden.\nDen Ordner „" + home
+                                + "“ gibt es nicht.");
         QVERIFY(!QFile::exists(pdf));
         return;
     }
@@ -469,27 +474,51 @@ void TestPrinting::savePicture()
     QVERIFY(QDir::setCurrent(before));
 }
 
+void TestPrinting::unwritableName_data()
+{
+    // Names that cannot be written, by root either; %1 is a fresh folder
+    // holding a file alt.bmp and a symbolic link that points at itself.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    const QString noPermission = QStringLiteral("Sie haben keine Berechtigung, dort zu schreiben.");
+    QTest::newRow("folder missing") << "%1/fehlt/bild.bmp"
+                                    << "Den Ordner „%1/fehlt“ gibt es nicht.";
+    QTest::newRow("a file as folder") << "%1/alt.bmp/bild.bmp"
+                                      << "Den Ordner „%1/alt.bmp“ gibt es nicht.";
+    QTest::newRow("a folder") << "%1" << "Der Name bezeichnet einen Ordner, keine Datei.";
+    QTest::newRow("name too long") << "%1/" + QString(300, u'a') + ".bmp"
+                                   << "Der Name ist zu lang.";
+    QTest::newRow("access denied") << "/sys/bild.bmp" << noPermission;
+    QTest::newRow("not permitted") << "/proc/1/bild.bmp" << noPermission;
+    QTest::newRow("disk full") << "/dev/full" << "Auf dem Datenträger ist nicht genug Platz.";
+    QTest::newRow("folder makes no files") << "/proc/bild.bmp"
+                                           << "Beim Schreiben ist ein Fehler aufgetreten: "
+                                                  + QString::fromLocal8Bit(std::strerror(ENOENT));
+    QTest::newRow("any other cause") << "%1/schleife/bild.bmp"
+                                     << "Beim Schreiben ist ein Fehler aufgetreten: "
+                                            + QString::fromLocal8Bit(std::strerror(ELOOP));
+}
+
 void TestPrinting::unwritableName()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString existing = dir.filePath("alt.bmp");
-    QFile old(existing);
+    QFile old(dir.filePath("alt.bmp"));
     QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old contents");
     old.close();
-    const QString missing = dir.filePath("fehlt/bild.bmp");
-    const QString underFile = existing + "/bild.bmp";
+    QVERIFY(QFile::link(dir.filePath("schleife"), dir.filePath("schleife")));
+    name.replace("%1", dir.path());
+    reason.replace("%1", dir.path());
+
     imaging::Form2 f;
-    ScriptedDialogs dialogs({missing, underFile});
+    ScriptedDialogs dialogs({name});
     f.setDialogs(&dialogs);
     f.Command4_Click();
-    f.Command4_Click();
-    const QStringList errors = dialogs.log.filter("ErrorBox");
-    QCOMPARE(errors.size(), 2);
-    QVERIFY(errors[0].contains(missing));
-    QVERIFY(errors[1].contains(underFile));
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old contents"));
+    QCOMPARE(dialogs.log.filter("ErrorBox"),
+             QStringList("ErrorBox Das Bild konnte nicht in der Datei „" + name
+                         + "“ gespeichert werden.\n" + reason));
+    QVERIFY(!QFileInfo("/dev/full").isFile());  // written into, not replaced
     // The window goes on working.
     f.Picture1_MouseUp(1, 0, 0);
     QVERIFY(redAround(f.Picture1->image(), f.Picture1->toPixel(6.6, 347.3), 2) > 0);

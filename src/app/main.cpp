@@ -1,3 +1,4 @@
+#include "app/application_setup.h"
 #include "app/windows.h"
 
 #include <QApplication>
@@ -5,7 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrix"));
+    app::setUpApplication(app);
     app::Windows windows;
     windows.start();
     return app.exec();

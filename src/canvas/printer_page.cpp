@@ -1,6 +1,7 @@
 #include "canvas/printer_page.h"
 
 #include "canvas/dialogs.h"
+#include "canvas/file_error.h"
 
 #include <QDir>
 #include <QFont>
@@ -50,8 +51,8 @@ void PrintOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
     const QString file = page.fileName();
     if (!file.isEmpty())
         dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
-                                        "geschrieben werden.")
-                             .arg(file));
+                                        "geschrieben werden.\n%2")
+                             .arg(file, openErrorText(file)));
     else if (!page.began())
         dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
     else

@@ -2,9 +2,11 @@
 // field's size, under the name the user types.
 #include "imaging/form2.h"
 
+#include "canvas/file_error.h"
+
+#include <QBuffer>
 #include <QCheckBox>
 #include <QImage>
-#include <QSaveFile>
 
 namespace imaging {
 
@@ -44,15 +46,14 @@ void Form2::Command4_Click()
     // afterwards.
     redrawPicture();
 
-    // Written aside and renamed over the old file only when complete, so a
-    // failed write leaves an existing file as it was.
-    QSaveFile file(FileName);
-    const bool saved = file.open(QIODevice::WriteOnly)
-                       && Picture1->image().save(&file, "BMP") && file.commit();
-    if (!saved)
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    Picture1->image().save(&buffer, "BMP");
+    if (const int error = canvas::writeFile(FileName, bitmap))
         dialogs().ErrorBox(QStringLiteral("Das Bild konnte nicht in der Datei „%1“ gespeichert "
-                                          "werden:\n%2")
-                               .arg(FileName, file.errorString()));
+                                          "werden.\n%2")
+                               .arg(FileName, canvas::fileErrorText(FileName, error)));
 }
 
 }  // namespace imaging

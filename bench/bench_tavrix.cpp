@@ -5,7 +5,7 @@
 #include "canvas/dialogs.h"
 #include "canvas/printer_page.h"
 #include "imaging/form2.h"
-#include "imaging/image_construction.h"
+#include "optics/image_construction.h"
 #include "raypath/form1.h"
 
 #include <QApplication>
@@ -144,8 +144,8 @@ void BM_ImagePoint(benchmark::State &state)
         ++i;
         const float x = -500.f + float(i % 1000);
         const float d = 100.f + float(i % 700);
-        const float xs = imaging::FindCentralRay(x, d, {300, -500}, 1.33f);
-        benchmark::DoNotOptimize(imaging::ImageFromRayPair(x, d, xs, 1.33f));
+        const float xs = imaging::findCentralRay(x, d, {300, -500}, 1.33f);
+        benchmark::DoNotOptimize(imaging::imageFromRayPair(x, d, xs, 1.33f));
     });
 }
 

@@ -2,9 +2,9 @@
 // indices: never a NaN or infinite end point, and "no ray" exactly where the
 // rules say so.
 #include "fuzz_input.h"
-#include "raypath/ray_geometry.h"
+#include "optics/ray_geometry.h"
 
-using namespace raypath;
+using namespace optics;
 
 namespace {
 
@@ -28,24 +28,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzInput in(data, size);
     const Point p{in.position(), in.position()};
     const float n = in.in(0.5f, 2.0f);
-    const double eff = EffectiveIndex(p.y, n);
+    const double eff = effectiveIndex(p.y, n);
 
     const float hit = in.position();
-    const auto fixed = FixedIncidence(p, hit);
+    const auto fixed = fixedIncidence(p, hit);
     if (fixed.has_value() == (p.y == 0))
         __builtin_trap();
     if (fixed)
-        checkRay(ConstructRay(p, *fixed, eff, kFixedReflectedGrey));
+        checkRay(constructRay(p, *fixed, eff, kFixedReflectedGrey));
 
     const Point aim{in.position(), in.position()};
-    const auto live = LiveIncidence(p, aim);
+    const auto live = liveIncidence(p, aim);
     if (aim.x == p.x || aim.y == p.y) {
         if (live)
             __builtin_trap();
     } else if (live) {
         if (!(std::abs(live->hitX) <= 2000.5f))
             __builtin_trap();
-        checkRay(ConstructRay(p, *live, eff, kLiveReflectedGrey));
+        checkRay(constructRay(p, *live, eff, kLiveReflectedGrey));
     }
     return 0;
 }

@@ -104,7 +104,7 @@ void TestForm1Rendering::fixedRayParts()
     f.setSurface(&rec);
     tick(f, boxes);
     f.ObjectY = objectY;
-    f.EffIndex = EffectiveIndex(objectY, f.RefIndex);
+    f.EffIndex = effectiveIndex(objectY, f.RefIndex);
     f.RayCount = 1;
     f.RayHitX[1] = hitX;
     f.RedrawRays();

@@ -35,7 +35,7 @@ int redPixels(Form2 &f) { return around(f.Picture1->image(), QPoint(0, 0), kRed,
 // Where the eye sees the object point p.
 std::optional<QPointF> imageOf(const Form2 &f, QPointF p)
 {
-    const auto i = ImagePoint({float(p.x()), float(p.y())}, {f.EyeX, f.EyeY}, f.RefIndex);
+    const auto i = imagePoint({float(p.x()), float(p.y())}, {f.EyeX, f.EyeY}, f.RefIndex);
     return i ? std::optional(QPointF(i->x, i->y)) : std::nullopt;
 }
 

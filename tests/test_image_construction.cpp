@@ -8,9 +8,9 @@
 #include <cmath>
 #include <optional>
 
-#include "imaging/image_construction.h"
+#include "optics/image_construction.h"
 
-using namespace imaging;
+using namespace optics;
 
 namespace {
 
@@ -55,13 +55,13 @@ private slots:
         QFETCH(double, xP); QFETCH(double, d); QFETCH(double, x); QFETCH(double, n);
         QFETCH(double, ex); QFETCH(double, ey);
         const auto expected = Refracted(xP, d, x, n);
-        const Refraction ray = RefractAt(float(xP), float(d), float(x), float(n));
+        const Refraction ray = refractAt(float(xP), float(d), float(x), float(n));
         QCOMPARE(ray.totallyReflected, !expected.has_value());
         if (!expected)
             return;
         CHECK_NEAR(std::cos(ray.theta), expected->x, 1e-5);
         CHECK_NEAR(-std::sin(ray.theta), expected->y, 1e-5);
-        CHECK_NEAR(EyeOffset(float(xP), float(x), ray, {float(ex), float(ey)}),
+        CHECK_NEAR(eyeOffsetOf(float(xP), float(x), ray, {float(ex), float(ey)}),
                    SideOf(*expected, x, {ex, ey}), 1e-2);
     }
 
@@ -89,7 +89,7 @@ private slots:
             (side((lo + hi) / 2) > 0 ? lo : hi) = (lo + hi) / 2;
 
         int evaluations = -1;
-        const float xs = FindCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n), &evaluations);
+        const float xs = findCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n), &evaluations);
         const double res = Resolution(d, n), slack = 1e-3 + res / 100;
         QVERIFY2(xs <= lo + slack && xs >= lo - res - slack,
                  qPrintable(QStringLiteral("xs = %1, ray through eye at %2").arg(xs).arg(lo)));
@@ -112,7 +112,7 @@ private slots:
         // end it keeps the last sample; left of its left end it can only step
         // back by the sum of its four steps, 200 + 20 + 2 + 0.2.
         QFETCH(double, xP); QFETCH(double, d); QFETCH(double, ex); QFETCH(double, ey); QFETCH(double, n);
-        const float xs = FindCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n));
+        const float xs = findCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n));
         if (ex > 0)
             QVERIFY2(xs <= 1000 && xs >= 1000 - Resolution(d, n) - 1e-3, qPrintable(QString::number(xs)));
         else
@@ -138,14 +138,14 @@ private slots:
     void referenceImages() {
         QFETCH(double, xP); QFETCH(double, d); QFETCH(double, ex); QFETCH(double, ey);
         QFETCH(double, n); QFETCH(double, ix); QFETCH(double, iy);
-        const auto image = ImagePoint({float(xP), float(d)}, {float(ex), float(ey)}, float(n));
+        const auto image = imagePoint({float(xP), float(d)}, {float(ex), float(ey)}, float(n));
         QVERIFY(image);
         CHECK_NEAR(image->x, ix, 0.1);
         CHECK_NEAR(image->y, iy, 0.1);
 
         // The image lies on the backward extensions of both rays, shallower than P
         // when the lower medium is denser, deeper when it is thinner.
-        const float xs = FindCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n));
+        const float xs = findCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n));
         const double xa = double(xs) + d / 100;
         const Vec p{image->x, image->y};
         CHECK_NEAR(SideOf(*Refracted(xP, d, xs, n), xs, p), 0.0, 0.01);
@@ -169,10 +169,10 @@ private slots:
     void noImage() {
         QFETCH(double, xP); QFETCH(double, d); QFETCH(double, ex); QFETCH(double, ey);
         QFETCH(double, n); QFETCH(bool, checkNeighbour);
-        QVERIFY(!ImagePoint({float(xP), float(d)}, {float(ex), float(ey)}, float(n)));
+        QVERIFY(!imagePoint({float(xP), float(d)}, {float(ex), float(ey)}, float(n)));
         if (!checkNeighbour)  // no object below the interface: nothing to scan
             return;
-        const float xs = FindCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n));
+        const float xs = findCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n));
         QVERIFY(!Refracted(xP, d, double(xs) + d / 100, n));
         // An eye below the interface stops every pass at its first sample, so
         // the scan walks left out of the refracting interval.

@@ -5,7 +5,7 @@
 #include "recording_surface.h"
 
 #include "canvas/printer_page.h"
-#include "imaging/image_construction.h"
+#include "optics/image_construction.h"
 
 #include <QCheckBox>
 #include <QPrinterInfo>
@@ -289,7 +289,7 @@ void TestPrinting::realPdf()
     // would miss it by millimetres.
     f.ObjectX = 700;
     f.ObjectY = 900;
-    const auto image = imaging::ImagePoint({700, 900}, {f.EyeX, f.EyeY}, f.RefIndex);
+    const auto image = optics::imagePoint({700, 900}, {f.EyeX, f.EyeY}, f.RefIndex);
     QVERIFY(image);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -9,9 +9,9 @@
 #include <numbers>
 #include <optional>
 
-#include "raypath/ray_geometry.h"
+#include "optics/ray_geometry.h"
 
-using namespace raypath;
+using namespace optics;
 
 namespace {
 
@@ -39,10 +39,10 @@ bool AllFinite(const RayConstruction& r)
 
 std::optional<RayConstruction> Fixed(Point p, double hitX, double effIndex)
 {
-    const auto inc = FixedIncidence(p, float(hitX));
+    const auto inc = fixedIncidence(p, float(hitX));
     if (!inc)
         return std::nullopt;
-    return ConstructRay(p, *inc, effIndex, kFixedReflectedGrey);
+    return constructRay(p, *inc, effIndex, kFixedReflectedGrey);
 }
 
 }  // namespace
@@ -68,11 +68,11 @@ private slots:
         QFETCH(double, beta); QFETCH(double, gamma); QFETCH(double, rx); QFETCH(double, ry);
         QFETCH(double, lx); QFETCH(double, ly); QFETCH(double, turn); QFETCH(bool, refracted); QFETCH(int, grey);
         const Point p{0.0f, float(py)};
-        const auto inc = FixedIncidence(p, float(hitX));
+        const auto inc = fixedIncidence(p, float(hitX));
         QVERIFY(inc);
         CHECK_NEAR(inc->hitX, hitX, kPosTol);
         CHECK_NEAR(inc->slope, -py / hitX, 1e-4);
-        const RayConstruction r = ConstructRay(p, *inc, EffectiveIndex(p.y, 1.33f), kFixedReflectedGrey);
+        const RayConstruction r = constructRay(p, *inc, effectiveIndex(p.y, 1.33f), kFixedReflectedGrey);
         QVERIFY(AllFinite(r));
         CHECK_NEAR(r.incidenceAngle * kDeg, alpha, kAngTol);
         CHECK_NEAR(r.refractionSine, s, 1e-3);
@@ -122,18 +122,18 @@ private slots:
     void grazingRefraction() {
         QFETCH(double, px); QFETCH(double, py); QFETCH(double, hitX);
         const Point p{float(px), float(py)};
-        const auto inc = FixedIncidence(p, float(hitX));
+        const auto inc = fixedIncidence(p, float(hitX));
         QVERIFY(inc);
         // The index ratio that makes effIndex * sin(a) exactly 1 for the stored angle.
-        const double eff = 1.0 / std::sin(double(ConstructRay(p, *inc, 1.0, 0).incidenceAngle));
-        const RayConstruction r = ConstructRay(p, *inc, eff, kFixedReflectedGrey);
+        const double eff = 1.0 / std::sin(double(constructRay(p, *inc, 1.0, 0).incidenceAngle));
+        const RayConstruction r = constructRay(p, *inc, eff, kFixedReflectedGrey);
         QCOMPARE(r.refractionSine, 1.0f);
         QVERIFY(r.refracted);
         QVERIFY(AllFinite(r));
         // Refracted along the interface, onward in the ray's horizontal direction.
         CHECK_NEAR(r.refractedEnd.y, 0.0, kPosTol);
         CHECK_NEAR(r.refractedEnd.x, hitX + Sign(hitX - px) * kFarLength, kPosTol);
-        QVERIFY(!ConstructRay(p, *inc, eff * (1.0 + 1e-5), kFixedReflectedGrey).refracted);
+        QVERIFY(!constructRay(p, *inc, eff * (1.0 + 1e-5), kFixedReflectedGrey).refracted);
     }
 
     void normalRay_data() {
@@ -144,10 +144,10 @@ private slots:
     void normalRay() {
         QFETCH(double, px); QFETCH(double, py);
         const Point p{float(px), float(py)};
-        const auto inc = FixedIncidence(p, p.x);
+        const auto inc = fixedIncidence(p, p.x);
         QVERIFY(inc);
         QCOMPARE(inc->hitX, p.x);
-        const RayConstruction r = ConstructRay(p, *inc, Eff(py, 1.33), kFixedReflectedGrey);
+        const RayConstruction r = constructRay(p, *inc, Eff(py, 1.33), kFixedReflectedGrey);
         QVERIFY(AllFinite(r));
         CHECK_NEAR(r.incidenceAngle, 0.0, 1e-6);
         QVERIFY(r.refracted);
@@ -193,13 +193,13 @@ private slots:
         QFETCH(double, py); QFETCH(double, ax); QFETCH(double, ay); QFETCH(double, hitX);
         QFETCH(bool, hasRay); QFETCH(int, grey);
         const Point p{0.0f, float(py)};
-        const auto inc = LiveIncidence(p, {float(ax), float(ay)});
+        const auto inc = optics::liveIncidence(p, {float(ax), float(ay)});
         QCOMPARE(inc.has_value(), hasRay);
         if (!hasRay)
             return;
         CHECK_NEAR(inc->hitX, hitX, kPosTol);
         CHECK_NEAR(py + inc->slope * ax, ay, 0.01);  // the line runs through the aim point
-        const RayConstruction r = ConstructRay(p, *inc, Eff(py, 1.33), kLiveReflectedGrey);
+        const RayConstruction r = constructRay(p, *inc, Eff(py, 1.33), kLiveReflectedGrey);
         QVERIFY(AllFinite(r));
         QCOMPARE(int(r.reflectedGrey), grey);
     }

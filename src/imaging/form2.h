@@ -7,7 +7,7 @@
 #include "canvas/dialogs.h"
 #include "canvas/drawing_field.h"
 #include "canvas/page.h"
-#include "imaging/image_construction.h"
+#include "optics/image_construction.h"
 
 #include <QWidget>
 #include <array>
@@ -22,6 +22,8 @@ class QRadioButton;
 class QScrollBar;
 
 namespace imaging {
+
+using namespace optics;
 
 inline constexpr int kMaxRowPoints = 100;
 inline constexpr int kInitialScroll = 133;
@@ -140,13 +142,13 @@ private:
     void drawInterfaceLine();
     void drawObjectDot();
     void eraseObjectDot();
-    void markImage(canvas::Surface &s, ScenePoint image, int pen);
+    void markImage(canvas::Surface &s, Point image, int pen);
     void bundleOn(canvas::Surface &s, int imagePen);
     void rowImagesOn(canvas::Surface &s, int imagePen);
     void rowPointsOn(canvas::Surface &s, int pen);
     void gridOn(canvas::Surface &s, int pen);
     void drawGridIfTicked();
-    ScenePoint eye() const { return {EyeX, EyeY}; }
+    Point eye() const { return {EyeX, EyeY}; }
 
     canvas::Surface *surface_ = nullptr;
     std::unique_ptr<canvas::Dialogs> ownDialogs_;

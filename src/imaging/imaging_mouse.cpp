@@ -5,7 +5,7 @@
 #include "imaging/form2.h"
 
 #include "canvas/screen_pointer.h"
-#include "imaging/point_grid.h"
+#include "optics/point_grid.h"
 
 #include <QCheckBox>
 
@@ -60,7 +60,7 @@ void Form2::Picture1_MouseDown(int button, float x, float y)
             return;
         // The dot of the previous point stays: it is the last point of the row.
         ScreenPointer(kCrossPointer);
-        const ScenePoint p = Raster->isChecked() ? SnapToGrid(x, y) : ScenePoint{x, y};
+        const Point p = Raster->isChecked() ? snapToGrid(x, y) : Point{x, y};
         ObjectX = p.x;
         ObjectY = p.y;
         drawObjectDot();

@@ -57,7 +57,7 @@ void Form2::PrintBundle(PageSurface &page)
 
 void Form2::PrintImagePoint(PageSurface &page)
 {
-    if (const auto image = ImageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
+    if (const auto image = imageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
         markImage(page, *image, kPaperDotPen);
 }
 

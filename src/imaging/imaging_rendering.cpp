@@ -10,12 +10,6 @@ namespace imaging {
 
 using namespace canvas;
 
-namespace {
-
-constexpr double kFarLength = 2000;
-
-}  // namespace
-
 void Form2::drawInterfaceLine()
 {
     Surface &s = surface();
@@ -38,7 +32,7 @@ void Form2::eraseObjectDot()
     s.PSet(ObjectX, ObjectY, kWhite);
 }
 
-void Form2::markImage(Surface &s, ScenePoint image, int pen)
+void Form2::markImage(Surface &s, Point image, int pen)
 {
     s.DrawWidth(pen);
     s.PSet(image.x, image.y, kRed);
@@ -49,14 +43,14 @@ void Form2::bundleOn(Surface &s, int imagePen)
 {
     if (!(ObjectY > 0))
         return;
-    CentralX = FindCentralRay(ObjectX, ObjectY, eye(), RefIndex);
+    CentralX = findCentralRay(ObjectX, ObjectY, eye(), RefIndex);
     // Five rays a hundredth of P's depth apart, the central one in the middle;
     // the same spacing separates the central and the neighbour ray of the
     // image construction, so the drawn extensions cross near the red dot.
     const double h = ObjectY / 100.0;
     for (int k = -2; k <= 2; ++k) {
         const float x = float(CentralX + k * h);
-        const Refraction ray = RefractAt(ObjectX, ObjectY, x, RefIndex);
+        const Refraction ray = refractAt(ObjectX, ObjectY, x, RefIndex);
         if (ray.totallyReflected)
             continue;
         const double c = kFarLength * std::cos(double(ray.theta));
@@ -65,7 +59,7 @@ void Form2::bundleOn(Surface &s, int imagePen)
         s.Line(x, 0, x + c, -sn, s.foreColor());
         s.Line(x, 0, x - c, sn, s.foreColor());
     }
-    if (const auto image = ImageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
+    if (const auto image = imageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
         markImage(s, *image, imagePen);
 }
 
@@ -74,7 +68,7 @@ void Form2::rowImagesOn(Surface &s, int imagePen)
     const int count = PointCount;
     for (int i = 1; i <= count; ++i) {
         // A point on or above the interface has no image; the row goes on.
-        if (const auto image = ImagePoint({PointX[i], PointY[i]}, eye(), RefIndex))
+        if (const auto image = imagePoint({PointX[i], PointY[i]}, eye(), RefIndex))
             markImage(s, *image, imagePen);
     }
 }
@@ -94,7 +88,7 @@ void Form2::DrawBundle()
 
 void Form2::MarkImagePoint()
 {
-    if (const auto image = ImageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
+    if (const auto image = imageFromRayPair(ObjectX, ObjectY, CentralX, RefIndex))
         markImage(surface(), *image, kScreenImagePen);
 }
 

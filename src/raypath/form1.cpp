@@ -119,7 +119,7 @@ void Form1::Form_Load()
     Text4->setText(QStringLiteral(" n = ") + NumberText(1.33f));
     Text3->setText(NumberText(1.33f));
 
-    PiValue = kPiValue;
+    PiValue = kPi;
     ObjectX = 0;
     ObjectY = 500;
     RefIndex = 1.33f;
@@ -210,7 +210,7 @@ void Form1::HScroll1_Change(int value)
         Text1->setText(QStringLiteral("n = 1 "));
         Text4->setText(QStringLiteral(" n = ") + NumberText(RefIndex));
     }
-    EffIndex = EffectiveIndex(ObjectY, RefIndex);
+    EffIndex = effectiveIndex(ObjectY, RefIndex);
     redrawScene();
 }
 

@@ -7,7 +7,7 @@
 #include "canvas/page.h"
 #include "raypath/form1_layout.h"
 #include "raypath/ray_drawing.h"
-#include "raypath/ray_geometry.h"
+#include "optics/ray_geometry.h"
 
 #include <QWidget>
 #include <array>
@@ -21,6 +21,8 @@ class QPushButton;
 class QScrollBar;
 
 namespace raypath {
+
+using namespace optics;
 
 inline constexpr int kMaxRays = 100;
 inline constexpr int kMaxMarkers = 20;
@@ -80,7 +82,7 @@ public:
 
     // State of the view. Positions, angles and indices are held as float,
     // counters as 16-bit integers; entry 0 of each store stays empty.
-    float PiValue = kPiValue;
+    float PiValue = kPi;
     float ObjectX = 0, ObjectY = 500;
     float RefIndex = 1.33f;
     double EffIndex = 1.33f;

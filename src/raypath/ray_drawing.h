@@ -2,9 +2,11 @@
 #pragma once
 
 #include "canvas/surface.h"
-#include "raypath/ray_geometry.h"
+#include "optics/ray_geometry.h"
 
 namespace raypath {
+
+using namespace optics;
 
 // The parts the five check boxes choose. The incident ray is always drawn;
 // each extension is drawn by its own box, whether or not its ray is shown.

@@ -34,7 +34,7 @@ void Form1::moveObject(float x, float y)
 {
     ObjectX = x;
     ObjectY = y;
-    EffIndex = EffectiveIndex(ObjectY, RefIndex);
+    EffIndex = effectiveIndex(ObjectY, RefIndex);
 }
 
 void Form1::Picture1_MouseDown(int button, float x, float y)
@@ -95,7 +95,7 @@ void Form1::Picture1_MouseUp(int button, float x, float y)
     // none, and HitX still holds an earlier ray. The store holds 100 rays; a
     // further ray is refused too, and the picture shows the fixed rays as
     // before.
-    const bool shown = LiveIncidence(objectPoint(), Point{AimX, AimY}).has_value();
+    const bool shown = liveIncidence(objectPoint(), Point{AimX, AimY}).has_value();
     if (shown && RayCount < kMaxRays) {
         ++RayCount;
         RayHitX[RayCount] = HitX;

@@ -51,10 +51,10 @@ void Form1::drawRayScene(Surface &s, const RayScenePens &pens)
     for (int i = 1; i <= count; ++i) {
         // While P lies on the interface no fixed ray can be constructed; the
         // rays come back as soon as P leaves it.
-        const auto incidence = FixedIncidence(p, RayHitX[i]);
+        const auto incidence = fixedIncidence(p, RayHitX[i]);
         if (!incidence)
             continue;
-        const RayConstruction ray = ConstructRay(p, *incidence, EffIndex, kFixedReflectedGrey);
+        const RayConstruction ray = constructRay(p, *incidence, EffIndex, kFixedReflectedGrey);
         keepRay(ray);
         DrawRayParts(s, p, ray, parts, pens.look);
     }
@@ -69,10 +69,10 @@ void Form1::RedrawRays()
 void Form1::DrawLiveRay()
 {
     const Point p = objectPoint();
-    const auto incidence = LiveIncidence(p, Point{AimX, AimY});
+    const auto incidence = liveIncidence(p, Point{AimX, AimY});
     if (!incidence)
         return;
-    const RayConstruction ray = ConstructRay(p, *incidence, EffIndex, kLiveReflectedGrey);
+    const RayConstruction ray = constructRay(p, *incidence, EffIndex, kLiveReflectedGrey);
     keepRay(ray);
     DrawRayParts(surface(), p, ray, checkedParts());
 }

@@ -2,9 +2,9 @@
 // from -1000 to 1000 in both directions (41 x 41 of them).
 #pragma once
 
-#include "imaging/image_construction.h"
+#include "optics/point.h"
 
-namespace imaging {
+namespace optics {
 
 inline constexpr int kGridSpacing = 50;
 inline constexpr int kGridExtent = 1000;
@@ -12,6 +12,6 @@ inline constexpr int kGridExtent = 1000;
 // The node nearest to (x, y): each coordinate goes to the nearest multiple of
 // 50 on its own, a coordinate halfway between two nodes to the larger one.
 // There is no limit, also not at the interface.
-ScenePoint SnapToGrid(float x, float y);
+Point snapToGrid(float x, float y);
 
-}  // namespace imaging
+}  // namespace optics

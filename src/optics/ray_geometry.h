@@ -15,23 +15,13 @@
 // and later steps read the narrowed value, as the window state holds it.
 #pragma once
 
+#include "optics/point.h"
+
 #include <cmath>
 #include <cstdint>
 #include <optional>
 
-namespace raypath {
-
-struct Point {
-    float x = 0;
-    float y = 0;
-};
-
-// pi as the window holds it: 4 * arctan 1, narrowed to float.
-inline const float kPiValue = static_cast<float>(4.0 * std::atan(1.0));
-
-// Every far end lies this far from the point of incidence: beyond the field
-// in every direction.
-inline constexpr double kFarLength = 2000.0;
+namespace optics {
 
 // The normal runs this far to each side of the interface.
 inline constexpr float kNormalHalfLength = 100.0f;
@@ -52,12 +42,12 @@ struct Incidence {
 // The live ray runs from P through the aim point A. There is none when the
 // line through P and A is horizontal or vertical, or meets y = 0 farther than
 // 2000 units from x = 0.
-std::optional<Incidence> LiveIncidence(Point p, Point aim);
+std::optional<Incidence> liveIncidence(Point p, Point aim);
 
 // A fixed ray is stored by the x of its point of incidence. There is none
 // while P lies on the interface (every ray from P then runs along it). A point
 // of incidence straight below or above P gives the normal itself.
-std::optional<Incidence> FixedIncidence(Point p, float rayHitX);
+std::optional<Incidence> fixedIncidence(Point p, float rayHitX);
 
 // Everything the window keeps of the ray computed last.
 struct RayConstruction {
@@ -78,10 +68,10 @@ struct RayConstruction {
 // The angles and far ends of the ray from P through the point of incidence.
 // greyWhenRefracted is the grey level of the reflected ray while a refracted
 // ray exists (kFixedReflectedGrey or kLiveReflectedGrey).
-RayConstruction ConstructRay(Point p, Incidence incidence, double effIndex,
+RayConstruction constructRay(Point p, Incidence incidence, double effIndex,
                              std::int16_t greyWhenRefracted);
 
 // The index ratio for rays leaving P: n on or below the interface, 1/n above.
-double EffectiveIndex(float objectY, float refIndex);
+double effectiveIndex(float objectY, float refIndex);
 
-}  // namespace raypath
+}  // namespace optics

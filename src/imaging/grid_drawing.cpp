@@ -1,19 +1,12 @@
-#include "imaging/point_grid.h"
-
+// The grid of the imaging field, on the screen and on paper.
 #include "imaging/form2.h"
+
+#include "optics/point_grid.h"
 
 #include <QCheckBox>
 #include <cmath>
 
 namespace imaging {
-
-ScenePoint SnapToGrid(float x, float y)
-{
-    auto snap = [](float v) {
-        return float(std::floor(double(v) / kGridSpacing + 0.5) * kGridSpacing);
-    };
-    return {snap(x), snap(y)};
-}
 
 void Form2::DrawGrid()
 {

@@ -1,11 +1,11 @@
-#include "raypath/ray_geometry.h"
+#include "optics/ray_geometry.h"
 
 #include <cmath>
 #include <limits>
 
-namespace raypath {
+namespace optics {
 
-std::optional<Incidence> LiveIncidence(Point p, Point aim)
+std::optional<Incidence> liveIncidence(Point p, Point aim)
 {
     if (aim.y == p.y || aim.x == p.x)
         return std::nullopt;
@@ -18,7 +18,7 @@ std::optional<Incidence> LiveIncidence(Point p, Point aim)
     return Incidence{static_cast<float>(x), static_cast<float>(m)};
 }
 
-std::optional<Incidence> FixedIncidence(Point p, float rayHitX)
+std::optional<Incidence> fixedIncidence(Point p, float rayHitX)
 {
     if (p.y == 0)
         return std::nullopt;
@@ -36,15 +36,15 @@ std::optional<Incidence> FixedIncidence(Point p, float rayHitX)
     return Incidence{x, static_cast<float>(m)};
 }
 
-double EffectiveIndex(float objectY, float refIndex)
+double effectiveIndex(float objectY, float refIndex)
 {
     return objectY < 0 ? 1.0 / refIndex : double(refIndex);
 }
 
-RayConstruction ConstructRay(Point p, Incidence in, double effIndex,
+RayConstruction constructRay(Point p, Incidence in, double effIndex,
                              std::int16_t greyWhenRefracted)
 {
-    const double pi = kPiValue;
+    const double pi = kPi;
     const double halfPi = pi / 2;
     // The formulas branch on the side of the normal the ray comes from: m > 0
     // means the ray runs down-right or up-left in scene units.
@@ -84,7 +84,7 @@ RayConstruction ConstructRay(Point p, Incidence in, double effIndex,
 
     // The reflected ray is the continued incident ray mirrored about the
     // interface, back into P's medium.
-    r.reflectionTurn = p.y < 0 ? kPiValue : 0.0f;
+    r.reflectionTurn = p.y < 0 ? kPi : 0.0f;
     const double a = r.incidenceAngle;
     const double d = positive ? -a - halfPi + r.reflectionTurn : a - halfPi + r.reflectionTurn;
     const double dx = kFarLength * std::cos(d);
@@ -94,4 +94,4 @@ RayConstruction ConstructRay(Point p, Incidence in, double effIndex,
     return r;
 }
 
-}  // namespace raypath
+}  // namespace optics

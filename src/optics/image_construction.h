@@ -12,14 +12,12 @@
 // single precision, as the window holds its state.
 #pragma once
 
+#include "optics/point.h"
+
 #include <optional>
 
-namespace imaging {
+namespace optics {
 
-struct ScenePoint {
-    float x = 0;
-    float y = 0;
-};
 
 // A ray from P through the interface point (x, 0).
 struct Refraction {
@@ -34,12 +32,12 @@ struct Refraction {
 
 // Law of refraction for a ray leaving P below the interface:
 // a = arctan(|xP - x| / d), sin b = n sin a.
-Refraction RefractAt(float xP, float d, float x, float refIndex);
+Refraction refractAt(float xP, float d, float x, float refIndex);
 
 // Signed distance of the eye from the line of the refracted ray through
 // (x, 0): positive while the ray passes left of the eye, zero or negative once
 // it passes through the eye or to its right.
-float EyeOffset(float xP, float x, const Refraction &ray, ScenePoint eye);
+float eyeOffsetOf(float xP, float x, const Refraction &ray, Point eye);
 
 // The x at which the central ray meets the interface, found by a left-to-right
 // scan in four passes, each ten times finer than the one before. For n > 1
@@ -47,16 +45,16 @@ float EyeOffset(float xP, float x, const Refraction &ray, ScenePoint eye);
 // -1000 to 1000. It never fails: when no ray reaches the eye it returns the
 // last sample before the end of the interval. `evaluations`, if given,
 // receives the number of rays evaluated.
-float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex,
+float findCentralRay(float xP, float d, Point eye, float refIndex,
                      int *evaluations = nullptr);
 
 // The image point where the backward extensions of the central ray (through
 // xs) and its neighbour (through xs + d / 100) meet; none when either ray is
 // totally reflected or the lines do not meet in a finite point.
-std::optional<ScenePoint> ImageFromRayPair(float xP, float d, float xs, float refIndex);
+std::optional<Point> imageFromRayPair(float xP, float d, float xs, float refIndex);
 
 // The whole construction for one object point: none for a point on or above
 // the interface.
-std::optional<ScenePoint> ImagePoint(ScenePoint object, ScenePoint eye, float refIndex);
+std::optional<Point> imagePoint(Point object, Point eye, float refIndex);
 
-}  // namespace imaging
+}  // namespace optics

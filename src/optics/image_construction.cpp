@@ -1,13 +1,10 @@
-#include "imaging/image_construction.h"
+#include "optics/image_construction.h"
 
 #include <cmath>
 
-namespace imaging {
+namespace optics {
 
 namespace {
-
-// pi as the window holds it: 4 * arctan 1, narrowed to float.
-const float kPiValue = static_cast<float>(4.0 * std::atan(1.0));
 
 // Each pass of the scan covers ten steps of the pass before, so it needs
 // eleven samples, or twelve when rounding leaves the last one just short.
@@ -34,7 +31,7 @@ double refractionSine(float xP, float d, float x, float refIndex)
 
 // The eye's side of the refracted ray, from sin b alone (cos b is the root
 // of 1 - sin^2 b).
-float eyeOffset(float xP, float x, double sinBeta, ScenePoint eye)
+float eyeOffset(float xP, float x, double sinBeta, Point eye)
 {
     // Projection of (eye - (x, 0)) onto the normal of the ray that points to
     // its right in the picture: (cos b, sin b) right of P, (cos b, -sin b)
@@ -46,7 +43,7 @@ float eyeOffset(float xP, float x, double sinBeta, ScenePoint eye)
 
 }  // namespace
 
-Refraction RefractAt(float xP, float d, float x, float refIndex)
+Refraction refractAt(float xP, float d, float x, float refIndex)
 {
     Refraction r;
     const double sine = refractionSine(xP, d, x, refIndex);
@@ -61,17 +58,17 @@ Refraction RefractAt(float xP, float d, float x, float refIndex)
     // The refracted ray leans away from P: to the right of P it turns from
     // straight up (pi/2) towards +x, to the left towards -x. Straight above P
     // b = 0, so both branches agree there.
-    const double halfPi = double(kPiValue) / 2;
+    const double halfPi = double(kPi) / 2;
     r.theta = static_cast<float>(x > xP ? halfPi - r.beta : halfPi + double(r.beta));
     return r;
 }
 
-float EyeOffset(float xP, float x, const Refraction &ray, ScenePoint eye)
+float eyeOffsetOf(float xP, float x, const Refraction &ray, Point eye)
 {
     return eyeOffset(xP, x, ray.sinBeta, eye);
 }
 
-float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex, int *evaluations)
+float findCentralRay(float xP, float d, Point eye, float refIndex, int *evaluations)
 {
     float left = -1000.0f;
     float right = 1000.0f;
@@ -117,11 +114,11 @@ float FindCentralRay(float xP, float d, ScenePoint eye, float refIndex, int *eva
     return start;
 }
 
-std::optional<ScenePoint> ImageFromRayPair(float xP, float d, float xs, float refIndex)
+std::optional<Point> imageFromRayPair(float xP, float d, float xs, float refIndex)
 {
     const float xa = static_cast<float>(xs + d / 100.0);
-    const Refraction a = RefractAt(xP, d, xa, refIndex);
-    const Refraction s = RefractAt(xP, d, xs, refIndex);
+    const Refraction a = refractAt(xP, d, xa, refIndex);
+    const Refraction s = refractAt(xP, d, xs, refIndex);
     if (a.totallyReflected || s.totallyReflected)
         return std::nullopt;
 
@@ -138,16 +135,16 @@ std::optional<ScenePoint> ImageFromRayPair(float xP, float d, float xs, float re
     const float imageY = static_cast<float>(-t * std::sin(ta));
     if (!std::isfinite(t) || !std::isfinite(imageX) || !std::isfinite(imageY))
         return std::nullopt;
-    return ScenePoint{imageX, imageY};
+    return Point{imageX, imageY};
 }
 
-std::optional<ScenePoint> ImagePoint(ScenePoint object, ScenePoint eye, float refIndex)
+std::optional<Point> imagePoint(Point object, Point eye, float refIndex)
 {
     // Written negated so that a NaN depth counts as no object below.
     if (!(object.y > 0))
         return std::nullopt;
-    const float xs = FindCentralRay(object.x, object.y, eye, refIndex);
-    return ImageFromRayPair(object.x, object.y, xs, refIndex);
+    const float xs = findCentralRay(object.x, object.y, eye, refIndex);
+    return imageFromRayPair(object.x, object.y, xs, refIndex);
 }
 
-}  // namespace imaging
+}  // namespace optics

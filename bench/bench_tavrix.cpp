@@ -2,7 +2,7 @@
 // ray-path scene, a full redraw, a row-mode release, one image point, the
 // start, printing and saving. Every figure is also given as a multiple of
 // Cls on the same field, the floor that every redraw pays.
-#include "canvas/dialogs.h"
+#include "ui/dialogs.h"
 #include "canvas/printer_page.h"
 #include "imaging/form2.h"
 #include "optics/image_construction.h"
@@ -63,13 +63,13 @@ void fillRow(imaging::Form2 &f)
     }
 }
 
-class SilentDialogs : public canvas::Dialogs
+class SilentDialogs : public ui::Dialogs
 {
 public:
-    QString InputBox(const QString &, const QString &) override { return QStringLiteral("Titel"); }
-    void MsgBox(const QString &) override {}
-    void ErrorBox(const QString &) override {}
-    bool PrinterDialog(QPrinter *) override { return true; }
+    QString askText(const QString &, const QString &) override { return QStringLiteral("Titel"); }
+    void showMessage(const QString &) override {}
+    void showError(const QString &) override {}
+    bool choosePrinter(QPrinter *) override { return true; }
 };
 
 // Runs `body` for every iteration and reports its time also as a multiple

@@ -4,7 +4,7 @@
 // dialogue. After every event the stores stay within their limits, and no
 // drawing call ever received a NaN or an infinite coordinate.
 #include "fuzz_input.h"
-#include "canvas/screen_pointer.h"
+#include "ui/screen_pointer.h"
 #include "imaging/form2.h"
 #include "raypath/form1.h"
 
@@ -145,6 +145,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         checkLimits(f1, f2);
     }
-    canvas::ScreenPointer(canvas::kArrowPointer);
+    ui::setScreenPointer(canvas::kArrowPointer);
     return 0;
 }

@@ -44,7 +44,7 @@ void RecordingPage::Print(const QString &text)
     record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, drawWidth(), drawStyle(), text});
 }
 
-QString ScriptedDialogs::InputBox(const QString &prompt, const QString &title)
+QString ScriptedDialogs::askText(const QString &prompt, const QString &title)
 {
     log << QStringLiteral("InputBox ") + prompt;
     titles << title;

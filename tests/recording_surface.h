@@ -2,7 +2,7 @@
 // and dialogues that answer from a script.
 #pragma once
 
-#include "canvas/dialogs.h"
+#include "ui/dialogs.h"
 #include "canvas/page.h"
 #include "canvas/surface.h"
 
@@ -91,23 +91,23 @@ private:
 // Answers the input boxes from a list (then with empty texts) and logs every
 // dialogue as "InputBox <prompt>", "PrinterDialog", "MsgBox <text>" or
 // "ErrorBox <text>".
-class ScriptedDialogs : public canvas::Dialogs
+class ScriptedDialogs : public ui::Dialogs
 {
 public:
     explicit ScriptedDialogs(QStringList answers = {}) : answers(std::move(answers)) {}
-    QString InputBox(const QString &prompt, const QString &title) override;
-    void MsgBox(const QString &text) override { log << QStringLiteral("MsgBox ") + text; }
-    void ErrorBox(const QString &text) override { log << QStringLiteral("ErrorBox ") + text; }
-    bool PrinterDialog(QPrinter *printer) override
+    QString askText(const QString &prompt, const QString &title) override;
+    void showMessage(const QString &text) override { log << QStringLiteral("MsgBox ") + text; }
+    void showError(const QString &text) override { log << QStringLiteral("ErrorBox ") + text; }
+    bool choosePrinter(QPrinter *printer) override
     {
         log << QStringLiteral("PrinterDialog");
-        if (printer && choosePrinter)
-            choosePrinter(*printer);
+        if (printer && printerChoice)
+            printerChoice(*printer);
         return acceptPrinter;
     }
     // What the user does in the printer dialog: changes to the printer, and
     // whether the dialog is confirmed.
-    std::function<void(QPrinter &)> choosePrinter;
+    std::function<void(QPrinter &)> printerChoice;
     bool acceptPrinter = true;
 
     QStringList answers;

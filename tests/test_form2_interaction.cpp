@@ -1,6 +1,6 @@
 // The imaging window worked with the mouse: where the eye and P end up, what
 // the pointers show, and what the picture shows after each release.
-#include "canvas/screen_pointer.h"
+#include "ui/screen_pointer.h"
 #include "imaging/form2.h"
 
 #include <QCheckBox>
@@ -131,7 +131,7 @@ private slots:
             f->Picture1_MouseMove(button, s.x(), s.y());
         QCOMPARE(QPointF(f->EyeX, f->EyeY), eye);
         QCOMPARE(QPointF(f->ObjectX, f->ObjectY), p);
-        QCOMPARE(canvas::screenPointer(), screen);
+        QCOMPARE(ui::screenPointer(), screen);
         f->Picture1_MouseUp(button, path.back().x(), path.back().y());
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(f->Picture1->mousePointer(), 1);

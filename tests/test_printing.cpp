@@ -5,6 +5,7 @@
 #include "recording_surface.h"
 
 #include "canvas/printer_page.h"
+#include "ui/print_command.h"
 #include "optics/image_construction.h"
 
 #include <QCheckBox>
@@ -389,9 +390,9 @@ void TestPrinting::printerKeptBetweenJobs()
     // picture is used again for the imaging picture.
     QTemporaryDir dir;
     const QString chosen = dir.filePath(QStringLiteral("gewählt.pdf"));
-    QPrinter &printer = canvas::SharedPrinter();
+    QPrinter &printer = canvas::sharedPrinter();
     ScriptedDialogs choose({QStringLiteral("Titel")});
-    choose.choosePrinter = [&](QPrinter &p) {
+    choose.printerChoice = [&](QPrinter &p) {
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(chosen);
         p.setPageOrientation(QPageLayout::Landscape);
@@ -421,12 +422,12 @@ void TestPrinting::jobFailsAfterStart()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("ordner"));
     QVERIFY(QDir().mkpath(folder));
-    QPrinter &printer = canvas::SharedPrinter();
+    QPrinter &printer = canvas::sharedPrinter();
     const QString pdf = QDir(folder).filePath(QStringLiteral("seite.pdf"));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     ScriptedDialogs dialogs;
-    canvas::PrintOnSystemPrinter(dialogs, QStringLiteral("unbenutzt.pdf"), [&](canvas::PageSurface &page) {
+    ui::printOnSystemPrinter(dialogs, QStringLiteral("unbenutzt.pdf"), [&](canvas::PageSurface &page) {
         page.Scale(-1000, -1000, 1000, 1000);
         page.Line(-500, 0, 500, 0, kBlack);
         QDir(folder).removeRecursively();

@@ -46,7 +46,7 @@ template <typename W> void press(W &w, int b, float x, float y) { w.Picture1_Mou
 template <typename W> void move(W &w, int b, float x, float y) { w.Picture1_MouseMove(b, x, y); }
 template <typename W> void release(W &w, int b, float x, float y) { w.Picture1_MouseUp(b, x, y); }
 template <typename W> void printTo(W &w, RecordingPage &page) { w.printOut(page); }
-template <typename W> void setDialogs(W &w, canvas::Dialogs *d) { w.setDialogs(d); }
+template <typename W> void setDialogs(W &w, ui::Dialogs *d) { w.setDialogs(d); }
 // ----------------------------------------------------------------------------
 
 template <typename W> void click(W &w, int b, float x, float y)

@@ -4,7 +4,7 @@
 
 namespace canvas {
 
-void DrawEyeSymbol(Surface &s, double ex, double ey, double tx, double ty, EyePens pens)
+void drawEyeSymbol(Surface &s, double ex, double ey, double tx, double ty, EyePens pens)
 {
     s.DrawWidth(pens.circle);
     s.Circle(ex, ey, kEyeRadius, s.foreColor());

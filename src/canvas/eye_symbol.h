@@ -20,6 +20,6 @@ inline constexpr EyePens kPaperEyePens{10, 50};
 
 // Draws the eye at (ex, ey) looking at (tx, ty). An eye on its target has no
 // direction to look in: its pupil sits in the middle. Leaves the pen at 1.
-void DrawEyeSymbol(Surface &s, double ex, double ey, double tx, double ty, EyePens pens);
+void drawEyeSymbol(Surface &s, double ex, double ey, double tx, double ty, EyePens pens);
 
 }  // namespace canvas

@@ -1,7 +1,5 @@
 #include "canvas/printer_page.h"
 
-#include "canvas/dialogs.h"
-#include "canvas/file_error.h"
 
 #include <QDir>
 #include <QFont>
@@ -18,7 +16,7 @@ constexpr double kTwipsPerPoint = 20;
 
 }  // namespace
 
-QPrinter &SharedPrinter()
+QPrinter &sharedPrinter()
 {
     // Never deleted: it lives as long as the program, past the last window.
     static QPrinter *const printer = [] {
@@ -31,32 +29,6 @@ QPrinter &SharedPrinter()
         return p;
     }();
     return *printer;
-}
-
-void PrintOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
-                          const std::function<void(PageSurface &)> &printOut)
-{
-    QPrinter &printer = SharedPrinter();
-    // Each view offers a file of its own name until the user picks another.
-    static QString offeredName;
-    if (printer.outputFormat() == QPrinter::PdfFormat
-        && (printer.outputFileName().isEmpty() || printer.outputFileName() == offeredName)) {
-        offeredName = QDir::home().filePath(pdfName);
-        printer.setOutputFileName(offeredName);
-    }
-    PrinterPage page(&printer);
-    printOut(page);
-    if (!page.attempted() || page.finished())
-        return;  // cancelled in the printer dialog, or printed
-    const QString file = page.fileName();
-    if (!file.isEmpty())
-        dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
-                                        "geschrieben werden.\n%2")
-                             .arg(file, openErrorText(file)));
-    else if (!page.began())
-        dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
-    else
-        dialogs.ErrorBox(QStringLiteral("Der Ausdruck konnte nicht an den Drucker übergeben werden."));
 }
 
 PrinterPage::PrinterPage(QPrinter *printer) : printer_(printer) {}

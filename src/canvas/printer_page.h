@@ -9,7 +9,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
-#include <functional>
 #include <memory>
 
 namespace canvas {
@@ -22,16 +21,7 @@ inline constexpr int kPdfResolution = 600;
 // so that the printer, paper, orientation and file chosen last are offered
 // and used again. At first it is the system's default printer in portrait,
 // or a PDF file when the system has none.
-QPrinter &SharedPrinter();
-
-class Dialogs;
-
-// A whole print command on the shared printer, drawn by `printOut`. While
-// the printer writes a PDF under a name this program offered, the name is
-// `pdfName` in the home folder. A job that cannot start or cannot be
-// finished is reported through `dialogs`; a cancelled one does nothing.
-void PrintOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
-                          const std::function<void(PageSurface &)> &printOut);
+QPrinter &sharedPrinter();
 
 class PrinterPage : public PageSurface
 {

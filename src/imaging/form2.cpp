@@ -1,8 +1,8 @@
 #include "imaging/form2.h"
 
-#include "canvas/fit_text.h"
-#include "canvas/number_text.h"
-#include "canvas/window_controls.h"
+#include "ui/fit_text.h"
+#include "ui/number_text.h"
+#include "ui/window_controls.h"
 #include "imaging/form2_layout.h"
 
 #include <QButtonGroup>
@@ -20,7 +20,7 @@
 
 namespace imaging {
 
-using canvas::NumberText;
+using ui::numberText;
 
 namespace {
 
@@ -38,10 +38,10 @@ Form2::Form2(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(QString::fromUtf8(kCaption));
     setAutoFillBackground(true);
-    canvas::SetBackground(this, QPalette::Window, QColor(192, 192, 192));
+    ui::setBackground(this, QPalette::Window, QColor(192, 192, 192));
     createControls();
     surface_ = Picture1;
-    ownDialogs_ = std::make_unique<canvas::QtDialogs>(this);
+    ownDialogs_ = std::make_unique<ui::QtDialogs>(this);
     dialogs_ = ownDialogs_.get();
     Form_Load();
 }
@@ -49,9 +49,10 @@ Form2::Form2(QWidget *parent) : QWidget(parent)
 void Form2::createControls()
 {
     using namespace canvas;
+    using namespace ui;
     Picture1 = new DrawingField(kWhite, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Label1 = MakeLabel(this, "Label1", "Abbildung von");
+    Label1 = makeLabel(this, "Label1", "Abbildung von");
     Option3D1 = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
     Option3D1->setObjectName(QStringLiteral("Option3D1"));
     Option3D2 = new QRadioButton(QStringLiteral("Punktreihen"), this);
@@ -60,21 +61,21 @@ void Form2::createControls()
     modes->addButton(Option3D1);
     modes->addButton(Option3D2);
     Option3D1->setChecked(true);
-    Raster = MakeCheckBox(this, "Raster", "Raster", false);
-    Command1 = MakeButton(this, "Command1", "Löschen");
-    Label2 = MakeLabel(this, "Label2", "  Brechzahl n  ");
-    HScroll1 = MakeIndexScrollBar(this, kInitialScroll);
-    Text1 = MakeIndexBox(this, "Text1", Qt::white);
-    Text4 = MakeIndexBox(this, "Text4");
-    Command3 = MakeButton(this, "Command3", "Bild Drucken");
-    Command4 = MakeButton(this, "Command4", "Bild alsDatei");
-    Command2 = MakeButton(this, "Command2", "zum Strahlenverlauf");
-    Command5 = MakeButton(this, "Command5", "Info");
+    Raster = makeCheckBox(this, "Raster", "Raster", false);
+    Command1 = makeButton(this, "Command1", "Löschen");
+    Label2 = makeLabel(this, "Label2", "  Brechzahl n  ");
+    HScroll1 = makeIndexScrollBar(this, kInitialScroll);
+    Text1 = makeIndexBox(this, "Text1", Qt::white);
+    Text4 = makeIndexBox(this, "Text4");
+    Command3 = makeButton(this, "Command3", "Bild Drucken");
+    Command4 = makeButton(this, "Command4", "Bild alsDatei");
+    Command2 = makeButton(this, "Command2", "zum Strahlenverlauf");
+    Command5 = makeButton(this, "Command5", "Info");
 
-    Text2 = MakeIndexBox(Picture1, "Text2");
-    Text3 = MakeIndexBox(Picture1, "Text3");
-    Label3 = MakeFieldLabel(Picture1, "Label3", "Augenposition: linke Maustate drücken!");
-    Label4 = MakeFieldLabel(Picture1, "Label4", "Objektposition: rechte Maustaste drücken");
+    Text2 = makeIndexBox(Picture1, "Text2");
+    Text3 = makeIndexBox(Picture1, "Text3");
+    Label3 = makeFieldLabel(Picture1, "Label3", "Augenposition: linke Maustate drücken!");
+    Label4 = makeFieldLabel(Picture1, "Label4", "Objektposition: rechte Maustaste drücken");
 
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
@@ -83,7 +84,7 @@ void Form2::createControls()
     Text4->setAccessibleName(QStringLiteral("Brechzahl unten"));
     Text2->setAccessibleName(QStringLiteral("Brechzahl oben"));
     Text3->setAccessibleName(QStringLiteral("Brechzahl unten"));
-    ChainTabOrder({Option3D1, Option3D2, Raster, Command1, HScroll1, Command3, Command4, Command2,
+    chainTabOrder({Option3D1, Option3D2, Raster, Command1, HScroll1, Command3, Command4, Command2,
                    Command5});
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
@@ -94,7 +95,7 @@ void Form2::createControls()
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form2::Picture1_Paint);
-    ConnectMouse(Picture1, this);
+    connectMouse(Picture1, this);
 }
 
 void Form2::Form_Load()
@@ -104,8 +105,8 @@ void Form2::Form_Load()
     applyLayout(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
     RefIndex = 1.33f;
     Text1->setText(QStringLiteral("   1.00"));
-    Text4->setText(QStringLiteral("   ") + NumberText(RefIndex));
-    Text3->setText(QStringLiteral(" n = ") + NumberText(RefIndex));
+    Text4->setText(QStringLiteral("   ") + numberText(RefIndex));
+    Text3->setText(QStringLiteral(" n = ") + numberText(RefIndex));
     Text2->setText(QStringLiteral(" n = 1 "));
     ObjectX = 0;
     ObjectY = 500;
@@ -134,14 +135,14 @@ void Form2::applyLayout(const QRect &availableScreen)
     Command2->setGeometry(l.Command2);
     Command5->setGeometry(l.Command5);
 
-    Text2->setGeometry(canvas::SceneBox(*Picture1, kText2Box));
-    Text3->setGeometry(canvas::SceneBox(*Picture1, kText3Box));
+    Text2->setGeometry(ui::sceneBox(*Picture1, kText2Box));
+    Text3->setGeometry(ui::sceneBox(*Picture1, kText3Box));
     // Wide enough for any index the scroll bar can set.
-    const QString widestIndex = NumberText(1.99f);
-    canvas::WidenToFit(Text2, QStringLiteral(" n = ") + widestIndex, true);
-    canvas::WidenToFit(Text3, QStringLiteral(" n = ") + widestIndex, true);
-    canvas::WidenToFit(Text1, QStringLiteral("   1.00"), false);
-    canvas::WidenToFit(Text4, QStringLiteral("   1.00"), false);
+    const QString widestIndex = numberText(1.99f);
+    ui::widenToFit(Text2, QStringLiteral(" n = ") + widestIndex, true);
+    ui::widenToFit(Text3, QStringLiteral(" n = ") + widestIndex, true);
+    ui::widenToFit(Text1, QStringLiteral("   1.00"), false);
+    ui::widenToFit(Text4, QStringLiteral("   1.00"), false);
     Label3->adjustSize();
     Label4->adjustSize();
     Label3->move(Picture1->toPixel(kLabel3At.x(), kLabel3At.y()));
@@ -154,14 +155,14 @@ void Form2::HScroll1_Change(int value)
     if (RefIndex >= 1) {
         Text1->setText(QStringLiteral("  1.00 "));
         Text2->setText(QStringLiteral(" n = 1 "));
-        Text3->setText(QStringLiteral(" n = ") + NumberText(RefIndex));
-        Text4->setText(QStringLiteral("  ") + NumberText(RefIndex));
+        Text3->setText(QStringLiteral(" n = ") + numberText(RefIndex));
+        Text4->setText(QStringLiteral("  ") + numberText(RefIndex));
     } else {
         // The upper medium is the denser one: it shows the reciprocal, to two
         // decimals, halves going up.
         const float m = float(std::floor(100.0 / RefIndex + 0.5) / 100.0);
-        Text1->setText(QStringLiteral("  ") + NumberText(m));
-        Text2->setText(QStringLiteral(" n = ") + NumberText(m));
+        Text1->setText(QStringLiteral("  ") + numberText(m));
+        Text2->setText(QStringLiteral(" n = ") + numberText(m));
         Text3->setText(QStringLiteral(" n = 1 "));
         Text4->setText(QStringLiteral("  1.00"));
     }

@@ -4,7 +4,7 @@
 // marked in red. Single points or rows of up to 100 points can be imaged.
 #pragma once
 
-#include "canvas/dialogs.h"
+#include "ui/dialogs.h"
 #include "canvas/drawing_field.h"
 #include "canvas/page.h"
 #include "optics/image_construction.h"
@@ -124,8 +124,8 @@ public:
 
     // The dialogues the commands ask through; the platform's unless a test
     // puts scripted ones in their place.
-    canvas::Dialogs &dialogs() { return *dialogs_; }
-    void setDialogs(canvas::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
+    ui::Dialogs &dialogs() { return *dialogs_; }
+    void setDialogs(ui::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
 
     bool rowMode() const;
 
@@ -151,8 +151,8 @@ private:
     Point eye() const { return {EyeX, EyeY}; }
 
     canvas::Surface *surface_ = nullptr;
-    std::unique_ptr<canvas::Dialogs> ownDialogs_;
-    canvas::Dialogs *dialogs_ = nullptr;
+    std::unique_ptr<ui::Dialogs> ownDialogs_;
+    ui::Dialogs *dialogs_ = nullptr;
 };
 
 }  // namespace imaging

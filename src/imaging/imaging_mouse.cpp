@@ -4,7 +4,7 @@
 // symbol is erased and drawn again; the release rebuilds the whole picture.
 #include "imaging/form2.h"
 
-#include "canvas/screen_pointer.h"
+#include "ui/screen_pointer.h"
 #include "optics/point_grid.h"
 
 #include <QCheckBox>
@@ -12,6 +12,7 @@
 namespace imaging {
 
 using namespace canvas;
+using namespace ui;
 
 namespace {
 
@@ -35,20 +36,20 @@ void Form2::Picture1_MouseDown(int button, float x, float y)
     const bool rows = rowMode();
     if (button == kLeftButton) {
         if (y <= (rows ? kRowEyeLimit : kEyeLimit)) {
-            ScreenPointer(kCrossPointer);
+            setScreenPointer(kCrossPointer);
             EraseEye();
             EyeX = x;
             EyeY = y;
             DrawEye();
         } else {
-            ScreenPointer(kNoDropPointer);
+            setScreenPointer(kNoDropPointer);
         }
     } else if (button == kRightButton && !rows) {
         if (y < kObjectPressLimit) {
             Picture1->MousePointer(kNoDropPointer);
             return;
         }
-        ScreenPointer(kCrossPointer);
+        setScreenPointer(kCrossPointer);
         eraseObjectDot();
         ObjectX = x;
         ObjectY = y < kObjectPressDepth ? kObjectDepth : y;
@@ -59,7 +60,7 @@ void Form2::Picture1_MouseDown(int button, float x, float y)
         if (rowPressRefused)
             return;
         // The dot of the previous point stays: it is the last point of the row.
-        ScreenPointer(kCrossPointer);
+        setScreenPointer(kCrossPointer);
         const Point p = Raster->isChecked() ? snapToGrid(x, y) : Point{x, y};
         ObjectX = p.x;
         ObjectY = p.y;
@@ -70,31 +71,31 @@ void Form2::Picture1_MouseDown(int button, float x, float y)
 void Form2::Picture1_MouseMove(int buttons, float x, float y)
 {
     if (buttons == kLeftButton && y <= kEyeLimit) {
-        ScreenPointer(kCrossPointer);
+        setScreenPointer(kCrossPointer);
         EraseEye();
         EyeX = x;
         EyeY = y;
         DrawEye();
     }
     if (buttons == kLeftButton && y > kEyeLimit)
-        ScreenPointer(kNoDropPointer);
+        setScreenPointer(kNoDropPointer);
     if (buttons == kRightButton && rowMode() && rowPressRefused)
         return;
     if (buttons == kRightButton && y >= kObjectPressLimit) {
         // No snapping while dragging, also in row mode.
-        ScreenPointer(kCrossPointer);
+        setScreenPointer(kCrossPointer);
         eraseObjectDot();
         ObjectX = x;
         ObjectY = y < kObjectDepth ? kObjectDepth : y;
         drawObjectDot();
     }
     if (buttons == kRightButton && y < -kObjectDeadBand)
-        ScreenPointer(kNoDropPointer);
+        setScreenPointer(kNoDropPointer);
 }
 
 void Form2::Picture1_MouseUp(int button, float, float)
 {
-    ScreenPointer(kArrowPointer);
+    setScreenPointer(kArrowPointer);
     Surface &s = surface();
     const bool rows = rowMode();
     if (button == kLeftButton && !rows) {

@@ -5,7 +5,7 @@
 #include "imaging/form2.h"
 
 #include "canvas/eye_symbol.h"
-#include "canvas/print_frame.h"
+#include "ui/print_command.h"
 #include "canvas/printer_page.h"
 
 #include <QCheckBox>
@@ -13,16 +13,17 @@
 namespace imaging {
 
 using namespace canvas;
+using namespace ui;
 
 void Form2::Command3_Click()
 {
-    PrintOnSystemPrinter(dialogs(), QStringLiteral("tavrix-abbildung.pdf"),
+    printOnSystemPrinter(dialogs(), QStringLiteral("tavrix-abbildung.pdf"),
                          [this](PageSurface &page) { printOut(page); });
 }
 
 void Form2::printOut(PageSurface &page)
 {
-    const std::optional<QString> title = BeginPrintout(dialogs(), page);
+    const std::optional<QString> title = beginPrintout(dialogs(), page);
     if (!title)
         return;  // cancelled: nothing printed, the picture stays as it is
     if (!rowMode()) {
@@ -42,7 +43,7 @@ void Form2::printOut(PageSurface &page)
     page.Line(-1000, 0, 1000, 0, kBlack);
     DrawEye();
     PrintEye(page);
-    EndPrintout(page, *title, RefIndex, kImagingLabelHeight);
+    endPrintout(page, *title, RefIndex, kImagingLabelHeight);
 }
 
 void Form2::PrintBundle(PageSurface &page)
@@ -73,7 +74,7 @@ void Form2::PrintRowPoints(PageSurface &page)
 
 void Form2::PrintEye(PageSurface &page)
 {
-    DrawEyeSymbol(page, EyeX, EyeY, ObjectX, ObjectY, kPaperEyePens);
+    drawEyeSymbol(page, EyeX, EyeY, ObjectX, ObjectY, kPaperEyePens);
 }
 
 }  // namespace imaging

@@ -9,6 +9,7 @@
 namespace imaging {
 
 using namespace canvas;
+using namespace ui;
 
 void Form2::drawInterfaceLine()
 {
@@ -99,7 +100,7 @@ void Form2::ConstructRowImages()
 
 void Form2::DrawEye()
 {
-    DrawEyeSymbol(surface(), EyeX, EyeY, ObjectX, ObjectY, kScreenEyePens);
+    drawEyeSymbol(surface(), EyeX, EyeY, ObjectX, ObjectY, kScreenEyePens);
 }
 
 void Form2::EraseEye()

@@ -2,7 +2,7 @@
 // field's size, under the name the user types.
 #include "imaging/form2.h"
 
-#include "canvas/file_error.h"
+#include "ui/file_error.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -38,7 +38,7 @@ void Form2::redrawPicture()
 
 void Form2::Command4_Click()
 {
-    QString FileName = dialogs().InputBox(QString::fromUtf8(kPrompt), QStringLiteral("Eingabe"));
+    QString FileName = dialogs().askText(QString::fromUtf8(kPrompt), QStringLiteral("Eingabe"));
     if (FileName.isEmpty())
         FileName = QStringLiteral("titel.bmp");
 
@@ -50,10 +50,10 @@ void Form2::Command4_Click()
     QBuffer buffer(&bitmap);
     buffer.open(QIODevice::WriteOnly);
     Picture1->image().save(&buffer, "BMP");
-    if (const int error = canvas::writeFile(FileName, bitmap))
-        dialogs().ErrorBox(QStringLiteral("Das Bild konnte nicht in der Datei „%1“ gespeichert "
+    if (const int error = ui::writeFile(FileName, bitmap))
+        dialogs().showError(QStringLiteral("Das Bild konnte nicht in der Datei „%1“ gespeichert "
                                           "werden.\n%2")
-                               .arg(FileName, canvas::fileErrorText(FileName, error)));
+                               .arg(FileName, ui::fileErrorText(FileName, error)));
 }
 
 }  // namespace imaging

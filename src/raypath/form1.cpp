@@ -1,8 +1,8 @@
 #include "raypath/form1.h"
 
-#include "canvas/fit_text.h"
-#include "canvas/number_text.h"
-#include "canvas/window_controls.h"
+#include "ui/fit_text.h"
+#include "ui/number_text.h"
+#include "ui/window_controls.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,7 +17,7 @@
 
 namespace raypath {
 
-using canvas::NumberText;
+using ui::numberText;
 
 namespace {
 
@@ -36,7 +36,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setWindowTitle(QString::fromUtf8(kCaption));
     createControls();
     surface_ = Picture1;
-    ownDialogs_ = std::make_unique<canvas::QtDialogs>(this);
+    ownDialogs_ = std::make_unique<ui::QtDialogs>(this);
     dialogs_ = ownDialogs_.get();
     Form_Load();
 }
@@ -44,35 +44,36 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 void Form1::createControls()
 {
     using namespace canvas;
+    using namespace ui;
     Picture1 = new DrawingField(kWhite, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Text1 = MakeIndexBox(Picture1, "Text1");
-    Text4 = MakeIndexBox(Picture1, "Text4");
-    Label5 = MakeFieldLabel(Picture1, "Label5", "Strahl verändern: linke Maustaste drücken!");
-    Label4 = MakeFieldLabel(Picture1, "Label4", "Objektposition: rechte Maustaste drücken!");
+    Text1 = makeIndexBox(Picture1, "Text1");
+    Text4 = makeIndexBox(Picture1, "Text4");
+    Label5 = makeFieldLabel(Picture1, "Label5", "Strahl verändern: linke Maustaste drücken!");
+    Label4 = makeFieldLabel(Picture1, "Label4", "Objektposition: rechte Maustaste drücken!");
 
-    Label1 = MakeLabel(this, "Label1", " Wahl der Strahlen");
-    Check3D1 = MakeCheckBox(this, "Check3D1", "gebrochene", true);
-    Check3D2 = MakeCheckBox(this, "Check3D2", "Verlängerungen", true);
-    Check3D3 = MakeCheckBox(this, "Check3D3", "gespiegelte", false);
-    Check3D4 = MakeCheckBox(this, "Check3D4", "Verlängerungen", false);
-    Check3D5 = MakeCheckBox(this, "Check3D5", "Einfallslote", false);
-    Command1 = MakeButton(this, "Command1", "Strahlen löschen");
-    Label6 = MakeLabel(this, "Label6", "     Brechzahl n = ");
-    Text3 = MakeIndexBox(this, "Text3", QColor(192, 192, 192));
-    HScroll1 = MakeIndexScrollBar(this, kInitialScroll);
+    Label1 = makeLabel(this, "Label1", " Wahl der Strahlen");
+    Check3D1 = makeCheckBox(this, "Check3D1", "gebrochene", true);
+    Check3D2 = makeCheckBox(this, "Check3D2", "Verlängerungen", true);
+    Check3D3 = makeCheckBox(this, "Check3D3", "gespiegelte", false);
+    Check3D4 = makeCheckBox(this, "Check3D4", "Verlängerungen", false);
+    Check3D5 = makeCheckBox(this, "Check3D5", "Einfallslote", false);
+    Command1 = makeButton(this, "Command1", "Strahlen löschen");
+    Label6 = makeLabel(this, "Label6", "     Brechzahl n = ");
+    Text3 = makeIndexBox(this, "Text3", QColor(192, 192, 192));
+    HScroll1 = makeIndexScrollBar(this, kInitialScroll);
 
-    Label3 = MakeLabel(this, "Label3", " Markierungen setzen (anklicken!)");
+    Label3 = makeLabel(this, "Label3", " Markierungen setzen (anklicken!)");
     Picture2 = new DrawingField(kGrey, this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setMouseTracking(false);
     Picture5 = new DrawingField(kGrey, this);
     Picture5->setObjectName(QStringLiteral("Picture5"));
     Picture5->setMouseTracking(false);
-    Command4 = MakeButton(this, "Command4", "Markierungen löschen");
-    Command2 = MakeButton(this, "Command2", "Drucken");
-    Command3 = MakeButton(this, "Command3", "Info");
-    Command5 = MakeButton(this, "Command5", "zur Abbildung von Punkten");
+    Command4 = makeButton(this, "Command4", "Markierungen löschen");
+    Command2 = makeButton(this, "Command2", "Drucken");
+    Command3 = makeButton(this, "Command3", "Info");
+    Command5 = makeButton(this, "Command5", "zur Abbildung von Punkten");
 
     // The palette boxes take the focus from Tab only: a mouse click shows
     // its choice by the frame alone.
@@ -86,7 +87,7 @@ void Form1::createControls()
     Text3->setAccessibleName(QStringLiteral("Brechzahl n"));
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
-    ChainTabOrder({Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1, Picture2,
+    chainTabOrder({Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1, Picture2,
                    Picture5, Command4, Command2, Command3, Command5});
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
@@ -102,7 +103,7 @@ void Form1::createControls()
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 
     connect(Picture1, &canvas::DrawingField::paintRequested, this, &Form1::Picture1_Paint);
-    ConnectMouse(Picture1, this);
+    connectMouse(Picture1, this);
     connect(Picture2, &canvas::DrawingField::paintRequested, this, &Form1::Picture2_Paint);
     connect(Picture5, &canvas::DrawingField::paintRequested, this, &Form1::Picture5_Paint);
     connect(Picture2, &canvas::DrawingField::clicked, this, &Form1::Picture2_Click);
@@ -116,8 +117,8 @@ void Form1::Form_Load()
 
     // Index displays as designed, with the user's decimal separator.
     Text1->setText(QStringLiteral(" n = 1"));
-    Text4->setText(QStringLiteral(" n = ") + NumberText(1.33f));
-    Text3->setText(NumberText(1.33f));
+    Text4->setText(QStringLiteral(" n = ") + numberText(1.33f));
+    Text3->setText(numberText(1.33f));
 
     PiValue = kPi;
     ObjectX = 0;
@@ -179,13 +180,13 @@ void Form1::applyLayout(const QRect &availableScreen)
     Picture2->Scale(-100, -100, 100, 100);
     Picture5->Scale(-14, -14, 14, 14);
 
-    Text1->setGeometry(canvas::SceneBox(*Picture1, kText1Box));
-    Text4->setGeometry(canvas::SceneBox(*Picture1, kText4Box));
+    Text1->setGeometry(ui::sceneBox(*Picture1, kText1Box));
+    Text4->setGeometry(ui::sceneBox(*Picture1, kText4Box));
     // Wide enough for any index the scroll bar can set.
-    const QString widestIndex = NumberText(1.99f);
-    canvas::WidenToFit(Text1, QStringLiteral(" n = ") + widestIndex, true);
-    canvas::WidenToFit(Text4, QStringLiteral(" n = ") + widestIndex, true);
-    canvas::WidenToFit(Text3, widestIndex, false);
+    const QString widestIndex = numberText(1.99f);
+    ui::widenToFit(Text1, QStringLiteral(" n = ") + widestIndex, true);
+    ui::widenToFit(Text4, QStringLiteral(" n = ") + widestIndex, true);
+    ui::widenToFit(Text3, widestIndex, false);
     Label5->adjustSize();
     Label4->adjustSize();
     Label5->move(Picture1->toPixel(kLabel5At.x(), kLabel5At.y()));
@@ -202,13 +203,13 @@ void Form1::HScroll1_Change(int value)
         // The upper medium is the denser one: show the reciprocal, to two
         // decimals, halves going up.
         const float m = float(std::floor(100.0 / RefIndex + 0.5) / 100.0);
-        Text3->setText(NumberText(m));
-        Text1->setText(QStringLiteral(" n = ") + NumberText(m));
+        Text3->setText(numberText(m));
+        Text1->setText(QStringLiteral(" n = ") + numberText(m));
         Text4->setText(QStringLiteral("n = 1 "));
     } else {
-        Text3->setText(NumberText(RefIndex));
+        Text3->setText(numberText(RefIndex));
         Text1->setText(QStringLiteral("n = 1 "));
-        Text4->setText(QStringLiteral(" n = ") + NumberText(RefIndex));
+        Text4->setText(QStringLiteral(" n = ") + numberText(RefIndex));
     }
     EffIndex = effectiveIndex(ObjectY, RefIndex);
     redrawScene();

@@ -2,7 +2,7 @@
 // are drawn refracted, reflected, extended and with their normals.
 #pragma once
 
-#include "canvas/dialogs.h"
+#include "ui/dialogs.h"
 #include "canvas/drawing_field.h"
 #include "canvas/page.h"
 #include "raypath/form1_layout.h"
@@ -145,8 +145,8 @@ public:
 
     // The dialogues the commands ask through; the platform's unless a test
     // puts scripted ones in their place.
-    canvas::Dialogs &dialogs() { return *dialogs_; }
-    void setDialogs(canvas::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
+    ui::Dialogs &dialogs() { return *dialogs_; }
+    void setDialogs(ui::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
 
 signals:
     void infoRequested();
@@ -173,8 +173,8 @@ private:
     void drawRayScene(canvas::Surface &s, const RayScenePens &pens);
 
     canvas::Surface *surface_ = nullptr;
-    std::unique_ptr<canvas::Dialogs> ownDialogs_;
-    canvas::Dialogs *dialogs_ = nullptr;
+    std::unique_ptr<ui::Dialogs> ownDialogs_;
+    ui::Dialogs *dialogs_ = nullptr;
 };
 
 }  // namespace raypath

@@ -3,7 +3,7 @@
 // placed in fractions of the window below the row above it.
 #pragma once
 
-#include "canvas/window_frame.h"
+#include "ui/window_frame.h"
 
 #include <QRect>
 

@@ -10,6 +10,7 @@
 namespace raypath {
 
 using namespace canvas;
+using namespace ui;
 
 Point Form1::eyeTarget() const
 {
@@ -19,7 +20,7 @@ Point Form1::eyeTarget() const
 void Form1::DrawEye()
 {
     const Point t = eyeTarget();
-    DrawEyeSymbol(surface(), EyeX, EyeY, t.x, t.y, kScreenEyePens);
+    drawEyeSymbol(surface(), EyeX, EyeY, t.x, t.y, kScreenEyePens);
 }
 
 void Form1::EraseEye()

@@ -8,6 +8,7 @@
 namespace raypath {
 
 using namespace canvas;
+using namespace ui;
 
 namespace {
 

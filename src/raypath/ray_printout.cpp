@@ -3,23 +3,24 @@
 #include "raypath/form1.h"
 
 #include "canvas/eye_symbol.h"
-#include "canvas/print_frame.h"
+#include "ui/print_command.h"
 #include "canvas/printer_page.h"
 
 
 namespace raypath {
 
 using namespace canvas;
+using namespace ui;
 
 void Form1::Command2_Click()
 {
-    PrintOnSystemPrinter(dialogs(), QStringLiteral("tavrix-strahlenverlauf.pdf"),
+    printOnSystemPrinter(dialogs(), QStringLiteral("tavrix-strahlenverlauf.pdf"),
                          [this](PageSurface &page) { printOut(page); });
 }
 
 void Form1::printOut(PageSurface &page)
 {
-    const std::optional<QString> title = BeginPrintout(dialogs(), page);
+    const std::optional<QString> title = beginPrintout(dialogs(), page);
     if (!title)
         return;  // cancelled: nothing printed, the picture stays as it is
     // The screen shows the full picture again before anything goes to paper.
@@ -27,7 +28,7 @@ void Form1::printOut(PageSurface &page)
     RedrawRays();
     PrintRays(page);
     PrintMarkers(page);
-    EndPrintout(page, *title, RefIndex, kRayPathLabelHeight);
+    endPrintout(page, *title, RefIndex, kRayPathLabelHeight);
 }
 
 void Form1::PrintRays(PageSurface &page)
@@ -47,7 +48,7 @@ void Form1::PrintMarkers(PageSurface &page)
     for (int j = 1; j <= EyeMarkCount; ++j) {
         EyeX = EyeMarkX[j];
         EyeY = EyeMarkY[j];
-        DrawEyeSymbol(page, EyeX, EyeY, t.x, t.y, kPaperEyePens);
+        drawEyeSymbol(page, EyeX, EyeY, t.x, t.y, kPaperEyePens);
     }
 }
 

@@ -7,6 +7,7 @@
 namespace raypath {
 
 using namespace canvas;
+using namespace ui;
 
 RayParts Form1::checkedParts() const
 {

@@ -4,10 +4,10 @@
 
 #include <QString>
 
-namespace canvas {
+namespace ui {
 
 // A single-precision value shows at most 7 significant digits, so 1.33f reads
 // "1.33" and not the digits of its binary expansion.
-QString NumberText(float value);
+QString numberText(float value);
 
-}  // namespace canvas
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "canvas/file_error.h"
+#include "ui/file_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace canvas {
+namespace ui {
 
 namespace {
 
@@ -100,4 +100,4 @@ QString openErrorText(const QString &fileName)
     return fileErrorText(fileName, openForWritingError(fileName));
 }
 
-}  // namespace canvas
+}  // namespace ui

@@ -1,13 +1,15 @@
-#include "canvas/screen_pointer.h"
+#include "ui/screen_pointer.h"
 
 #include "canvas/drawing_field.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 
-namespace canvas {
+namespace ui {
 
-void ScreenPointer(int code)
+using namespace canvas;
+
+void setScreenPointer(int code)
 {
     if (code != kCrossPointer && code != kNoDropPointer) {
         while (QGuiApplication::overrideCursor())
@@ -29,4 +31,4 @@ int screenPointer()
     return c->shape() == Qt::CrossCursor ? kCrossPointer : kNoDropPointer;
 }
 
-}  // namespace canvas
+}  // namespace ui

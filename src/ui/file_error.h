@@ -6,7 +6,7 @@
 
 class QByteArray;
 
-namespace canvas {
+namespace ui {
 
 // Writes `bytes` to the file `fileName`. A regular file is replaced only once
 // everything is written, so a failed write leaves an old file as it was.
@@ -23,4 +23,4 @@ QString fileErrorText(const QString &fileName, int error);
 // engine).
 QString openErrorText(const QString &fileName);
 
-}  // namespace canvas
+}  // namespace ui

@@ -8,22 +8,22 @@
 class QPrinter;
 class QWidget;
 
-namespace canvas {
+namespace ui {
 
 class Dialogs
 {
 public:
     virtual ~Dialogs();
     // The text typed, or an empty text when the user cancels.
-    virtual QString InputBox(const QString &prompt, const QString &title) = 0;
+    virtual QString askText(const QString &prompt, const QString &title) = 0;
     // A message with an OK button only; returns when the user presses it.
-    virtual void MsgBox(const QString &text) = 0;
+    virtual void showMessage(const QString &text) = 0;
     // A message about something that went wrong.
-    virtual void ErrorBox(const QString &text) = 0;
+    virtual void showError(const QString &text) = 0;
     // Lets the user choose the printer and its settings; false when the user
     // cancels, which ends the print command. `printer` is null when the page
     // is not a real printer.
-    virtual bool PrinterDialog(QPrinter *printer) = 0;
+    virtual bool choosePrinter(QPrinter *printer) = 0;
 };
 
 // The dialogues of the platform, over a parent window.
@@ -31,13 +31,13 @@ class QtDialogs : public Dialogs
 {
 public:
     explicit QtDialogs(QWidget *parent) : parent_(parent) {}
-    QString InputBox(const QString &prompt, const QString &title) override;
-    void MsgBox(const QString &text) override;
-    void ErrorBox(const QString &text) override;
-    bool PrinterDialog(QPrinter *printer) override;
+    QString askText(const QString &prompt, const QString &title) override;
+    void showMessage(const QString &text) override;
+    void showError(const QString &text) override;
+    bool choosePrinter(QPrinter *printer) override;
 
 private:
     QWidget *parent_;
 };
 
-}  // namespace canvas
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "canvas/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -6,11 +6,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace canvas {
+namespace ui {
 
 Dialogs::~Dialogs() = default;
 
-QString QtDialogs::InputBox(const QString &prompt, const QString &title)
+QString QtDialogs::askText(const QString &prompt, const QString &title)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal,
@@ -18,19 +18,19 @@ QString QtDialogs::InputBox(const QString &prompt, const QString &title)
     return ok ? text : QString();
 }
 
-void QtDialogs::MsgBox(const QString &text)
+void QtDialogs::showMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
                     QMessageBox::Ok, parent_);
     box.exec();
 }
 
-void QtDialogs::ErrorBox(const QString &text)
+void QtDialogs::showError(const QString &text)
 {
     QMessageBox::warning(parent_, QCoreApplication::applicationName(), text);
 }
 
-bool QtDialogs::PrinterDialog(QPrinter *printer)
+bool QtDialogs::choosePrinter(QPrinter *printer)
 {
     if (!printer)
         return true;
@@ -38,4 +38,4 @@ bool QtDialogs::PrinterDialog(QPrinter *printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-}  // namespace canvas
+}  // namespace ui

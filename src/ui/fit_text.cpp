@@ -1,12 +1,12 @@
-#include "canvas/fit_text.h"
+#include "ui/fit_text.h"
 
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-namespace canvas {
+namespace ui {
 
-void WidenToFit(QLineEdit *box, const QString &widest, bool keepRightEdge)
+void widenToFit(QLineEdit *box, const QString &widest, bool keepRightEdge)
 {
     const QMargins margins = box->textMargins();
     const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
@@ -19,4 +19,4 @@ void WidenToFit(QLineEdit *box, const QString &widest, bool keepRightEdge)
     box->setGeometry(keepRightEdge ? box->x() - grow : box->x(), box->y(), needed, box->height());
 }
 
-}  // namespace canvas
+}  // namespace ui

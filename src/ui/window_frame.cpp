@@ -1,9 +1,9 @@
-#include "canvas/window_frame.h"
+#include "ui/window_frame.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace canvas {
+namespace ui {
 
 namespace {
 
@@ -14,7 +14,7 @@ int px(double v)
 
 }  // namespace
 
-WindowFrame FrameForScreen(const QRect &screen)
+WindowFrame frameForScreen(const QRect &screen)
 {
     WindowFrame f;
     f.FW = 0.98 * screen.width();
@@ -33,9 +33,9 @@ WindowFrame FrameForScreen(const QRect &screen)
     return f;
 }
 
-QRect LayoutBox(double left, double top, double width, double height)
+QRect layoutBox(double left, double top, double width, double height)
 {
     return QRect(px(left), px(top), std::max(1, px(width)), std::max(1, px(height)));
 }
 
-}  // namespace canvas
+}  // namespace ui

@@ -15,33 +15,35 @@ class QPushButton;
 class QScrollBar;
 class QWidget;
 
-namespace canvas {
+namespace ui {
+
+using canvas::DrawingField;
 
 // The controls of the windows, each named as the window calls it (also its
 // objectName, by which the tests find it) and made with its caption.
-QLabel *MakeLabel(QWidget *parent, const char *name, const char *text);
+QLabel *makeLabel(QWidget *parent, const char *name, const char *text);
 // A hint inside a drawing field: opaque, black on white.
-QLabel *MakeFieldLabel(QWidget *field, const char *name, const char *text);
-QPushButton *MakeButton(QWidget *parent, const char *name, const char *text);
-QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const char *text, bool ticked);
+QLabel *makeFieldLabel(QWidget *field, const char *name, const char *text);
+QPushButton *makeButton(QWidget *parent, const char *name, const char *text);
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, const char *text, bool ticked);
 // A box that shows an index; the user reads it, but cannot type into it.
-QLineEdit *MakeIndexBox(QWidget *parent, const char *name, QColor background = QColor());
+QLineEdit *makeIndexBox(QWidget *parent, const char *name, QColor background = QColor());
 // The scroll bar that sets the index: 50 to 200 (n times 100), steps of 1
 // and 10, worked from the keyboard as well.
-QScrollBar *MakeIndexScrollBar(QWidget *parent, int value);
-void SetBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour);
+QScrollBar *makeIndexScrollBar(QWidget *parent, int value);
+void setBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour);
 
 // Tab visits the controls in this order, and each button and box carries its
 // caption as its accessible name.
-void ChainTabOrder(std::initializer_list<QWidget *> controls);
+void chainTabOrder(std::initializer_list<QWidget *> controls);
 
 // The widget rectangle of a rectangle in the field's scene units, for the
 // text boxes and labels placed inside a field.
-QRect SceneBox(const DrawingField &field, const QRectF &scene);
+QRect sceneBox(const DrawingField &field, const QRectF &scene);
 
 // The field's mouse events to the window's handlers, positions as floats.
 template <typename Form>
-void ConnectMouse(DrawingField *field, Form *form)
+void connectMouse(DrawingField *field, Form *form)
 {
     QObject::connect(field, &DrawingField::mouseDown, form, [form](int b, double x, double y) {
         form->Picture1_MouseDown(b, float(x), float(y));
@@ -54,4 +56,4 @@ void ConnectMouse(DrawingField *field, Form *form)
     });
 }
 
-}  // namespace canvas
+}  // namespace ui

@@ -3,10 +3,10 @@
 // keeps at most one on the stack however often it is set.
 #pragma once
 
-namespace canvas {
+namespace ui {
 
 // 1 arrow (no override), 2 crosshair, 12 no-drop sign.
-void ScreenPointer(int code);
+void setScreenPointer(int code);
 int screenPointer();
 
-}  // namespace canvas
+}  // namespace ui

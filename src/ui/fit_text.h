@@ -6,10 +6,10 @@
 
 class QLineEdit;
 
-namespace canvas {
+namespace ui {
 
 // Widens the box, if it must, so that `widest` shows whole; a box anchored
 // at its right edge grows to the left.
-void WidenToFit(QLineEdit *box, const QString &widest, bool keepRightEdge);
+void widenToFit(QLineEdit *box, const QString &widest, bool keepRightEdge);
 
-}  // namespace canvas
+}  // namespace ui

@@ -6,7 +6,7 @@
 
 #include <QRect>
 
-namespace canvas {
+namespace ui {
 
 // Room left for the window frame and title bar, which are not known before
 // the window is shown.
@@ -19,21 +19,21 @@ struct WindowFrame {
     QRect field;    // the drawing field, in the window
 };
 
-WindowFrame FrameForScreen(const QRect &availableScreen);
+WindowFrame frameForScreen(const QRect &availableScreen);
 
 // The bottom of a control is its top plus its height, its right edge its
 // left plus its width.
-inline double Bottom(const QRect &r)
+inline double bottomOf(const QRect &r)
 {
     return r.y() + r.height();
 }
 
-inline double Right(const QRect &r)
+inline double rightOf(const QRect &r)
 {
     return r.x() + r.width();
 }
 
 // A rectangle from fractional layout values, rounded to whole pixels.
-QRect LayoutBox(double left, double top, double width, double height);
+QRect layoutBox(double left, double top, double width, double height);
 
-}  // namespace canvas
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "canvas/window_controls.h"
+#include "ui/window_controls.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
-namespace canvas {
+namespace ui {
 
 namespace {
 
@@ -21,43 +21,43 @@ W *named(W *w, const char *name)
 
 }  // namespace
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const char *text)
+QLabel *makeLabel(QWidget *parent, const char *name, const char *text)
 {
     return named(new QLabel(QString::fromUtf8(text), parent), name);
 }
 
-QLabel *MakeFieldLabel(QWidget *field, const char *name, const char *text)
+QLabel *makeFieldLabel(QWidget *field, const char *name, const char *text)
 {
-    QLabel *l = MakeLabel(field, name, text);
+    QLabel *l = makeLabel(field, name, text);
     l->setAutoFillBackground(true);
-    SetBackground(l, QPalette::Window, Qt::white);
-    SetBackground(l, QPalette::WindowText, Qt::black);
+    setBackground(l, QPalette::Window, Qt::white);
+    setBackground(l, QPalette::WindowText, Qt::black);
     return l;
 }
 
-QPushButton *MakeButton(QWidget *parent, const char *name, const char *text)
+QPushButton *makeButton(QWidget *parent, const char *name, const char *text)
 {
     return named(new QPushButton(QString::fromUtf8(text), parent), name);
 }
 
-QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const char *text, bool ticked)
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, const char *text, bool ticked)
 {
     QCheckBox *c = named(new QCheckBox(QString::fromUtf8(text), parent), name);
     c->setChecked(ticked);
     return c;
 }
 
-QLineEdit *MakeIndexBox(QWidget *parent, const char *name, QColor background)
+QLineEdit *makeIndexBox(QWidget *parent, const char *name, QColor background)
 {
     QLineEdit *t = named(new QLineEdit(parent), name);
     t->setReadOnly(true);
     t->setFocusPolicy(Qt::NoFocus);
     if (background.isValid())
-        SetBackground(t, QPalette::Base, background);
+        setBackground(t, QPalette::Base, background);
     return t;
 }
 
-QScrollBar *MakeIndexScrollBar(QWidget *parent, int value)
+QScrollBar *makeIndexScrollBar(QWidget *parent, int value)
 {
     QScrollBar *bar = named(new QScrollBar(Qt::Horizontal, parent), "HScroll1");
     bar->setRange(50, 200);
@@ -72,14 +72,14 @@ QScrollBar *MakeIndexScrollBar(QWidget *parent, int value)
     return bar;
 }
 
-void SetBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour)
+void setBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette pal = w->palette();
     pal.setColor(role, colour);
     w->setPalette(pal);
 }
 
-void ChainTabOrder(std::initializer_list<QWidget *> controls)
+void chainTabOrder(std::initializer_list<QWidget *> controls)
 {
     QWidget *previous = nullptr;
     for (QWidget *w : controls) {
@@ -91,10 +91,10 @@ void ChainTabOrder(std::initializer_list<QWidget *> controls)
     }
 }
 
-QRect SceneBox(const DrawingField &field, const QRectF &scene)
+QRect sceneBox(const DrawingField &field, const QRectF &scene)
 {
     return QRect(field.toPixel(scene.left(), scene.top()),
                  field.toPixel(scene.right(), scene.bottom()));
 }
 
-}  // namespace canvas
+}  // namespace ui

@@ -1,14 +1,14 @@
-#include "canvas/number_text.h"
+#include "ui/number_text.h"
 
 #include <QLocale>
 
-namespace canvas {
+namespace ui {
 
-QString NumberText(float value)
+QString numberText(float value)
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(double(value), 'g', 7);
 }
 
-}  // namespace canvas
+}  // namespace ui

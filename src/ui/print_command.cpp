@@ -1,0 +1,70 @@
+#include "ui/print_command.h"
+
+#include "canvas/printer_page.h"
+#include "ui/file_error.h"
+#include "ui/number_text.h"
+
+#include <QDir>
+
+namespace ui {
+
+std::optional<QString> beginPrintout(Dialogs &dialogs, PageSurface &page)
+{
+    const QString prompt = QStringLiteral("Bitte geben Sie die Titelzeile für den Ausdruck ein!");
+    const QString title = QStringLiteral("Eingabe");
+    QString line;
+    for (int i = 0; i < 2; ++i)
+        line += dialogs.askText(prompt, title);
+    if (!dialogs.choosePrinter(page.printer()))
+        return std::nullopt;
+    dialogs.showMessage(QStringLiteral("Haben Sie etwas Geduld!"));
+    const double w = page.Width();
+    const double h = page.Height();
+    page.Scale(-w / 10, -h / 10, w / 10, h / 10);
+    return line;
+}
+
+void endPrintout(PageSurface &page, const QString &title, float n, double labelHeight)
+{
+    page.FontSize(20);
+    page.CurrentX(page.ScaleLeft() + 0.05 * page.ScaleWidth());
+    page.CurrentY(page.ScaleTop() + 0.15 * page.ScaleHeight());
+    page.Print(title);
+
+    page.FontSize(12);
+    page.CurrentX(page.ScaleLeft() + 0.8 * page.ScaleWidth());
+    page.CurrentY(page.ScaleTop() + 0.2 * page.ScaleHeight());
+    page.Print(QStringLiteral("n =  1"));
+    page.CurrentX(page.ScaleLeft() + 0.8 * page.ScaleWidth());
+    page.CurrentY(page.ScaleTop() + labelHeight * page.ScaleHeight());
+    page.Print(QStringLiteral("n = ") + numberText(n));
+    page.EndDoc();
+}
+
+void printOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,
+                          const std::function<void(PageSurface &)> &printOut)
+{
+    QPrinter &printer = canvas::sharedPrinter();
+    // Each view offers a file of its own name until the user picks another.
+    static QString offeredName;
+    if (printer.outputFormat() == QPrinter::PdfFormat
+        && (printer.outputFileName().isEmpty() || printer.outputFileName() == offeredName)) {
+        offeredName = QDir::home().filePath(pdfName);
+        printer.setOutputFileName(offeredName);
+    }
+    canvas::PrinterPage page(&printer);
+    printOut(page);
+    if (!page.attempted() || page.finished())
+        return;  // cancelled in the printer dialog, or printed
+    const QString file = page.fileName();
+    if (!file.isEmpty())
+        dialogs.showError(QStringLiteral("Der Ausdruck konnte nicht in die Datei „%1“ "
+                                        "geschrieben werden.\n%2")
+                             .arg(file, openErrorText(file)));
+    else if (!page.began())
+        dialogs.showError(QStringLiteral("Der Ausdruck konnte nicht gestartet werden."));
+    else
+        dialogs.showError(QStringLiteral("Der Ausdruck konnte nicht an den Drucker übergeben werden."));
+}
+
+}  // namespace ui

@@ -52,7 +52,7 @@ void TestApp::startWindow()
     raypath::Form1 &f = *w.form1();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(f.windowTitle(), QStringLiteral("Tavrix   -  Strahlenverlauf"));
-    QVERIFY(!w.form2() && !w.form3() && !w.form4());
+    QVERIFY(!w.form2() && !w.rayPathInfo() && !w.imagingInfo());
     // The field's first picture: the interface line and P at (0, 500).
     const QImage &img = f.Picture1->image();
     QCOMPARE(QColor(img.pixel(f.Picture1->toPixel(0, 500))), QColor(Qt::black));
@@ -100,13 +100,13 @@ void TestApp::infoWindows()
     raypath::Form1 &f1 = *w.form1();
     f1.Command3->click();
     f1.Command3->click();
-    QPointer<help::Form3> info = w.form3();
+    QPointer<help::InfoWindow> info = w.rayPathInfo();
     QVERIFY(info && info->isVisible());
     const QWidgetList tops = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(tops.begin(), tops.end(),
-                           [](QWidget *t) { return qobject_cast<help::Form3 *>(t) != nullptr; }),
+                           [](QWidget *t) { return qobject_cast<help::InfoWindow *>(t) != nullptr; }),
              1);
-    const QString text = info->Text1->toPlainText();
+    const QString text = info->textBox()->toPlainText();
     QVERIFY(f1.isVisible());  // beside the main window, not instead of it
 
     // Closed, it is gone; shown again, it is made afresh with the same text.
@@ -114,13 +114,13 @@ void TestApp::infoWindows()
     QTRY_VERIFY(info.isNull());
     QVERIFY(f1.isVisible());
     f1.Command3->click();
-    QVERIFY(w.form3() && w.form3()->isVisible());
-    QCOMPARE(w.form3()->Text1->toPlainText(), text);
+    QVERIFY(w.rayPathInfo() && w.rayPathInfo()->isVisible());
+    QCOMPARE(w.rayPathInfo()->textBox()->toPlainText(), text);
 
     f1.Command5->click();
     w.form2()->Command5->click();
-    QVERIFY(w.form4() && w.form4()->isVisible());
-    QVERIFY(w.form4()->Text1->toPlainText() != text);
+    QVERIFY(w.imagingInfo() && w.imagingInfo()->isVisible());
+    QVERIFY(w.imagingInfo()->textBox()->toPlainText() != text);
 }
 
 void TestApp::keyboard()

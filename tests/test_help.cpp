@@ -42,14 +42,14 @@ void TestHelp::sections_data()
     QTest::addColumn<QStringList>("headings");
     QTest::addColumn<QList<int>>("bodyCounts");
     QTest::addColumn<int>("blanksClosed");  // the section closed by three blanks, or -1
-    QTest::newRow("Form3") << help::ComposeForm3Text()
+    QTest::newRow("ray path") << help::helpText(help::HelpTopic::RayPath)
         << QStringList{QStringLiteral("Allgemeines"),
                        QStringLiteral("Bewegen des Objektpunktes P, Ändern der Brechzahl   "),
                        QStringLiteral("Starten von Lichtstrahlen    "),
                        QStringLiteral("Markieren von Bildpunkten und Augen "),
                        QStringLiteral("Drucken   "), kSaving}
         << QList<int>{11, 6, 14, 20, 8, 7} << -1;
-    QTest::newRow("form4") << help::ComposeForm4Text()
+    QTest::newRow("imaging") << help::helpText(help::HelpTopic::Imaging)
         << QStringList{QStringLiteral("Abbildung einzelner Punkte   "),
                        QStringLiteral("Bewegen des Auges   "),
                        QStringLiteral("Abbildung von Punktreihen   "),
@@ -96,40 +96,37 @@ void TestHelp::sections()
 // blanks; the section on saving that follows is the same in both texts.
 void TestHelp::imagingTextEnding()
 {
-    const QString form3 = help::ComposeForm3Text();
-    const QString form4 = help::ComposeForm4Text();
+    const QString rayPath = help::helpText(help::HelpTopic::RayPath);
+    const QString imaging = help::helpText(help::HelpTopic::Imaging);
     const QString saving = kCrLf + kSaving + kCrLf;
-    QVERIFY(form4.contains(QStringLiteral("\r\n   Linien.\r\n   ") + saving));
-    QCOMPARE(form3.mid(form3.indexOf(saving)), form4.mid(form4.indexOf(saving)));
+    QVERIFY(imaging.contains(QStringLiteral("\r\n   Linien.\r\n   ") + saving));
+    QCOMPARE(rayPath.mid(rayPath.indexOf(saving)), imaging.mid(imaging.indexOf(saving)));
 }
 
 void TestHelp::window_data()
 {
-    QTest::addColumn<int>("form");
+    QTest::addColumn<help::HelpTopic>("topic");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("client");
     const QString info = QStringLiteral("Info zum Programm TAVRIX.EXE - ");
-    QTest::newRow("Form3") << 3 << info + QStringLiteral("Strahlenverlauf") << QSize(491, 556);
-    QTest::newRow("form4") << 4 << info + QStringLiteral("Abbildung von Punkten") << QSize(491, 573);
+    QTest::newRow("ray path") << help::HelpTopic::RayPath << info + QStringLiteral("Strahlenverlauf") << QSize(491, 556);
+    QTest::newRow("imaging") << help::HelpTopic::Imaging << info + QStringLiteral("Abbildung von Punkten") << QSize(491, 573);
 }
 
 void TestHelp::window()
 {
-    QFETCH(int, form);
+    QFETCH(help::HelpTopic, topic);
     QFETCH(QString, caption);
     QFETCH(QSize, client);
-    const auto make = [form]() -> help::InfoWindow * {
-        return form == 3 ? static_cast<help::InfoWindow *>(new help::Form3) : new help::form4;
-    };
-    const QString text = form == 3 ? help::ComposeForm3Text() : help::ComposeForm4Text();
+    const auto make = [topic] { return new help::InfoWindow(topic); };
+    const QString text = help::helpText(topic);
     const QString shown = QString(text).replace(kCrLf, QStringLiteral("\n"));
 
     QPointer<help::InfoWindow> w = make();
     QCOMPARE(w->windowTitle(), caption);
-    QCOMPARE(w->findChild<QPlainTextEdit *>(QStringLiteral("Text1")), w->Text1);
-    QCOMPARE(w->Text1->toPlainText(), shown);
-    w->Form_Load();  // a second load composes the text afresh, not onto the old one
-    QCOMPARE(w->Text1->toPlainText(), shown);
+    QCOMPARE(w->textBox()->toPlainText(), shown);
+    w->load();  // a second load composes the text afresh, not onto the old one
+    QCOMPARE(w->textBox()->toPlainText(), shown);
 
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -138,7 +135,7 @@ void TestHelp::window()
     QCOMPARE(w->height(), client.height());
     QVERIFY(w->width() >= client.width());
     // The lines are broken by hand: none of them wraps again in the window.
-    for (QTextBlock b = w->Text1->document()->begin(); b.isValid(); b = b.next())
+    for (QTextBlock b = w->textBox()->document()->begin(); b.isValid(); b = b.next())
         QVERIFY2(!b.layout() || b.layout()->lineCount() <= 1, qPrintable(b.text()));
 
     // Closing unloads the window; the next one is made afresh.
@@ -146,7 +143,7 @@ void TestHelp::window()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(w.isNull());
     const std::unique_ptr<help::InfoWindow> again(make());
-    QCOMPARE(again->Text1->toPlainText(), shown);
+    QCOMPARE(again->textBox()->toPlainText(), shown);
 }
 
 QTEST_MAIN(TestHelp)

@@ -21,18 +21,18 @@ Windows::Windows() : form1_(std::make_unique<raypath::Form1>())
 
 Windows::~Windows()
 {
-    delete form3_.data();
-    delete form4_.data();
+    delete rayPathInfo_.data();
+    delete imagingInfo_.data();
 }
 
-help::Form3 *Windows::form3() const
+help::InfoWindow *Windows::rayPathInfo() const
 {
-    return form3_;
+    return rayPathInfo_;
 }
 
-help::form4 *Windows::form4() const
+help::InfoWindow *Windows::imagingInfo() const
 {
-    return form4_;
+    return imagingInfo_;
 }
 
 void Windows::start()
@@ -60,16 +60,16 @@ void Windows::showRayPath()
 
 void Windows::showRayPathInfo()
 {
-    if (!form3_)
-        form3_ = new help::Form3;
-    Show(form3_);
+    if (!rayPathInfo_)
+        rayPathInfo_ = new help::InfoWindow(help::HelpTopic::RayPath);
+    Show(rayPathInfo_);
 }
 
 void Windows::showImagingInfo()
 {
-    if (!form4_)
-        form4_ = new help::form4;
-    Show(form4_);
+    if (!imagingInfo_)
+        imagingInfo_ = new help::InfoWindow(help::HelpTopic::Imaging);
+    Show(imagingInfo_);
 }
 
 }  // namespace app

@@ -18,9 +18,8 @@ namespace imaging {
 class Form2;
 }
 namespace help {
-class Form3;
-class form4;
-}  // namespace help
+class InfoWindow;
+}
 
 namespace app {
 
@@ -37,8 +36,8 @@ public:
 
     raypath::Form1 *form1() const { return form1_.get(); }
     imaging::Form2 *form2() const { return form2_.get(); }
-    help::Form3 *form3() const;
-    help::form4 *form4() const;
+    help::InfoWindow *rayPathInfo() const;
+    help::InfoWindow *imagingInfo() const;
 
     void showImaging();
     void showRayPath();
@@ -48,8 +47,8 @@ public:
 private:
     std::unique_ptr<raypath::Form1> form1_;
     std::unique_ptr<imaging::Form2> form2_;
-    QPointer<help::Form3> form3_;
-    QPointer<help::form4> form4_;
+    QPointer<help::InfoWindow> rayPathInfo_;
+    QPointer<help::InfoWindow> imagingInfo_;
 };
 
 // Show: make a window visible (modeless) and bring it to the front.

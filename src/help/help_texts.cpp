@@ -164,7 +164,7 @@ constexpr std::u16string_view kPrintingImage[] = {
     u"Linien.",
 };
 
-constexpr std::array kForm3Sections = {
+constexpr std::array kRayPathSections = {
     Section{u"Allgemeines", kGeneral},
     Section{u"Bewegen des Objektpunktes P, Ändern der Brechzahl   ", kMovingP},
     Section{u"Starten von Lichtstrahlen    ", kStartingRays},
@@ -173,7 +173,7 @@ constexpr std::array kForm3Sections = {
     Section{u"Speichern des Bildes in einer Datei  ", kSaving},
 };
 
-constexpr std::array kForm4Sections = {
+constexpr std::array kImagingSections = {
     Section{u"Abbildung einzelner Punkte   ", kSinglePoints},
     Section{u"Bewegen des Auges   ", kMovingEye},
     Section{u"Abbildung von Punktreihen   ", kPointRows},
@@ -202,8 +202,8 @@ constexpr bool wellFormed(const std::array<Section, N> &sections)
     return true;
 }
 
-static_assert(wellFormed(kForm3Sections));
-static_assert(wellFormed(kForm4Sections));
+static_assert(wellFormed(kRayPathSections));
+static_assert(wellFormed(kImagingSections));
 
 QStringView view(std::u16string_view s)
 {
@@ -233,14 +233,9 @@ QString compose(const std::array<Section, N> &sections)
 
 }  // namespace
 
-QString ComposeForm3Text()
+QString helpText(HelpTopic topic)
 {
-    return compose(kForm3Sections);
-}
-
-QString ComposeForm4Text()
-{
-    return compose(kForm4Sections);
+    return topic == HelpTopic::RayPath ? compose(kRayPathSections) : compose(kImagingSections);
 }
 
 }  // namespace help

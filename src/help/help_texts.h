@@ -12,10 +12,9 @@ namespace help {
 
 inline constexpr int kMaxLineLength = 58;
 
-// Help for the ray-path view.
-QString ComposeForm3Text();
+enum class HelpTopic { RayPath, Imaging };
 
-// Help for the imaging view.
-QString ComposeForm4Text();
+// The help text of a view, composed from its sections.
+QString helpText(HelpTopic topic);
 
 }  // namespace help

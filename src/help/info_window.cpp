@@ -14,67 +14,54 @@ namespace help {
 namespace {
 
 // Client sizes in pixels; the text box fills the client area.
-constexpr QSize kForm3Client(491, 556);
-constexpr QSize kForm4Client(491, 573);
-constexpr QRect kText1Box(0, 0, 489, 553);
+constexpr QSize kRayPathClient(491, 556);
+constexpr QSize kImagingClient(491, 573);
+constexpr QRect kTextBox(0, 0, 489, 553);
 
 }  // namespace
 
-InfoWindow::InfoWindow(const char *caption, QSize clientSize, Composer compose,
-                       QWidget *parent)
-    : QWidget(parent, Qt::Window), compose_(compose)
+InfoWindow::InfoWindow(HelpTopic topic, QWidget *parent)
+    : QWidget(parent, Qt::Window), topic_(topic)
 {
+    const bool rayPath = topic == HelpTopic::RayPath;
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(caption));
-    resize(clientSize);
+    setWindowTitle(rayPath ? QStringLiteral("Info zum Programm TAVRIX.EXE - Strahlenverlauf")
+                           : QStringLiteral("Info zum Programm TAVRIX.EXE - Abbildung von Punkten"));
+    resize(rayPath ? kRayPathClient : kImagingClient);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont font = Text1->font();
+    textBox_ = new QPlainTextEdit(this);
+    textBox_->setObjectName(QStringLiteral("helpText"));
+    textBox_->setReadOnly(true);
+    textBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont font = textBox_->font();
     font.setPointSize(12);
     font.setBold(true);
-    Text1->setFont(font);
-    Text1->setGeometry(kText1Box);
+    textBox_->setFont(font);
+    textBox_->setGeometry(kTextBox);
 
-    Form_Load();
+    load();
 
     // The lines are broken by hand for a narrow font; where the font on this
     // machine is wider, the window widens so that no line wraps again.
     int widest = 0;
     const QFontMetrics metrics(font);
-    for (const QString &line : HelpText.split(QStringLiteral("\r\n")))
+    for (const QString &line : helpText(topic_).split(QStringLiteral("\r\n")))
         widest = std::max(widest, metrics.horizontalAdvance(line));
-    const int chrome = Text1->verticalScrollBar()->sizeHint().width() + 2 * Text1->frameWidth()
-                       + 2 * int(Text1->document()->documentMargin()) + 4;
+    const int chrome = textBox_->verticalScrollBar()->sizeHint().width() + 2 * textBox_->frameWidth()
+                       + 2 * int(textBox_->document()->documentMargin()) + 4;
     const int wanted = widest + chrome;
-    if (wanted > kText1Box.width()) {
-        Text1->resize(wanted, Text1->height());
-        resize(width() + wanted - kText1Box.width(), height());
+    if (wanted > kTextBox.width()) {
+        textBox_->resize(wanted, textBox_->height());
+        resize(width() + wanted - kTextBox.width(), height());
     }
 }
 
-void InfoWindow::Form_Load()
+void InfoWindow::load()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft() + QPoint(1, 1));
-
-    HelpText = compose_();
-    Text1->setPlainText(HelpText);
-}
-
-Form3::Form3(QWidget *parent)
-    : InfoWindow("Info zum Programm TAVRIX.EXE - Strahlenverlauf", kForm3Client,
-                 &ComposeForm3Text, parent)
-{
-}
-
-form4::form4(QWidget *parent)
-    : InfoWindow("Info zum Programm TAVRIX.EXE - Abbildung von Punkten", kForm4Client,
-                 &ComposeForm4Text, parent)
-{
+    textBox_->setPlainText(helpText(topic_));
 }
 
 }  // namespace help

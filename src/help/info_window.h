@@ -1,8 +1,9 @@
-// The two info windows: a read-only text box showing the help text of the
-// ray-path view (Form3) or of the imaging view (form4).
+// The two info windows: a read-only text box with the help text of the
+// ray-path view or of the imaging view.
 #pragma once
 
-#include <QString>
+#include "help/help_texts.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -14,37 +15,19 @@ class InfoWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Places the window at the top left of the primary screen's available
-    // area, composes HelpText anew and shows it in Text1.
-    void Form_Load();
-
-    QPlainTextEdit *Text1 = nullptr;
-    QString HelpText;
-
-protected:
-    using Composer = QString (*)();
-
     // The window deletes itself when closed.
-    InfoWindow(const char *caption, QSize clientSize, Composer compose, QWidget *parent);
+    explicit InfoWindow(HelpTopic topic, QWidget *parent = nullptr);
+
+    HelpTopic topic() const { return topic_; }
+    QPlainTextEdit *textBox() const { return textBox_; }
+
+    // Places the window at the top left of the primary screen's available
+    // area and shows the help text, composed anew.
+    void load();
 
 private:
-    Composer compose_;
-};
-
-class Form3 : public InfoWindow
-{
-    Q_OBJECT
-
-public:
-    explicit Form3(QWidget *parent = nullptr);
-};
-
-class form4 : public InfoWindow
-{
-    Q_OBJECT
-
-public:
-    explicit form4(QWidget *parent = nullptr);
+    HelpTopic topic_;
+    QPlainTextEdit *textBox_ = nullptr;
 };
 
 }  // namespace help

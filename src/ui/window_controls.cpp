@@ -59,7 +59,7 @@ QLineEdit *makeIndexBox(QWidget *parent, const char *name, QColor background)
 
 QScrollBar *makeIndexScrollBar(QWidget *parent, int value)
 {
-    QScrollBar *bar = named(new QScrollBar(Qt::Horizontal, parent), "HScroll1");
+    QScrollBar *bar = named(new QScrollBar(Qt::Horizontal, parent), "indexBar");
     bar->setRange(50, 200);
     bar->setSingleStep(1);
     bar->setPageStep(10);

@@ -27,8 +27,11 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
+# WERROR=1 turns compiler warnings into errors, as CI builds.
+CMAKE_FLAGS := $(if $(WERROR),-DTAVRIX_WERROR=ON,)
+
 build: deps
-	cmake -S . -B $(BUILD_DIR)
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
@@ -42,7 +45,7 @@ package: build
 
 screenshots: build
 	xvfb-run -a -s "-screen 0 1440x900x24" \
-	  ./$(BUILD_DIR)/tests/tavrix_screenshots ./$(BUILD_DIR)/tavrix docs/screenshots
+	  ./$(BUILD_DIR)/tools/tavrix_screenshots ./$(BUILD_DIR)/tavrix docs/screenshots
 
 bench: build
 	./$(BUILD_DIR)/bench/tavrix_bench --benchmark_counters_tabular=true

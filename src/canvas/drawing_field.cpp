@@ -127,8 +127,8 @@ void DrawingField::touchLine(int x0, int y0, int x1, int y1, quint64 operation)
     quint64 *const tiles = drawnTiles_.data();
     for (int ta = a0 >> kTileShift; ta <= a1 >> kTileShift; ++ta) {
         const int from = std::max(a0, ta * tile), to = std::min(a1, ta * tile + tile - 1);
-        const int bFrom = b0 + int(std::floor(slope * (from - a0) + 0.5));
-        const int bTo = b0 + int(std::floor(slope * (to - a0) + 0.5));
+        const int bFrom = b0 + qRound(slope * (from - a0));
+        const int bTo = b0 + qRound(slope * (to - a0));
         const int lo = std::max(0, std::min(bFrom, bTo) - 1) >> kTileShift;
         const int hi = std::min(lastB, std::max(bFrom, bTo) + 1) >> kTileShift;
         quint64 *f = tiles + ta * alongStep + lo * acrossStep;

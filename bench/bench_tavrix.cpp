@@ -1,5 +1,5 @@
 // How long the things a teacher waits for take: a mouse move with a full
-// ray-path scene, a full redraw, a row-mode release, one image point, the
+// ray-path scene, with and without bringing it to the screen, a full redraw, a row-mode release, one image point, the
 // start, printing and saving. Every figure is also given as a multiple of
 // Cls on the same field, the floor that every redraw pays.
 #include "ui/dialogs.h"
@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QPaintEvent>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -34,9 +35,8 @@ void sizeField(canvas::DrawingField *field)
 }
 
 // A full ray-path scene: 100 rays, all five boxes, 20 markers of each kind.
-void fillRayPath(raypath::Form1 &f)
+void fillRayPathScene(raypath::Form1 &f)
 {
-    sizeField(f.Picture1);
     for (QCheckBox *c : {f.Check3D1, f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5})
         c->setChecked(true);
     f.RayCount = raypath::kMaxRays;
@@ -49,6 +49,26 @@ void fillRayPath(raypath::Form1 &f)
         f.EyeMarkY[i] = -700;
     }
 }
+
+void fillRayPath(raypath::Form1 &f)
+{
+    sizeField(f.Picture1);
+    fillRayPathScene(f);
+}
+
+// Adds up the pixels that paint events of a widget ask for.
+class PaintedPixels : public QObject
+{
+public:
+    qint64 pixels = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            for (const QRect &r : static_cast<QPaintEvent *>(e)->region())
+                pixels += qint64(r.width()) * r.height();
+        return false;
+    }
+};
 
 // A row of 100 points with the grid on, in row mode.
 void fillRow(imaging::Form2 &f)
@@ -114,6 +134,41 @@ void BM_RayPathMouseMove(benchmark::State &state)
         f.Picture1_MouseMove(canvas::kLeftButton, 100.f + i % 50, 200.f + i % 30);
         benchmark::DoNotOptimize(f.Picture1->image().constBits());
     });
+}
+
+// The same move in a shown window laid out for a whole screen, with the
+// repaint that follows it done at once: the program's full share of a move.
+// The counter is the part of the field repainted per move.
+void BM_RayPathMoveRepaint(benchmark::State &state)
+{
+    raypath::Form1 f;
+    f.applyLayout(QRect(0, 0, int(state.range(0)), int(state.range(1))));
+    fillRayPathScene(f);
+    f.show();
+    f.Picture1->Cls();
+    f.RedrawRays();
+    PaintedPixels painted;
+    f.Picture1->installEventFilter(&painted);
+    f.Picture1_MouseDown(canvas::kLeftButton, 100, 200);
+    int i = 0;
+    // The field asks for its repaint through the event loop; the window then
+    // paints what is due when the platform sends it an update request.
+    auto repaintNow = [&f] {
+        QCoreApplication::processEvents();
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(&f, &request);
+    };
+    repaintNow();
+    painted.pixels = 0;
+    timed(state, [&] {
+        ++i;
+        f.Picture1_MouseMove(canvas::kLeftButton, 100.f + i % 50, 200.f + i % 30);
+        repaintNow();
+    });
+    const QSize field = f.Picture1->size();
+    state.counters["repainted"] = double(painted.pixels) / double(state.iterations())
+                                  / (double(field.width()) * field.height());
+    state.SetLabel(QStringLiteral("%1x%2 field").arg(field.width()).arg(field.height()).toStdString());
 }
 
 void BM_RayPathFullRedraw(benchmark::State &state)
@@ -206,6 +261,10 @@ void BM_SaveBitmap(benchmark::State &state)
 
 BENCHMARK(BM_Cls)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RayPathMouseMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RayPathMoveRepaint)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RayPathFullRedraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImagingRowRelease)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImagePoint)->Unit(benchmark::kMicrosecond);

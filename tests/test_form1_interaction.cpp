@@ -1,9 +1,12 @@
 // The ray-path window worked with the mouse as a user works it, checked by
 // the state the window keeps and the picture on its field.
+#include "imaging/form2.h"
 #include "raypath/form1.h"
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -95,6 +98,34 @@ QPointF onRefractedRay(const Form1 &f)
     const QPointF hit(f.HitX, 0);
     const QPointF d = QPointF(f.RefractedEnd.x, f.RefractedEnd.y) - hit;
     return hit + 300 * d / std::hypot(d.x(), d.y());
+}
+
+// Pixels of the field that its window shows otherwise than the field's
+// image, once the repaint the field asked for is done. The window's picture
+// is read back from the platform, as the screen got it.
+int offScreen(QWidget &window, canvas::DrawingField &field)
+{
+    QCoreApplication::processEvents();
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(&window, &request);
+    const QRect area(field.mapTo(&window, QPoint(0, 0)), field.size());
+    const QImage screen = window.screen()
+                              ->grabWindow(window.winId(), area.x(), area.y(), area.width(),
+                                           area.height())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32);
+    const QImage image = field.image();
+    if (screen.size() != image.size())
+        return -1;
+    QRegion covered;
+    for (const QWidget *child : field.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible())
+            covered += child->geometry();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += screen.pixel(x, y) != image.pixel(x, y) && !covered.contains(QPoint(x, y));
+    return n;
 }
 
 }  // namespace
@@ -376,6 +407,64 @@ private slots:
         img = shown(f);
         for (QPoint p : onRays)
             QVERIFY(blackNear(img, p));
+    }
+
+    // The field repaints only what changed: after every step of both views
+    // the screen shows exactly the field's image.
+    void screenShowsTheField()
+    {
+        Form1 &f = *form;
+        auto check = [](QWidget &window, canvas::DrawingField &field, const char *step) {
+            QVERIFY2(offScreen(window, field) == 0, step);
+        };
+        check(f, *f.Picture1, "first picture");
+        f.Check3D3->click();
+        f.Check3D5->click();
+        check(f, *f.Picture1, "check boxes");
+        for (float x : {-500.f, -150.f, 250.f, 600.f})
+            leftClick(f, {x, 0});
+        check(f, *f.Picture1, "fixed rays");
+        QTest::mousePress(f.Picture1, Qt::LeftButton, {}, pixelOf(f, {100, 200}));
+        for (const QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {-690, 700}, {0, 200}}) {
+            moveHolding(f, Qt::LeftButton, s);
+            check(f, *f.Picture1, "live ray");
+        }
+        QTest::mouseRelease(f.Picture1, Qt::LeftButton, {}, pixelOf(f, {0, 200}));
+        check(f, *f.Picture1, "live ray fixed");
+        placeMarker(f, f.Picture5, {-300, 600});
+        QTest::mouseClick(f.Picture2, Qt::LeftButton);
+        QTest::mousePress(f.Picture1, Qt::LeftButton, {}, pixelOf(f, {400, -500}));
+        moveHolding(f, Qt::LeftButton, {380, -520});
+        check(f, *f.Picture1, "eye dragged");
+        QTest::mouseRelease(f.Picture1, Qt::LeftButton, {}, pixelOf(f, {380, -520}));
+        check(f, *f.Picture1, "markers");
+        QTest::mousePress(f.Picture1, Qt::RightButton, {}, pixelOf(f, {0, 500}));
+        for (const QPointF s : Path{{10, 300}, {20, -200}, {-100, -600}}) {
+            moveHolding(f, Qt::RightButton, s);
+            check(f, *f.Picture1, "P across the interface");
+        }
+        QTest::mouseRelease(f.Picture1, Qt::RightButton, {}, pixelOf(f, {-100, -600}));
+        f.Command1->click();
+        check(f, *f.Picture1, "rays cleared");
+
+        imaging::Form2 g;
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        check(g, *g.Picture1, "imaging view");
+        g.Picture1_MouseDown(canvas::kLeftButton, 300, -500);
+        g.Picture1_MouseMove(canvas::kLeftButton, 200, -600);
+        check(g, *g.Picture1, "eye dragged");
+        g.Picture1_MouseUp(canvas::kLeftButton, 200, -600);
+        check(g, *g.Picture1, "image point");
+        g.Option3D2->click();
+        g.Raster->click();
+        for (float x : {-300.f, 0.f, 300.f}) {
+            g.Picture1_MouseDown(canvas::kRightButton, x, 400);
+            g.Picture1_MouseUp(canvas::kRightButton, x, 400);
+        }
+        check(g, *g.Picture1, "row with grid");
+        g.Raster->click();
+        check(g, *g.Picture1, "grid off");
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace canvas {
@@ -31,6 +32,24 @@ bool finite(QPointF p)
 // Device coordinates beyond this are never drawn; it keeps the rasteriser's
 // fixed-point arithmetic away from overflow.
 constexpr double kDeviceLimit = 1.0e6;
+
+// Folds v into the fingerprint h; the order of the values counts.
+constexpr quint64 fold(quint64 h, quint64 v)
+{
+    return (std::rotl(h, 23) ^ v) * 0x9e3779b97f4a7c15ull + 0x632be59bd9b4e019ull;
+}
+
+// Fingerprint of one drawing operation: its kind and everything that decides
+// which pixels it sets to which colour.
+template <typename... Values>
+quint64 operationKey(int kind, Values... values)
+{
+    quint64 h = quint64(kind);
+    ((h = fold(h, std::bit_cast<quint64>(double(values)))), ...);
+    return h;
+}
+
+enum OperationKind { kClsOperation = 1, kThinLine, kPainterLine, kCircle, kDot };
 
 }  // namespace
 
@@ -61,6 +80,111 @@ void DrawingField::makeImage()
     image_ = QImage(s, QImage::Format_RGB32);
     image_.fill(background_);
     mapping_.setDevice(QRectF(0, 0, s.width(), s.height()));
+    constexpr int tile = 1 << kTileShift;
+    tileColumns_ = (s.width() + tile - 1) / tile;
+    const size_t tiles = size_t(tileColumns_) * ((s.height() + tile - 1) / tile);
+    drawnTiles_.assign(tiles, 0);
+    // Matches no drawing: the new image is repainted whole.
+    shownTiles_.assign(tiles, ~quint64(0));
+    update();
+}
+
+void DrawingField::touchTile(int tile, quint64 operation)
+{
+    quint64 &f = drawnTiles_[size_t(tile)];
+    f = fold(f, operation);
+}
+
+void DrawingField::touchArea(const QRectF &reach, quint64 operation)
+{
+    const QRect a = reach.toAlignedRect().intersected(image_.rect());
+    if (a.isEmpty())
+        return;
+    for (int ty = a.top() >> kTileShift; ty <= a.bottom() >> kTileShift; ++ty)
+        for (int tx = a.left() >> kTileShift; tx <= a.right() >> kTileShift; ++tx)
+            touchTile(ty * tileColumns_ + tx, operation);
+    scheduleUpdate();
+}
+
+void DrawingField::touchLine(int x0, int y0, int x1, int y1, quint64 operation)
+{
+    // Tile column by tile column (row by row for a steep line), the tiles
+    // between the line's ends in that column. A pixel step lies at most one
+    // pixel off the rounded ideal line. Noting the tile of every pixel
+    // instead would slow the line down by a sixth.
+    const bool flat = std::abs(x1 - x0) >= std::abs(y1 - y0);
+    int a0 = flat ? x0 : y0, a1 = flat ? x1 : y1;
+    int b0 = flat ? y0 : x0, b1 = flat ? y1 : x1;
+    if (a0 > a1) {
+        std::swap(a0, a1);
+        std::swap(b0, b1);
+    }
+    const double slope = a1 > a0 ? double(b1 - b0) / (a1 - a0) : 0;
+    const int lastB = (flat ? image_.height() : image_.width()) - 1;
+    constexpr int tile = 1 << kTileShift;
+    // Index steps between neighbouring tiles along and across the line.
+    const int alongStep = flat ? 1 : tileColumns_, acrossStep = flat ? tileColumns_ : 1;
+    quint64 *const tiles = drawnTiles_.data();
+    for (int ta = a0 >> kTileShift; ta <= a1 >> kTileShift; ++ta) {
+        const int from = std::max(a0, ta * tile), to = std::min(a1, ta * tile + tile - 1);
+        const int bFrom = b0 + qRound(slope * (from - a0));
+        const int bTo = b0 + qRound(slope * (to - a0));
+        const int lo = std::max(0, std::min(bFrom, bTo) - 1) >> kTileShift;
+        const int hi = std::min(lastB, std::max(bFrom, bTo) + 1) >> kTileShift;
+        quint64 *f = tiles + ta * alongStep + lo * acrossStep;
+        for (int tb = lo; tb <= hi; ++tb, f += acrossStep)
+            *f = fold(*f, operation);
+    }
+}
+
+void DrawingField::scheduleUpdate()
+{
+    // One repaint for all that a handler draws.
+    if (updatePending_)
+        return;
+    updatePending_ = true;
+    QMetaObject::invokeMethod(this, &DrawingField::updateChanged, Qt::QueuedConnection);
+}
+
+void DrawingField::updateChanged()
+{
+    // A tile is repainted when the operations that drew on it differ from
+    // those that drew on it the last time any did (as far as a 64-bit
+    // fingerprint tells them apart). The same operations in
+    // the same order set the same pixels to the same colours, so a tile
+    // drawn over by what drew it before shows what the screen has already,
+    // however many of its pixels changed on the way: rays crossing in
+    // other colours, a fixed ray under the erased live ray. Comparing the
+    // pixels themselves would read every pixel a line sets, which costs
+    // more than setting it.
+    updatePending_ = false;
+    std::vector<QRect> runs;
+    const int rows = tileColumns_ ? int(drawnTiles_.size()) / tileColumns_ : 0;
+    for (int ty = 0; ty < rows; ++ty) {
+        quint64 *drawn = drawnTiles_.data() + ty * tileColumns_;
+        quint64 *shown = shownTiles_.data() + ty * tileColumns_;
+        int first = -1;
+        for (int tx = 0; tx <= tileColumns_; ++tx) {
+            bool changed = false;
+            if (tx < tileColumns_ && drawn[tx] != 0) {
+                changed = drawn[tx] != shown[tx];
+                shown[tx] = drawn[tx];
+                drawn[tx] = 0;
+            }
+            if (changed && first < 0)
+                first = tx;
+            if (!changed && first >= 0) {
+                runs.push_back(QRect(first << kTileShift, ty << kTileShift,
+                                     (tx - first) << kTileShift, 1 << kTileShift));
+                first = -1;
+            }
+        }
+    }
+    if (runs.empty())
+        return;
+    QRegion region;
+    region.setRects(runs.data(), int(runs.size()));
+    update(region & image_.rect());
 }
 
 QPainter &DrawingField::painter()
@@ -72,7 +196,6 @@ QPainter &DrawingField::painter()
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setBrush(Qt::NoBrush);
         penSet_ = false;
-        update();
     }
     return *painter_;
 }
@@ -114,6 +237,7 @@ void DrawingField::Cls()
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(image_.rect(), QColor::fromRgb(background_));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    touchArea(image_.rect(), operationKey(kClsOperation, background_));
 }
 
 void DrawingField::Line(double x1, double y1, double x2, double y2, QRgb colour)
@@ -137,6 +261,10 @@ void DrawingField::Line(double x1, double y1, double x2, double y2, QRgb colour)
     const auto clipped = clipLine(a, b, area);
     if (!clipped)
         return;
+    const double pen = drawWidth() / 2.0 + 2;
+    touchArea(QRectF(clipped->p1(), clipped->p2()).normalized().adjusted(-pen, -pen, pen, pen),
+              operationKey(kPainterLine, clipped->x1(), clipped->y1(), clipped->x2(),
+                           clipped->y2(), colour, drawWidth(), drawStyle()));
     setPen(colour, true);
     painter().drawLine(*clipped);
 }
@@ -145,7 +273,6 @@ void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
 {
     // The painter must not hold the buffer while it is written directly.
     endPainting();
-    update();
     const int w = image_.width(), h = image_.height();
     int x0 = std::clamp(int(std::floor(line.x1())), 0, w - 1);
     int y0 = std::clamp(int(std::floor(line.y1())), 0, h - 1);
@@ -154,6 +281,7 @@ void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     uchar *bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
     const QRgb pixel = 0xff000000u | colour;
+    touchLine(x0, y0, x1, y1, operationKey(kThinLine, x0, y0, x1, y1, pixel, dotted));
     // Bresenham; dotted lines set every third pixel.
     const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
@@ -173,6 +301,7 @@ void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
             y0 += sy;
         }
     }
+    scheduleUpdate();
 }
 
 void DrawingField::Circle(double x, double y, double r, QRgb colour)
@@ -187,6 +316,9 @@ void DrawingField::Circle(double x, double y, double r, QRgb colour)
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height() || reach > kDeviceLimit)
         return;
+    const double pen = drawWidth() / 2.0 + 2;
+    touchArea(QRectF(c, c).adjusted(-rd - pen, -rd - pen, rd + pen, rd + pen),
+              operationKey(kCircle, c.x(), c.y(), rd, colour, drawWidth()));
     setPen(colour, false);
     if (rd < 0.5)
         painter().drawPoint(c);
@@ -201,6 +333,8 @@ void DrawingField::PSet(double x, double y, QRgb colour)
     const QPointF c = mapping_.toDevice(x, y);
     if (!finite(c))
         return;
+    touchArea(QRectF(c, c).adjusted(-drawWidth(), -drawWidth(), drawWidth(), drawWidth()),
+              operationKey(kDot, c.x(), c.y(), colour, drawWidth()));
     const double reach = drawWidth();
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height())
@@ -303,7 +437,8 @@ void DrawingField::paintEvent(QPaintEvent *event)
     if (image_.isNull())
         makeImage();
     QPainter p(this);
-    p.drawImage(event->rect(), image_, event->rect());
+    for (const QRect &r : event->region())
+        p.drawImage(r.topLeft(), image_, r);
     if (border_ == 1) {
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -2,9 +2,11 @@
 // its own and draws on it in scene units.
 //
 // Handlers draw straight onto the image; paintEvent only copies it to the
-// screen, so a covered and uncovered field loses nothing. The view's Paint
-// handler (paintRequested) runs when the field first appears and whenever its
-// image is made anew. Nothing is antialiased: elements are erased by drawing
+// screen, so a covered and uncovered field loses nothing. Only the tiles of
+// the image that may have changed are repainted: a drag redraws the whole
+// scene over itself, yet changes little more than the moved element. The
+// view's Paint handler (paintRequested) runs when the field first appears and
+// whenever its image is made anew. Nothing is antialiased: elements are erased by drawing
 // them again in white, and soft fringes would leave ghosts behind.
 #pragma once
 
@@ -14,6 +16,7 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -92,6 +95,14 @@ private:
     void fillDisc(QPointF centre, double radius, QRgb colour);
     void drawThinLine(const QLineF &line, QRgb colour, bool dotted);
     QPointF eventPoint(const QMouseEvent *event) const;
+    void touchTile(int tile, quint64 operation);
+    void touchArea(const QRectF &reach, quint64 operation);
+    void touchLine(int x0, int y0, int x1, int y1, quint64 operation);
+    void scheduleUpdate();
+    void updateChanged();
+
+    // Square tiles of 1 << kTileShift pixels.
+    static constexpr int kTileShift = 5;
 
     QRgb background_;
     QImage image_;
@@ -102,6 +113,13 @@ private:
     int pointer_ = kArrowPointer;
     int border_ = 0;
     bool leftPressedInside_ = false;
+    // Per tile, row by row, a fingerprint of the operations that drew on it
+    // since the last repaint was asked for, and of the operations that drew
+    // on it the last time any did. See updateChanged.
+    std::vector<quint64> drawnTiles_;
+    std::vector<quint64> shownTiles_;
+    int tileColumns_ = 0;
+    bool updatePending_ = false;
     // The pen last given to the painter.
     bool penSet_ = false;
     QRgb penColour_ = 0;

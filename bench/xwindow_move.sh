@@ -1,0 +1,33 @@
+#!/bin/bash
+# What one mouse move costs in a real X window, at the screen sizes of a
+# 1920x1080 and a 3840x2160 screen: starts an Xvfb of each size and runs
+# tavrix_xmove in it, which drags a ray over 300 positions with XTest and
+# reads the CPU time of the program and of the X server from /proc.
+# Usage: bench/xwindow_move.sh [BUILD_DIR] [REPEATS]
+set -eu
+build=${1:-build}
+repeats=${2:-3}
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing (see packages.txt)" >&2; exit 2; }
+done
+[ -x "$build/bench/tavrix_xmove" ] && [ -x "$build/tavrix" ] ||
+  { echo "build $build/tavrix and $build/bench/tavrix_xmove first" >&2; exit 2; }
+
+work=$(mktemp -d)
+xpid=""
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+trap '[ -n "$xpid" ] && kill "$xpid" 2>/dev/null; rm -rf "$work"' EXIT
+
+for size in 1920x1080 3840x2160; do
+  # Xvfb picks a free display and writes its number to the file.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xpid=$!
+  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb \
+    "$build/bench/tavrix_xmove" "$build/tavrix" "$xpid" "$repeats"
+  kill "$xpid"
+  wait "$xpid" 2>/dev/null || true
+  xpid=""
+  : >"$work/display"
+done

@@ -49,7 +49,7 @@ quint64 operationKey(int kind, Values... values)
     return h;
 }
 
-enum OperationKind { kClsOperation = 1, kThinLine, kPainterLine, kCircle, kDot };
+enum OperationKind { kClsOperation = 1, kThinLine, kPainterLine, kCircle, kDot, kDisc };
 
 }  // namespace
 
@@ -356,6 +356,8 @@ void DrawingField::Disc(double x, double y, double r, QRgb colour)
     const double rd = mapping_.lengthToDevice(r) + drawWidth() / 2.0;
     if (!finite(c) || !std::isfinite(rd) || rd > kDeviceLimit)
         return;
+    touchArea(QRectF(c, c).adjusted(-rd - 1, -rd - 1, rd + 1, rd + 1),
+              operationKey(kDisc, c.x(), c.y(), colour, rd));
     if (c.x() + rd < 0 || c.y() + rd < 0 || c.x() - rd > image_.width()
         || c.y() - rd > image_.height())
         return;

@@ -15,7 +15,7 @@ namespace raypath {
 class Form1;
 }
 namespace imaging {
-class Form2;
+class ImagingWindow;
 }
 namespace help {
 class Form3;
@@ -36,7 +36,7 @@ public:
     void start();
 
     raypath::Form1 *form1() const { return form1_.get(); }
-    imaging::Form2 *form2() const { return form2_.get(); }
+    imaging::ImagingWindow *form2() const { return form2_.get(); }
     help::Form3 *form3() const;
     help::form4 *form4() const;
 
@@ -47,7 +47,7 @@ public:
 
 private:
     std::unique_ptr<raypath::Form1> form1_;
-    std::unique_ptr<imaging::Form2> form2_;
+    std::unique_ptr<imaging::ImagingWindow> form2_;
     QPointer<help::Form3> form3_;
     QPointer<help::form4> form4_;
 };

@@ -54,6 +54,7 @@ public:
     QLabel *objectHint = nullptr;
 
     ImagingScene &scene() { return *scene_; }
+    const ImagingScene &scene() const { return *scene_; }
 
     // The mouse on the field, in scene units with the field's button codes:
     // the scene acts, and the pointers show what it asks for.

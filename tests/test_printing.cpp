@@ -244,7 +244,7 @@ void TestPrinting::imagingOnPaper()
     }
     scene.moveObjectPoint({0, objectY});
     RecordingPage page;
-    f.printOn(page);
+    f.printOut(page);
 
     const auto lines = page.of(DrawOp::Line);
     QCOMPARE(int(lines.size()), bundleLines + 1);
@@ -294,7 +294,7 @@ void TestPrinting::realPdf()
     printer.setOutputFileName(pdf);
     printer.setResolution(canvas::kPdfResolution);
     canvas::PrinterPage page(&printer);
-    f.printOn(page);
+    f.printOut(page);
 
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));

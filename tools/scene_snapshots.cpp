@@ -45,7 +45,6 @@ canvas::DrawingField *field(ImagingWindow &w) { return w.field; }
 void press(ImagingWindow &w, int b, float x, float y) { w.pressOnField(b, x, y); }
 void move(ImagingWindow &w, int b, float x, float y) { w.dragOnField(b, x, y); }
 void release(ImagingWindow &w, int b, float x, float y) { w.releaseOnField(b, x, y); }
-void printTo(ImagingWindow &w, RecordingPage &page) { w.printOn(page); }
 template <typename W> void press(W &w, int b, float x, float y) { w.Picture1_MouseDown(b, x, y); }
 template <typename W> void move(W &w, int b, float x, float y) { w.Picture1_MouseMove(b, x, y); }
 template <typename W> void release(W &w, int b, float x, float y) { w.Picture1_MouseUp(b, x, y); }

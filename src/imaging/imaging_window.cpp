@@ -219,10 +219,10 @@ void ImagingWindow::releaseOnField(int button, float, float)
 void ImagingWindow::printPicture()
 {
     ui::printOnSystemPrinter(dialogs(), QStringLiteral("tavrix-abbildung.pdf"),
-                             [this](canvas::PageSurface &page) { printOn(page); });
+                             [this](canvas::PageSurface &page) { printOut(page); });
 }
 
-void ImagingWindow::printOn(canvas::PageSurface &page)
+void ImagingWindow::printOut(canvas::PageSurface &page)
 {
     const std::optional<QString> title = ui::beginPrintout(dialogs(), page);
     if (!title)

@@ -63,9 +63,9 @@ public:
     void releaseOnField(int button, float x, float y);
 
     // "Bild Drucken": the whole command on a printer of the system (or a PDF
-    // file); printOn runs it on any page.
+    // file); printOut runs it on any page.
     void printPicture();
-    void printOn(canvas::PageSurface &page);
+    void printOut(canvas::PageSurface &page);
     // "Bild alsDatei": saves the picture as a Windows bitmap.
     void saveBitmap();
 

@@ -4,7 +4,7 @@
 // Cls on the same field, the floor that every redraw pays.
 #include "ui/dialogs.h"
 #include "canvas/printer_page.h"
-#include "imaging/form2.h"
+#include "imaging/imaging_window.h"
 #include "optics/image_construction.h"
 #include "raypath/form1.h"
 
@@ -71,16 +71,13 @@ public:
 };
 
 // A row of 100 points with the grid on, in row mode.
-void fillRow(imaging::Form2 &f)
+void fillRow(imaging::ImagingWindow &f)
 {
-    sizeField(f.Picture1);
-    f.Option3D2->setChecked(true);
-    f.Raster->setChecked(true);
-    f.PointCount = imaging::kMaxRowPoints;
-    for (int i = 1; i <= imaging::kMaxRowPoints; ++i) {
-        f.PointX[i] = -900.f + 18 * i;
-        f.PointY[i] = 100.f + 7 * i;
-    }
+    sizeField(f.field);
+    f.pointRowsButton->setChecked(true);
+    f.gridBox->setChecked(true);
+    for (int i = 1; i <= imaging::kMaxRowPoints; ++i)
+        f.scene().storeRowPoint({-900.f + 18 * i, 100.f + 7 * i});
 }
 
 class SilentDialogs : public ui::Dialogs
@@ -184,11 +181,11 @@ void BM_RayPathFullRedraw(benchmark::State &state)
 
 void BM_ImagingRowRelease(benchmark::State &state)
 {
-    imaging::Form2 f;
+    imaging::ImagingWindow f;
     fillRow(f);
     timed(state, [&] {
-        f.Picture1_MouseUp(canvas::kLeftButton, 0, -500);
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        f.releaseOnField(canvas::kLeftButton, 0, -500);
+        benchmark::DoNotOptimize(f.field->image().constBits());
     });
 }
 
@@ -199,8 +196,8 @@ void BM_ImagePoint(benchmark::State &state)
         ++i;
         const float x = -500.f + float(i % 1000);
         const float d = 100.f + float(i % 700);
-        const float xs = imaging::findCentralRay(x, d, {300, -500}, 1.33f);
-        benchmark::DoNotOptimize(imaging::imageFromRayPair(x, d, xs, 1.33f));
+        const float xs = optics::findCentralRay(x, d, {300, -500}, 1.33f);
+        benchmark::DoNotOptimize(optics::imageFromRayPair(x, d, xs, 1.33f));
     });
 }
 
@@ -239,7 +236,7 @@ void BM_PrintRayPathToPdf(benchmark::State &state)
 
 void BM_PrintImagingToPdf(benchmark::State &state)
 {
-    imaging::Form2 f;
+    imaging::ImagingWindow f;
     fillRow(f);
     printToPdf(state, f);
 }
@@ -247,13 +244,13 @@ void BM_PrintImagingToPdf(benchmark::State &state)
 void BM_SaveBitmap(benchmark::State &state)
 {
     QTemporaryDir dir;
-    imaging::Form2 f;
+    imaging::ImagingWindow f;
     fillRow(f);
     SilentDialogs dialogs;
     f.setDialogs(&dialogs);
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    timed(state, [&] { f.Command4_Click(); });
+    timed(state, [&] { f.saveBitmap(); });
     QDir::setCurrent(before);
 }
 

@@ -5,7 +5,7 @@
 // drawing call ever received a NaN or an infinite coordinate.
 #include "fuzz_input.h"
 #include "ui/screen_pointer.h"
-#include "imaging/form2.h"
+#include "imaging/imaging_window.h"
 #include "raypath/form1.h"
 
 #include <QApplication>
@@ -80,12 +80,12 @@ float coordinate(FuzzInput &in)
     return in.position();
 }
 
-void checkLimits(const raypath::Form1 &f1, const imaging::Form2 &f2)
+void checkLimits(const raypath::Form1 &f1, const imaging::ImagingWindow &f2)
 {
     if (f1.RayCount < 0 || f1.RayCount > raypath::kMaxRays || f1.PointMarkCount < 0
         || f1.PointMarkCount > raypath::kMaxMarkers || f1.EyeMarkCount < 0
-        || f1.EyeMarkCount > raypath::kMaxMarkers || f2.PointCount < 0
-        || f2.PointCount > imaging::kMaxRowPoints)
+        || f1.EyeMarkCount > raypath::kMaxMarkers
+        || int(f2.scene().rowPoints().size()) > imaging::kMaxRowPoints)
         __builtin_trap();
     if (f1.PointSymbolArmed && f1.EyeSymbolArmed)
         __builtin_trap();
@@ -107,12 +107,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
     raypath::Form1 f1;
-    imaging::Form2 f2;
-    CheckingSurface s1(f1.Picture1), s2(f2.Picture1);
+    imaging::ImagingWindow f2;
+    CheckingSurface s1(f1.Picture1), s2(f2.field);
     f1.setSurface(&s1);
-    f2.setSurface(&s2);
+    f2.scene().setSurface(s2);
     f1.Picture1_Paint();
-    f2.Picture1_Paint();
+    f2.scene().paintFreshField();
 
     // A long run of full stores is the interesting part: let inputs reach it.
     for (int step = 0; step < 2000 && !in.empty(); ++step) {
@@ -130,18 +130,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         case 5: (buttons & 1) ? f1.Picture2_Click() : f1.Picture5_Click(); break;
         case 6: (buttons & 1) ? f1.Command1_Click() : f1.Command4_Click(); break;
-        case 7: f2.Picture1_MouseDown(buttons, coordinate(in), coordinate(in)); break;
-        case 8: f2.Picture1_MouseMove(buttons, coordinate(in), coordinate(in)); break;
-        case 9: f2.Picture1_MouseUp(buttons, coordinate(in), coordinate(in)); break;
-        case 10: f2.HScroll1->setValue(50 + in.byte() % 151); break;
+        case 7: f2.pressOnField(buttons, coordinate(in), coordinate(in)); break;
+        case 8: f2.dragOnField(buttons, coordinate(in), coordinate(in)); break;
+        case 9: f2.releaseOnField(buttons, coordinate(in), coordinate(in)); break;
+        case 10: f2.indexBar->setValue(50 + in.byte() % 151); break;
         case 11:
             if (buttons & 1)
-                f2.Raster->toggle();
+                f2.gridBox->toggle();
             else
-                (buttons & 2 ? f2.Option3D2 : f2.Option3D1)->setChecked(true);
+                (buttons & 2 ? f2.pointRowsButton : f2.singlePointsButton)->setChecked(true);
             break;
-        case 12: f2.Command1_Click(); break;
-        case 13: f2.Picture1_Paint(); break;
+        case 12: f2.scene().clearRow(); break;
+        case 13: f2.scene().paintFreshField(); break;
         }
         checkLimits(f1, f2);
     }

@@ -3,7 +3,7 @@
 #include "app/application_setup.h"
 #include "app/windows.h"
 #include "help/info_window.h"
-#include "imaging/form2.h"
+#include "imaging/imaging_window.h"
 #include "raypath/form1.h"
 
 #include <QApplication>
@@ -72,15 +72,15 @@ void TestApp::switchingKeepsEachWindowsState()
     f1.HScroll1->setValue(150);
 
     f1.Command5->click();
-    imaging::Form2 *f2 = w.form2();
+    imaging::ImagingWindow *f2 = w.form2();
     QVERIFY(f2 && f2->isVisible() && !f1.isVisible());
     QCOMPARE(f2->windowTitle(), QStringLiteral("Tavrix - Abbildung von Punkten"));
     QVERIFY(QTest::qWaitForWindowExposed(f2));
-    QCOMPARE(f2->RefIndex, 1.33f);  // each window has its own index
-    f2->HScroll1->setValue(90);
-    f2->EyeX = -400;
+    QCOMPARE(f2->scene().index(), 1.33f);  // each window has its own index
+    f2->indexBar->setValue(90);
+    f2->scene().moveEye({-400, -500});
 
-    f2->Command2->click();
+    f2->rayPathButton->click();
     QVERIFY(f1.isVisible() && !f2->isVisible());
     QCOMPARE(f1.ObjectX, -200.f);
     QCOMPARE(f1.ObjectY, -300.f);
@@ -89,8 +89,8 @@ void TestApp::switchingKeepsEachWindowsState()
 
     f1.Command5->click();
     QCOMPARE(w.form2(), f2);  // made once, kept while hidden
-    QCOMPARE(f2->RefIndex, 0.9f);
-    QCOMPARE(f2->EyeX, -400.f);
+    QCOMPARE(f2->scene().index(), 0.9f);
+    QCOMPARE(f2->scene().eye().x, -400.f);
 }
 
 void TestApp::infoWindows()
@@ -118,7 +118,7 @@ void TestApp::infoWindows()
     QCOMPARE(w.rayPathInfo()->textBox()->toPlainText(), text);
 
     f1.Command5->click();
-    w.form2()->Command5->click();
+    w.form2()->infoButton->click();
     QVERIFY(w.imagingInfo() && w.imagingInfo()->isVisible());
     QVERIFY(w.imagingInfo()->textBox()->toPlainText() != text);
 }
@@ -171,10 +171,10 @@ void TestApp::indexKeys()
     QFETCH(int, key);
     QFETCH(float, n);
     raypath::Form1 rays;
-    imaging::Form2 images;
-    QScrollBar *bar = imaging ? images.HScroll1 : rays.HScroll1;
+    imaging::ImagingWindow images;
+    QScrollBar *bar = imaging ? images.indexBar : rays.HScroll1;
     QTest::keyClick(bar, Qt::Key(key));
-    QCOMPARE(imaging ? images.RefIndex : rays.RefIndex, n);
+    QCOMPARE(imaging ? images.scene().index() : rays.RefIndex, n);
 }
 
 void TestApp::eyeDragLeavesNoTrace_data()
@@ -194,17 +194,17 @@ void TestApp::eyeDragLeavesNoTrace()
     QFETCH(bool, imaging);
     QFETCH(int, width);
     raypath::Form1 rays;
-    imaging::Form2 images;
-    canvas::DrawingField *field = imaging ? images.Picture1 : rays.Picture1;
+    imaging::ImagingWindow images;
+    canvas::DrawingField *field = imaging ? images.field : rays.Picture1;
     field->resize(width, int(0.98 * width));
     const double r = double(width) / int(0.98 * width);
     field->Scale(-1000, -1000 / r, 1000, 1000 / r);
     field->Cls();
     const auto press = [&](float x, float y) {
-        imaging ? images.Picture1_MouseDown(1, x, y) : rays.Picture1_MouseDown(1, x, y);
+        imaging ? images.pressOnField(1, x, y) : rays.Picture1_MouseDown(1, x, y);
     };
     const auto move = [&](float x, float y) {
-        imaging ? images.Picture1_MouseMove(1, x, y) : rays.Picture1_MouseMove(1, x, y);
+        imaging ? images.dragOnField(1, x, y) : rays.Picture1_MouseMove(1, x, y);
     };
     if (!imaging)
         rays.Picture2_Click();  // the eye symbol from the palette

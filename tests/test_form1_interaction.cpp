@@ -1,6 +1,6 @@
 // The ray-path window worked with the mouse as a user works it, checked by
 // the state the window keeps and the picture on its field.
-#include "imaging/form2.h"
+#include "imaging/imaging_window.h"
 #include "raypath/form1.h"
 
 #include <QCheckBox>
@@ -447,24 +447,24 @@ private slots:
         f.Command1->click();
         check(f, *f.Picture1, "rays cleared");
 
-        imaging::Form2 g;
+        imaging::ImagingWindow g;
         g.show();
         QVERIFY(QTest::qWaitForWindowExposed(&g));
-        check(g, *g.Picture1, "imaging view");
-        g.Picture1_MouseDown(canvas::kLeftButton, 300, -500);
-        g.Picture1_MouseMove(canvas::kLeftButton, 200, -600);
-        check(g, *g.Picture1, "eye dragged");
-        g.Picture1_MouseUp(canvas::kLeftButton, 200, -600);
-        check(g, *g.Picture1, "image point");
-        g.Option3D2->click();
-        g.Raster->click();
+        check(g, *g.field, "imaging view");
+        g.pressOnField(canvas::kLeftButton, 300, -500);
+        g.dragOnField(canvas::kLeftButton, 200, -600);
+        check(g, *g.field, "eye dragged");
+        g.releaseOnField(canvas::kLeftButton, 200, -600);
+        check(g, *g.field, "image point");
+        g.pointRowsButton->click();
+        g.gridBox->click();
         for (float x : {-300.f, 0.f, 300.f}) {
-            g.Picture1_MouseDown(canvas::kRightButton, x, 400);
-            g.Picture1_MouseUp(canvas::kRightButton, x, 400);
+            g.pressOnField(canvas::kRightButton, x, 400);
+            g.releaseOnField(canvas::kRightButton, x, 400);
         }
-        check(g, *g.Picture1, "row with grid");
-        g.Raster->click();
-        check(g, *g.Picture1, "grid off");
+        check(g, *g.field, "row with grid");
+        g.gridBox->click();
+        check(g, *g.field, "grid off");
     }
 };
 

@@ -1,6 +1,6 @@
 // Printing both views and saving the imaging picture: the dialogue, the page
 // units, what goes on paper with which pen, a real PDF, and the bitmap file.
-#include "imaging/form2.h"
+#include "imaging/imaging_window.h"
 #include "raypath/form1.h"
 #include "recording_surface.h"
 
@@ -230,21 +230,19 @@ void TestPrinting::imagingOnPaper()
     QFETCH(int, bundleLines);
     QFETCH(int, redDots);
     QFETCH(int, blackDots);
-    imaging::Form2 f;
+    imaging::ImagingWindow f;
     ScriptedDialogs dialogs;
     f.setDialogs(&dialogs);
     RecordingSurface screen;
-    f.setSurface(&screen);
-    f.Option3D2->setChecked(rows);
-    f.Raster->setChecked(grid);
+    imaging::ImagingScene &scene = f.scene();
+    scene.setSurface(screen);
+    f.pointRowsButton->setChecked(rows);
+    f.gridBox->setChecked(grid);
     if (rows) {
-        f.PointCount = 3;
-        for (int i = 1; i <= 3; ++i) {
-            f.PointX[i] = -400.f + 200 * i;
-            f.PointY[i] = 200.f + 100 * i;
-        }
+        for (int i = 1; i <= 3; ++i)
+            scene.storeRowPoint({-400.f + 200 * i, 200.f + 100 * i});
     }
-    f.ObjectY = objectY;
+    scene.moveObjectPoint({0, objectY});
     RecordingPage page;
     f.printOut(page);
 
@@ -283,14 +281,13 @@ void TestPrinting::realPdf()
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-    imaging::Form2 f;
+    imaging::ImagingWindow f;
     ScriptedDialogs dialogs({QStringLiteral("Bild")});
     f.setDialogs(&dialogs);
     // P far from the centre, where a scale that differs across and down
     // would miss it by millimetres.
-    f.ObjectX = 700;
-    f.ObjectY = 900;
-    const auto image = optics::imagePoint({700, 900}, {f.EyeX, f.EyeY}, f.RefIndex);
+    f.scene().moveObjectPoint({700, 900});
+    const auto image = optics::imagePoint({700, 900}, f.scene().eye(), f.scene().index());
     QVERIFY(image);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -360,9 +357,9 @@ void TestPrinting::printCommandWithoutPrinter()
     ScriptedDialogs dialogs({QStringLiteral("Titel")});
     dialogs.acceptPrinter = !cancel;
     if (imaging) {
-        imaging::Form2 f;
+        imaging::ImagingWindow f;
         f.setDialogs(&dialogs);
-        f.Command3->click();
+        f.printButton->click();
     } else {
         raypath::Form1 f;
         f.setDialogs(&dialogs);
@@ -404,9 +401,9 @@ void TestPrinting::printerKeptBetweenJobs()
     QVERIFY(QFile::remove(chosen));
 
     ScriptedDialogs keep({QStringLiteral("Titel")});
-    imaging::Form2 images;
+    imaging::ImagingWindow images;
     images.setDialogs(&keep);
-    images.Command3->click();
+    images.printButton->click();
     const QSizeF second = mediaBox(chosen);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setOutputFileName(QString());
@@ -444,33 +441,32 @@ void TestPrinting::savePicture()
     QTemporaryDir dir;
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
-    imaging::Form2 f;
+    imaging::ImagingWindow f;
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     ScriptedDialogs dialogs({QString(), dir.filePath("bild.bmp"), dir.filePath("bild.bmp")});
     f.setDialogs(&dialogs);
 
-    f.Command4->click();  // nothing typed: "titel.bmp" in the current folder
+    f.saveBitmapButton->click();  // nothing typed: "titel.bmp" in the current folder
     QVERIFY(QFile::exists(dir.filePath("titel.bmp")));
-    f.Command4->click();
+    f.saveBitmapButton->click();
     QFile file(dir.filePath("bild.bmp"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(2), QByteArray("BM"));
     file.close();
     const QImage saved(dir.filePath("bild.bmp"), "BMP");
-    QCOMPARE(saved.size(), f.Picture1->size());
+    QCOMPARE(saved.size(), f.field->size());
     // The full picture: the red image point, P and the eye.
-    QVERIFY(redAround(saved, f.Picture1->toPixel(6.6, 347.3), 2) > 0);
-    QCOMPARE(QColor(saved.pixel(f.Picture1->toPixel(0, 500))), QColor(Qt::black));
-    QVERIFY(saved == f.Picture1->image().convertToFormat(saved.format()));
+    QVERIFY(redAround(saved, f.field->toPixel(6.6, 347.3), 2) > 0);
+    QCOMPARE(QColor(saved.pixel(f.field->toPixel(0, 500))), QColor(Qt::black));
+    QVERIFY(saved == f.field->image().convertToFormat(saved.format()));
 
     // Saving again overwrites: the eye elsewhere, the image point moves.
-    f.EyeX = -900;
-    f.EyeY = -200;
-    f.Command4->click();
+    f.scene().moveEye({-900, -200});
+    f.saveBitmapButton->click();
     const QImage again(dir.filePath("bild.bmp"), "BMP");
     QVERIFY(again != saved);
-    QVERIFY(redAround(again, f.Picture1->toPixel(6.6, 347.3), 2) == 0);
+    QVERIFY(redAround(again, f.field->toPixel(6.6, 347.3), 2) == 0);
     QCOMPARE(dialogs.log.filter("ErrorBox").size(), 0);
     QVERIFY(QDir::setCurrent(before));
 }
@@ -512,17 +508,17 @@ void TestPrinting::unwritableName()
     name.replace("%1", dir.path());
     reason.replace("%1", dir.path());
 
-    imaging::Form2 f;
+    imaging::ImagingWindow f;
     ScriptedDialogs dialogs({name});
     f.setDialogs(&dialogs);
-    f.Command4_Click();
+    f.saveBitmap();
     QCOMPARE(dialogs.log.filter("ErrorBox"),
              QStringList("ErrorBox Das Bild konnte nicht in der Datei „" + name
                          + "“ gespeichert werden.\n" + reason));
     QVERIFY(!QFileInfo("/dev/full").isFile());  // written into, not replaced
     // The window goes on working.
-    f.Picture1_MouseUp(1, 0, 0);
-    QVERIFY(redAround(f.Picture1->image(), f.Picture1->toPixel(6.6, 347.3), 2) > 0);
+    f.releaseOnField(1, 0, 0);
+    QVERIFY(redAround(f.field->image(), f.field->toPixel(6.6, 347.3), 2) > 0);
 }
 
 QTEST_MAIN(TestPrinting)

@@ -1,7 +1,7 @@
 // The real program in a real X server: real pointer events through XTest
 // (xdotool) and the screen's pixels read back. CTest runs it under xvfb-run;
 // without an X server or xdotool it says it was skipped.
-#include "imaging/form2_layout.h"
+#include "imaging/imaging_window_layout.h"
 #include "raypath/form1_layout.h"
 #include "real_window_driver.h"
 
@@ -80,10 +80,10 @@ void TestRealWindow::raysPointAndImagingView()
     // To the imaging view: the red image point near (6.6, 347.3).
     const QRect toImaging = l1.Command5.translated(w1);
     click(toImaging.center(), 1);
-    const auto l2 = imaging::ComputeForm2Layout(area);
+    const auto l2 = imaging::imagingWindowLayout(area);
     const QPoint w2 = windowAt(QStringLiteral("Abbildung von Punkten"));
     QVERIFY(w2.x() >= 0);
-    const Field f2{w2 + l2.Picture1.topLeft(), l2.Picture1.size()};
+    const Field f2{w2 + l2.field.topLeft(), l2.field.size()};
     img = screen();
     QVERIFY2(around(img, f2.toScreen(6.6, 347.3), qRgb(255, 0, 0), 3) > 0, "red image point");
     QVERIFY(around(img, f2.toScreen(0, 500), qRgb(0, 0, 0), 1) > 0);

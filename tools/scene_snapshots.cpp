@@ -3,7 +3,7 @@
 // the saved bitmap. Two runs of different builds are compared with `cmp`, to
 // show that a change of the code's shape left every pixel where it was.
 // Usage: tavrix_scene_snapshots OUTPUT_FOLDER (under QT_QPA_PLATFORM=offscreen)
-#include "imaging/form2.h"
+#include "imaging/imaging_window.h"
 #include "raypath/form1.h"
 #include "recording_surface.h"
 
@@ -39,9 +39,12 @@ void saveField(const QString &name, canvas::DrawingField *field)
 
 // --- The views as the current code names them. -----------------------------
 using RayWindow = raypath::Form1;
-using ImagingWindow = imaging::Form2;
+using ImagingWindow = imaging::ImagingWindow;
 canvas::DrawingField *field(RayWindow &w) { return w.Picture1; }
-canvas::DrawingField *field(ImagingWindow &w) { return w.Picture1; }
+canvas::DrawingField *field(ImagingWindow &w) { return w.field; }
+void press(ImagingWindow &w, int b, float x, float y) { w.pressOnField(b, x, y); }
+void move(ImagingWindow &w, int b, float x, float y) { w.dragOnField(b, x, y); }
+void release(ImagingWindow &w, int b, float x, float y) { w.releaseOnField(b, x, y); }
 template <typename W> void press(W &w, int b, float x, float y) { w.Picture1_MouseDown(b, x, y); }
 template <typename W> void move(W &w, int b, float x, float y) { w.Picture1_MouseMove(b, x, y); }
 template <typename W> void release(W &w, int b, float x, float y) { w.Picture1_MouseUp(b, x, y); }

@@ -2,7 +2,7 @@
 // mouse as a teacher would, and saves the windows as PNG files. Run it in an
 // X server: `make screenshots` starts one with xvfb-run.
 // Usage: tavrix_screenshots PROGRAM OUTPUT_FOLDER
-#include "imaging/form2_layout.h"
+#include "imaging/imaging_window_layout.h"
 #include "raypath/form1_layout.h"
 #include "real_window_driver.h"
 
@@ -60,11 +60,11 @@ int main(int argc, char *argv[])
 
     // The imaging view: a straight row of points on the grid and its image.
     click(w1 + l1.Command5.center(), 1);
-    const auto l2 = imaging::ComputeForm2Layout(area);
+    const auto l2 = imaging::imagingWindowLayout(area);
     const QPoint w2 = windowAt(QStringLiteral("Abbildung von Punkten"));
-    const Field f2{w2 + l2.Picture1.topLeft(), l2.Picture1.size()};
-    click(w2 + l2.Option3D2.topLeft() + QPoint(10, l2.Option3D2.height() / 2), 1);
-    click(w2 + l2.Raster.topLeft() + QPoint(10, l2.Raster.height() / 2), 1);
+    const Field f2{w2 + l2.field.topLeft(), l2.field.size()};
+    click(w2 + l2.pointRowsButton.topLeft() + QPoint(10, l2.pointRowsButton.height() / 2), 1);
+    click(w2 + l2.gridBox.topLeft() + QPoint(10, l2.gridBox.height() / 2), 1);
     for (int x = -600; x <= 600; x += 100)
         click(f2.toScreen(x, 450), 3);
     drag(f2.toScreen(300, -500), f2.toScreen(150, -600), 1);

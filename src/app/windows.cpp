@@ -1,7 +1,7 @@
 #include "app/windows.h"
 
 #include "help/info_window.h"
-#include "imaging/form2.h"
+#include "imaging/imaging_window.h"
 #include "raypath/form1.h"
 
 namespace app {
@@ -43,9 +43,11 @@ void Windows::start()
 void Windows::showImaging()
 {
     if (!form2_) {
-        form2_ = std::make_unique<imaging::Form2>();
-        connect(form2_.get(), &imaging::Form2::rayPathRequested, this, &Windows::showRayPath);
-        connect(form2_.get(), &imaging::Form2::infoRequested, this, &Windows::showImagingInfo);
+        form2_ = std::make_unique<imaging::ImagingWindow>();
+        connect(form2_.get(), &imaging::ImagingWindow::rayPathRequested, this,
+                &Windows::showRayPath);
+        connect(form2_.get(), &imaging::ImagingWindow::infoRequested, this,
+                &Windows::showImagingInfo);
     }
     Show(form2_.get());
     form1_->hide();

@@ -15,7 +15,7 @@ namespace raypath {
 class Form1;
 }
 namespace imaging {
-class Form2;
+class ImagingWindow;
 }
 namespace help {
 class InfoWindow;
@@ -35,7 +35,7 @@ public:
     void start();
 
     raypath::Form1 *form1() const { return form1_.get(); }
-    imaging::Form2 *form2() const { return form2_.get(); }
+    imaging::ImagingWindow *form2() const { return form2_.get(); }
     help::InfoWindow *rayPathInfo() const;
     help::InfoWindow *imagingInfo() const;
 
@@ -46,7 +46,7 @@ public:
 
 private:
     std::unique_ptr<raypath::Form1> form1_;
-    std::unique_ptr<imaging::Form2> form2_;
+    std::unique_ptr<imaging::ImagingWindow> form2_;
     QPointer<help::InfoWindow> rayPathInfo_;
     QPointer<help::InfoWindow> imagingInfo_;
 };

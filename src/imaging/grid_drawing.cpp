@@ -1,25 +1,19 @@
 // The grid of the imaging field, on the screen and on paper.
-#include "imaging/form2.h"
+#include "imaging/imaging_scene.h"
 
 #include "optics/point_grid.h"
 
-#include <QCheckBox>
-#include <cmath>
-
 namespace imaging {
 
-void Form2::DrawGrid()
+using optics::kGridExtent;
+using optics::kGridSpacing;
+
+void ImagingScene::drawGrid()
 {
     gridOn(surface(), 1);
 }
 
-void Form2::PrintGrid(canvas::PageSurface &page)
-{
-    gridOn(page, 3);
-    page.DrawWidth(1);
-}
-
-void Form2::gridOn(canvas::Surface &s, int pen)
+void ImagingScene::gridOn(canvas::Surface &s, int pen)
 {
     s.DrawWidth(pen);
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
@@ -27,7 +21,7 @@ void Form2::gridOn(canvas::Surface &s, int pen)
             s.PSet(gx, gy, s.foreColor());
 }
 
-void Form2::EraseGrid()
+void ImagingScene::eraseGrid()
 {
     // Painted over with the pen in force; whatever lay on a node keeps a
     // white gap until the next full redraw.
@@ -37,18 +31,10 @@ void Form2::EraseGrid()
             s.PSet(gx, gy, canvas::kWhite);
 }
 
-void Form2::Raster_Click()
+void ImagingScene::drawGridIfShown()
 {
-    if (Raster->isChecked())
-        DrawGrid();
-    else
-        EraseGrid();
-}
-
-void Form2::drawGridIfTicked()
-{
-    if (Raster->isChecked())
-        DrawGrid();
+    if (gridShown_)
+        drawGrid();
 }
 
 }  // namespace imaging

@@ -2,17 +2,11 @@
 // the eye in the upper half, the right button the object point P in the lower
 // half, or, in row mode, adds a point to the row. During a drag only the moved
 // symbol is erased and drawn again; the release rebuilds the whole picture.
-#include "imaging/form2.h"
+#include "imaging/imaging_scene.h"
 
-#include "ui/screen_pointer.h"
 #include "optics/point_grid.h"
 
-#include <QCheckBox>
-
 namespace imaging {
-
-using namespace canvas;
-using namespace ui;
 
 namespace {
 
@@ -31,130 +25,105 @@ constexpr float kObjectDeadBand = 10;
 
 }  // namespace
 
-void Form2::Picture1_MouseDown(int button, float x, float y)
+PointerChange ImagingScene::press(MouseButton button, Point at)
 {
-    const bool rows = rowMode();
-    if (button == kLeftButton) {
-        if (y <= (rows ? kRowEyeLimit : kEyeLimit)) {
-            setScreenPointer(kCrossPointer);
-            EraseEye();
-            EyeX = x;
-            EyeY = y;
-            DrawEye();
+    PointerChange pointer;
+    if (button == MouseButton::Left) {
+        if (at.y <= (rowMode_ ? kRowEyeLimit : kEyeLimit)) {
+            pointer.screen = Pointer::Cross;
+            moveEye(at);
         } else {
-            setScreenPointer(kNoDropPointer);
+            pointer.screen = Pointer::NoDrop;
         }
-    } else if (button == kRightButton && !rows) {
-        if (y < kObjectPressLimit) {
-            Picture1->MousePointer(kNoDropPointer);
-            return;
+    } else if (button == MouseButton::Right && !rowMode_) {
+        if (at.y < kObjectPressLimit) {
+            pointer.field = Pointer::NoDrop;
+            return pointer;
         }
-        setScreenPointer(kCrossPointer);
-        eraseObjectDot();
-        ObjectX = x;
-        ObjectY = y < kObjectPressDepth ? kObjectDepth : y;
-        drawObjectDot();
-    } else if (button == kRightButton) {
+        pointer.screen = Pointer::Cross;
+        moveObjectPoint({at.x, at.y < kObjectPressDepth ? kObjectDepth : at.y});
+    } else if (button == MouseButton::Right) {
         // A full row takes no further point: P stays and nothing is drawn.
-        rowPressRefused = PointCount >= kMaxRowPoints;
-        if (rowPressRefused)
-            return;
+        rowPressRefused_ = int(rowPoints_.size()) >= kMaxRowPoints;
+        if (rowPressRefused_)
+            return pointer;
         // The dot of the previous point stays: it is the last point of the row.
-        setScreenPointer(kCrossPointer);
-        const Point p = Raster->isChecked() ? snapToGrid(x, y) : Point{x, y};
-        ObjectX = p.x;
-        ObjectY = p.y;
+        pointer.screen = Pointer::Cross;
+        objectPoint_ = gridShown_ ? optics::snapToGrid(at.x, at.y) : at;
         drawObjectDot();
     }
+    return pointer;
 }
 
-void Form2::Picture1_MouseMove(int buttons, float x, float y)
+PointerChange ImagingScene::drag(MouseButton held, Point at)
 {
-    if (buttons == kLeftButton && y <= kEyeLimit) {
-        setScreenPointer(kCrossPointer);
-        EraseEye();
-        EyeX = x;
-        EyeY = y;
-        DrawEye();
+    PointerChange pointer;
+    if (held == MouseButton::Left && at.y <= kEyeLimit) {
+        pointer.screen = Pointer::Cross;
+        moveEye(at);
     }
-    if (buttons == kLeftButton && y > kEyeLimit)
-        setScreenPointer(kNoDropPointer);
-    if (buttons == kRightButton && rowMode() && rowPressRefused)
-        return;
-    if (buttons == kRightButton && y >= kObjectPressLimit) {
+    if (held == MouseButton::Left && at.y > kEyeLimit)
+        pointer.screen = Pointer::NoDrop;
+    if (held == MouseButton::Right && rowMode_ && rowPressRefused_)
+        return pointer;
+    if (held == MouseButton::Right && at.y >= kObjectPressLimit) {
         // No snapping while dragging, also in row mode.
-        setScreenPointer(kCrossPointer);
-        eraseObjectDot();
-        ObjectX = x;
-        ObjectY = y < kObjectDepth ? kObjectDepth : y;
-        drawObjectDot();
+        pointer.screen = Pointer::Cross;
+        moveObjectPoint({at.x, at.y < kObjectDepth ? kObjectDepth : at.y});
     }
-    if (buttons == kRightButton && y < -kObjectDeadBand)
-        setScreenPointer(kNoDropPointer);
+    if (held == MouseButton::Right && at.y < -kObjectDeadBand)
+        pointer.screen = Pointer::NoDrop;
+    return pointer;
 }
 
-void Form2::Picture1_MouseUp(int button, float, float)
+PointerChange ImagingScene::release(MouseButton button)
 {
-    setScreenPointer(kArrowPointer);
-    Surface &s = surface();
-    const bool rows = rowMode();
-    if (button == kLeftButton && !rows) {
-        Picture1->MousePointer(kArrowPointer);
+    PointerChange pointer;
+    pointer.screen = Pointer::Arrow;
+    canvas::Surface &s = surface();
+    if (button == MouseButton::Left && !rowMode_) {
         s.Cls();
-        DrawEye();
+        drawEye();
         drawObjectDot();
         drawInterfaceLine();
-        if (ObjectY >= kObjectDepth)
-            DrawBundle();
-        drawGridIfTicked();
-    } else if (button == kLeftButton) {
-        Picture1->MousePointer(kArrowPointer);
+        if (objectPoint_.y >= kObjectDepth)
+            drawBundle();
+        drawGridIfShown();
+    } else if (button == MouseButton::Left) {
         s.Cls();
-        DrawEye();
+        drawEye();
         drawInterfaceLine();
-        drawGridIfTicked();
-        ConstructRowImages();
-        DrawRowPoints();
-        DrawBundle();
-    } else if (button == kRightButton && !rows) {
+        drawGridIfShown();
+        drawRowImages();
+        drawRowPoints();
+        drawBundle();
+    } else if (button == MouseButton::Right && !rowMode_) {
         s.Cls();
         drawObjectDot();
-        DrawEye();
+        drawEye();
         drawInterfaceLine();
-        drawGridIfTicked();
-        if (ObjectY >= kObjectDepth)
-            DrawBundle();
-    } else if (button == kRightButton) {
-        if (rowPressRefused || PointCount >= kMaxRowPoints) {
-            rowPressRefused = false;
-            return;
+        drawGridIfShown();
+        if (objectPoint_.y >= kObjectDepth)
+            drawBundle();
+    } else if (button == MouseButton::Right) {
+        // The release of a refused press, or one into a full row, leaves
+        // everything as it is, the field's pointer too.
+        if (rowPressRefused_ || !storeRowPoint(objectPoint_)) {
+            rowPressRefused_ = false;
+            return pointer;
         }
-        ++PointCount;
-        PointX[PointCount] = ObjectX;
-        PointY[PointCount] = ObjectY;
         s.Cls();
         drawInterfaceLine();
-        drawGridIfTicked();
-        DrawRowPoints();
-        ConstructRowImages();
-        DrawEye();
-        if (ObjectY >= kObjectDepth)
-            DrawBundle();
-        drawGridIfTicked();
+        drawGridIfShown();
+        drawRowPoints();
+        drawRowImages();
+        drawEye();
+        if (objectPoint_.y >= kObjectDepth)
+            drawBundle();
+        drawGridIfShown();
     }
-    Picture1->MousePointer(kArrowPointer);
-}
-
-void Form2::Command1_Click()
-{
-    Surface &s = surface();
-    s.Cls();
-    PointCount = 0;
-    drawInterfaceLine();
-    DrawEye();
-    drawGridIfTicked();
-    drawObjectDot();
-    s.DrawWidth(1);
+    pointer.field = Pointer::Arrow;
+    return pointer;
 }
 
 }  // namespace imaging

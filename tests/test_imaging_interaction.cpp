@@ -1,7 +1,8 @@
 // The imaging window worked with the mouse: where the eye and P end up, what
 // the pointers show, and what the picture shows after each release.
 #include "ui/screen_pointer.h"
-#include "imaging/form2.h"
+#include "imaging/imaging_window.h"
+#include "optics/image_construction.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -16,7 +17,9 @@ namespace {
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 
-QPoint pixelOf(const Form2 &f, QPointF s) { return f.Picture1->toPixel(s.x(), s.y()); }
+QPointF toQPointF(Point p) { return {p.x, p.y}; }
+
+QPoint pixelOf(const ImagingWindow &f, QPointF s) { return f.field->toPixel(s.x(), s.y()); }
 
 // Pixels of the colour within r pixels of c.
 int around(const QImage &img, QPoint c, QRgb colour, int r)
@@ -27,39 +30,40 @@ int around(const QImage &img, QPoint c, QRgb colour, int r)
             n += img.valid(c + QPoint(dx, dy)) && img.pixel(c + QPoint(dx, dy)) == colour;
     return n;
 }
-bool redNear(Form2 &f, QPointF s) { return around(f.Picture1->image(), pixelOf(f, s), kRed, 3) > 0; }
+bool redNear(ImagingWindow &f, QPointF s) { return around(f.field->image(), pixelOf(f, s), kRed, 3) > 0; }
 // A dot of the 5-pixel pen covers the 3x3 block under its point.
-bool dotAt(Form2 &f, QPointF s) { return around(f.Picture1->image(), pixelOf(f, s), kBlack, 1) == 9; }
-int redPixels(Form2 &f) { return around(f.Picture1->image(), QPoint(0, 0), kRed, 2000); }
+bool dotAt(ImagingWindow &f, QPointF s) { return around(f.field->image(), pixelOf(f, s), kBlack, 1) == 9; }
+int redPixels(ImagingWindow &f) { return around(f.field->image(), QPoint(0, 0), kRed, 2000); }
 
 // Where the eye sees the object point p.
-std::optional<QPointF> imageOf(const Form2 &f, QPointF p)
+std::optional<QPointF> imageOf(const ImagingWindow &f, QPointF p)
 {
-    const auto i = imagePoint({float(p.x()), float(p.y())}, {f.EyeX, f.EyeY}, f.RefIndex);
+    const ImagingScene &scene = f.scene();
+    const auto i = optics::imagePoint({float(p.x()), float(p.y())}, scene.eye(), scene.index());
     return i ? std::optional(QPointF(i->x, i->y)) : std::nullopt;
 }
 
-void rightClick(Form2 &f, QPointF s) { QTest::mouseClick(f.Picture1, Qt::RightButton, {}, pixelOf(f, s)); }
+void rightClick(ImagingWindow &f, QPointF s) { QTest::mouseClick(f.field, Qt::RightButton, {}, pixelOf(f, s)); }
 
-void moveHolding(Form2 &f, Qt::MouseButtons held, QPointF s)
+void moveHolding(ImagingWindow &f, Qt::MouseButtons held, QPointF s)
 {
     const QPoint p = pixelOf(f, s);
-    QMouseEvent ev(QEvent::MouseMove, p, f.Picture1->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(f.Picture1, &ev);
+    QMouseEvent ev(QEvent::MouseMove, p, f.field->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.field, &ev);
 }
 
 }  // namespace
 
-class TestForm2Interaction : public QObject
+class TestImagingInteraction : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Form2> f;
+    std::unique_ptr<ImagingWindow> f;
 
 private slots:
     void init()
     {
-        f = std::make_unique<Form2>();
+        f = std::make_unique<ImagingWindow>();
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }
@@ -122,26 +126,28 @@ private slots:
         QFETCH(QPointF, p);
         QFETCH(int, fieldPointer);
         QFETCH(int, screen);
-        f->Option3D2->setChecked(rows);
-        f->Raster->setChecked(grid);
-        f->Picture1->Cls();
-        f->Picture1_MouseDown(button, path.front().x(), path.front().y());
-        QCOMPARE(f->Picture1->mousePointer(), fieldPointer);
+        f->pointRowsButton->setChecked(rows);
+        f->gridBox->setChecked(grid);
+        f->field->Cls();
+        f->pressOnField(button, path.front().x(), path.front().y());
+        QCOMPARE(f->field->mousePointer(), fieldPointer);
         for (const QPointF &s : path.mid(1))
-            f->Picture1_MouseMove(button, s.x(), s.y());
-        QCOMPARE(QPointF(f->EyeX, f->EyeY), eye);
-        QCOMPARE(QPointF(f->ObjectX, f->ObjectY), p);
+            f->dragOnField(button, s.x(), s.y());
+        QCOMPARE(toQPointF(f->scene().eye()), eye);
+        QCOMPARE(toQPointF(f->scene().objectPoint()), p);
         QCOMPARE(ui::screenPointer(), screen);
-        f->Picture1_MouseUp(button, path.back().x(), path.back().y());
+        f->releaseOnField(button, path.back().x(), path.back().y());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(f->Picture1->mousePointer(), 1);
-        const QImage &img = f->Picture1->image();
+        QCOMPARE(f->field->mousePointer(), 1);
+        const QImage &img = f->field->image();
         QVERIFY(around(img, pixelOf(*f, eye + QPointF(50, 0)), kBlack, 2) > 0);  // the eye's outline
         QVERIFY(around(img, pixelOf(*f, {-900, 0}), kBlack, 2) >= 8);            // the interface
         // A right release in row mode stores P; only below the interface it has an image.
         const bool stored = rows && button == 2;
-        QCOMPARE(f->PointCount, stored ? 1 : 0);
-        QCOMPARE(QPointF(f->PointX[1], f->PointY[1]), stored ? p : QPointF());
+        const auto &row = f->scene().rowPoints();
+        QCOMPARE(int(row.size()), stored ? 1 : 0);
+        if (stored)
+            QCOMPARE(toQPointF(row[0]), p);
         if (rows && button == 1)
             return;
         QVERIFY(dotAt(*f, p));
@@ -156,36 +162,38 @@ private slots:
     // A row filled with real clicks, up to the last place and past it.
     void rowOfPoints()
     {
-        f->Option3D2->setChecked(true);
+        f->pointRowsButton->setChecked(true);
         for (const QPointF &s : {QPointF(-400, 300), QPointF(200, 600), QPointF(500, -200)})
             rightClick(*f, s);
-        QCOMPARE(f->PointCount, 3);
+        const auto &row = f->scene().rowPoints();
+        QCOMPARE(int(row.size()), 3);
         // The two points below the interface show their images, the third none.
         int redAtImages = 0;
-        for (int i = 1; i <= 2; ++i) {
-            const auto image = imageOf(*f, {f->PointX[i], f->PointY[i]});
-            QVERIFY(image && image->y() < f->PointY[i] && redNear(*f, *image));
-            redAtImages += around(f->Picture1->image(), pixelOf(*f, *image), kRed, 3);
+        for (int i = 0; i < 2; ++i) {
+            const auto image = imageOf(*f, toQPointF(row[i]));
+            QVERIFY(image && image->y() < row[i].y && redNear(*f, *image));
+            redAtImages += around(f->field->image(), pixelOf(*f, *image), kRed, 3);
         }
         QCOMPARE(redPixels(*f), redAtImages);
         for (int i = 4; i <= 100; ++i)
             rightClick(*f, {-900 + 17.0 * i, 100 + 8.0 * i});
-        QCOMPARE(f->PointCount, 100);
-        const QPointF last(f->ObjectX, f->ObjectY);  // the hundredth point, to be kept
-        const QImage full = f->Picture1->image();
+        QCOMPARE(int(row.size()), 100);
+        // The hundredth point, to be kept.
+        const QPointF last = toQPointF(f->scene().objectPoint());
+        const QImage full = f->field->image();
         // A 101st point is refused whole: press, drag and release.
-        QTest::mousePress(f->Picture1, Qt::RightButton, {}, pixelOf(*f, {-700, 150}));
+        QTest::mousePress(f->field, Qt::RightButton, {}, pixelOf(*f, {-700, 150}));
         moveHolding(*f, Qt::RightButton, {-600, 250});
-        QTest::mouseRelease(f->Picture1, Qt::RightButton, {}, pixelOf(*f, {-600, 250}));
-        QCOMPARE(f->PointCount, 100);
-        QCOMPARE(QPointF(f->PointX[100], f->PointY[100]), last);
-        QCOMPARE(QPointF(f->ObjectX, f->ObjectY), last);
-        QVERIFY(f->Picture1->image() == full);
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
-        QCOMPARE(f->PointCount, 0);
+        QTest::mouseRelease(f->field, Qt::RightButton, {}, pixelOf(*f, {-600, 250}));
+        QCOMPARE(int(row.size()), 100);
+        QCOMPARE(toQPointF(row.back()), last);
+        QCOMPARE(toQPointF(f->scene().objectPoint()), last);
+        QVERIFY(f->field->image() == full);
+        QTest::mouseClick(f->clearRowButton, Qt::LeftButton);
+        QVERIFY(row.empty());
         QCOMPARE(redPixels(*f), 0);
-        QVERIFY(dotAt(*f, {f->ObjectX, f->ObjectY}));
-        QCOMPARE(around(f->Picture1->image(), pixelOf(*f, {-400, 300}), kBlack, 1), 0);
+        QVERIFY(dotAt(*f, toQPointF(f->scene().objectPoint())));
+        QCOMPARE(around(f->field->image(), pixelOf(*f, {-400, 300}), kBlack, 1), 0);
     }
 
     void pointerStack_data()
@@ -199,21 +207,21 @@ private slots:
     {
         QFETCH(Qt::MouseButton, button);
         QFETCH(bool, rows);
-        f->Option3D2->setChecked(rows);
+        f->pointRowsButton->setChecked(rows);
         // Presses and moves of both buttons, allowed and refused ones mixed.
         auto mash = [this] {
             for (int i = 0; i < 50; ++i) {
-                QTest::mousePress(f->Picture1, Qt::LeftButton, {}, pixelOf(*f, {100, i % 2 ? -300.0 : 60.0}));
+                QTest::mousePress(f->field, Qt::LeftButton, {}, pixelOf(*f, {100, i % 2 ? -300.0 : 60.0}));
                 moveHolding(*f, Qt::LeftButton, {100, i % 3 ? -200.0 : 0.0});
-                QTest::mousePress(f->Picture1, Qt::RightButton, {}, pixelOf(*f, {-100, i % 2 ? 300.0 : 0.0}));
+                QTest::mousePress(f->field, Qt::RightButton, {}, pixelOf(*f, {-100, i % 2 ? 300.0 : 0.0}));
                 moveHolding(*f, Qt::RightButton, {-100, i % 3 ? 400.0 : -300.0});
             }
         };
         mash();
         QVERIFY(QGuiApplication::overrideCursor());
-        QTest::mouseRelease(f->Picture1, button, {}, pixelOf(*f, {-100, 400}));
+        QTest::mouseRelease(f->field, button, {}, pixelOf(*f, {-100, 400}));
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(f->Picture1->mousePointer(), 1);
+        QCOMPARE(f->field->mousePointer(), 1);
         // Whoever restores the override cursor once finds the arrow again.
         mash();
         QGuiApplication::restoreOverrideCursor();
@@ -232,11 +240,11 @@ private slots:
     {
         QFETCH(QPointF, eye);
         QFETCH(QPointF, image);
-        f->Picture1->Cls();  // the release draws the picture anew
-        QTest::mouseClick(f->Picture1, Qt::LeftButton, {}, pixelOf(*f, eye));
+        f->field->Cls();  // the release draws the picture anew
+        QTest::mouseClick(f->field, Qt::LeftButton, {}, pixelOf(*f, eye));
         QVERIFY(redNear(*f, image));
     }
 };
 
-QTEST_MAIN(TestForm2Interaction)
-#include "test_form2_interaction.moc"
+QTEST_MAIN(TestImagingInteraction)
+#include "test_imaging_interaction.moc"

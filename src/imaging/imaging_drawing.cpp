@@ -1,0 +1,119 @@
+// The elements of the imaging scene: the five-ray bundle with its backward
+// extensions, the red image points, the eye and the stored row points.
+#include "imaging/imaging_scene.h"
+
+#include "canvas/eye_symbol.h"
+#include "optics/image_construction.h"
+
+#include <cmath>
+
+namespace imaging {
+
+using namespace canvas;
+using namespace optics;
+
+namespace {
+
+void markImage(Surface &s, Point image, int pen)
+{
+    s.DrawWidth(pen);
+    s.PSet(image.x, image.y, kRed);
+    s.DrawWidth(1);
+}
+
+}  // namespace
+
+void ImagingScene::drawInterfaceLine()
+{
+    Surface &s = surface();
+    s.DrawWidth(2);
+    s.Line(-1000, 0, 1000, 0, s.foreColor());
+    s.DrawWidth(1);
+}
+
+void ImagingScene::drawObjectDot()
+{
+    Surface &s = surface();
+    s.DrawWidth(5);
+    s.PSet(objectPoint_.x, objectPoint_.y, s.foreColor());
+}
+
+void ImagingScene::eraseObjectDot()
+{
+    Surface &s = surface();
+    s.DrawWidth(5);
+    s.PSet(objectPoint_.x, objectPoint_.y, kWhite);
+}
+
+void ImagingScene::bundleOn(Surface &s, int imagePen)
+{
+    const Point p = objectPoint_;
+    if (!(p.y > 0))
+        return;
+    const float centralX = findCentralRay(p.x, p.y, eye_, index_);
+    // Five rays a hundredth of P's depth apart, the central one in the middle;
+    // the same spacing separates the central and the neighbour ray of the
+    // image construction, so the drawn extensions cross near the red dot.
+    const double h = p.y / 100.0;
+    for (int k = -2; k <= 2; ++k) {
+        const float x = float(centralX + k * h);
+        const Refraction ray = refractAt(p.x, p.y, x, index_);
+        if (ray.totallyReflected)
+            continue;
+        const double c = kFarLength * std::cos(double(ray.theta));
+        const double sn = kFarLength * std::sin(double(ray.theta));
+        s.Line(p.x, p.y, x, 0, s.foreColor());
+        s.Line(x, 0, x + c, -sn, s.foreColor());
+        s.Line(x, 0, x - c, sn, s.foreColor());
+    }
+    if (const auto image = imageFromRayPair(p.x, p.y, centralX, index_))
+        markImage(s, *image, imagePen);
+}
+
+void ImagingScene::rowImagesOn(Surface &s, int imagePen)
+{
+    for (const Point &p : rowPoints_) {
+        // A point on or above the interface has no image; the row goes on.
+        if (const auto image = imagePoint(p, eye_, index_))
+            markImage(s, *image, imagePen);
+    }
+}
+
+void ImagingScene::rowPointsOn(Surface &s, int pen)
+{
+    s.DrawWidth(pen);
+    for (const Point &p : rowPoints_)
+        s.PSet(p.x, p.y, s.foreColor());
+    s.DrawWidth(1);
+}
+
+void ImagingScene::drawBundle()
+{
+    bundleOn(surface(), kScreenImagePen);
+}
+
+void ImagingScene::drawRowImages()
+{
+    rowImagesOn(surface(), kScreenImagePen);
+}
+
+void ImagingScene::drawEye()
+{
+    drawEyeSymbol(surface(), eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, kScreenEyePens);
+}
+
+void ImagingScene::eraseEye()
+{
+    // One white disc, 5 pixels wider than the eye all round; the pen stays
+    // wide, as the drawEye that always follows sets its own.
+    Surface &s = surface();
+    s.DrawWidth(10);
+    s.Disc(eye_.x, eye_.y, kEyeRadius, kWhite);
+}
+
+void ImagingScene::drawRowPoints()
+{
+    rowPointsOn(surface(), kScreenDotPen);
+}
+
+}  // namespace imaging

@@ -1,0 +1,117 @@
+// The imaging scene: an eye in the upper medium looks at an object point P
+// in the lower medium; a narrow bundle of rays from P is refracted towards
+// the eye, and the image point P' where their backward extensions meet is
+// marked in red. Single points or rows of up to 100 points can be imaged.
+//
+// The scene holds the state of the view and draws itself on a surface: the
+// screen field, a printed page or a test's recording. It knows no widget.
+#pragma once
+
+#include "canvas/page.h"
+#include "canvas/surface.h"
+#include "optics/point.h"
+
+#include <optional>
+#include <vector>
+
+namespace imaging {
+
+using optics::Point;
+
+inline constexpr int kMaxRowPoints = 100;
+
+// Pens of the dots: P, row points and image points are 5 pixels wide on the
+// screen and 20 printer pixels on paper.
+inline constexpr int kScreenDotPen = 5;
+inline constexpr int kScreenImagePen = 5;
+inline constexpr int kPaperDotPen = 20;
+
+// The mouse button of a press or release, or the one held during a drag;
+// Other stands for any other button and for several held at once.
+enum class MouseButton { Left, Right, Other };
+
+enum class Pointer { Arrow, Cross, NoDrop };
+
+// What a mouse event asks of the pointers: the screen-wide one, which
+// overrides every window's, and the field's own. Either may stay as it is.
+struct PointerChange {
+    std::optional<Pointer> screen;
+    std::optional<Pointer> field;
+};
+
+class ImagingScene
+{
+public:
+    explicit ImagingScene(canvas::Surface &screen) : surface_(&screen) {}
+
+    // Every screen drawing goes to this surface: the field unless a test puts
+    // a recording (or a checking wrapper) in its place.
+    void setSurface(canvas::Surface &s) { surface_ = &s; }
+    canvas::Surface &surface() { return *surface_; }
+
+    Point eye() const { return eye_; }
+    Point objectPoint() const { return objectPoint_; }
+    float index() const { return index_; }
+    const std::vector<Point> &rowPoints() const { return rowPoints_; }
+    bool rowMode() const { return rowMode_; }
+    bool gridShown() const { return gridShown_; }
+
+    // Single points or rows of points; switching draws nothing.
+    void setRowMode(bool rows) { rowMode_ = rows; }
+    // The grid drawn, or its nodes painted over in white.
+    void showGrid(bool shown);
+    // The relative index n of the lower medium; the picture is drawn anew.
+    void setIndex(float n);
+    // The eye or P moved to a place: erased where it was, drawn where it is.
+    void moveEye(Point at);
+    void moveObjectPoint(Point at);
+    // Adds a point to the row; false, and nothing stored, when the row is full.
+    bool storeRowPoint(Point p);
+    // "Löschen": the row is emptied and the picture drawn without it.
+    void clearRow();
+
+    // The mouse in the field, in scene units.
+    PointerChange press(MouseButton button, Point at);
+    PointerChange drag(MouseButton held, Point at);
+    PointerChange release(MouseButton button);
+
+    // What a fresh field shows: the picture of a single point.
+    void paintFreshField();
+    // The full picture of the current mode, as the user expects to see it.
+    void redrawPicture();
+    // The scene on paper at the printer's resolution, the screen renewed
+    // alongside; the title and the index labels are the printout's.
+    void drawOnPaper(canvas::PageSurface &page);
+
+private:
+    void drawInterfaceLine();
+    void drawObjectDot();
+    void eraseObjectDot();
+    void drawEye();
+    void eraseEye();
+    void drawBundle();
+    void drawRowImages();
+    void drawRowPoints();
+    void drawGrid();
+    void eraseGrid();
+    void drawGridIfShown();
+
+    void bundleOn(canvas::Surface &s, int imagePen);
+    void rowImagesOn(canvas::Surface &s, int imagePen);
+    void rowPointsOn(canvas::Surface &s, int pen);
+    void gridOn(canvas::Surface &s, int pen);
+    void bundleOnPaper(canvas::PageSurface &page);
+
+    canvas::Surface *surface_;
+    // Positions and the index are held as float.
+    Point objectPoint_{0, 500};
+    Point eye_{300, -500};
+    float index_ = 1.33f;
+    std::vector<Point> rowPoints_;
+    bool rowMode_ = false;
+    bool gridShown_ = false;
+    // A right press in a full row is refused, and so are its drag and release.
+    bool rowPressRefused_ = false;
+};
+
+}  // namespace imaging

@@ -1,0 +1,97 @@
+// The imaging window: the field with its scene, and beside it the column of
+// controls that switch the mode and the grid, set the index, clear the row,
+// print, save the picture and lead to the other windows.
+#pragma once
+
+#include "canvas/drawing_field.h"
+#include "canvas/page.h"
+#include "imaging/imaging_scene.h"
+#include "ui/dialogs.h"
+
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace imaging {
+
+// Where the index bar stands when the window opens: n = 1.33.
+inline constexpr int kInitialIndexBarValue = 133;
+
+class ImagingWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImagingWindow(QWidget *parent = nullptr);
+
+    void applyLayout(const QRect &availableScreen);
+
+    // Controls.
+    canvas::DrawingField *field = nullptr;
+    QLabel *modeLabel = nullptr;
+    QRadioButton *singlePointsButton = nullptr;
+    QRadioButton *pointRowsButton = nullptr;
+    QCheckBox *gridBox = nullptr;
+    QPushButton *clearRowButton = nullptr;
+    QLabel *indexLabel = nullptr;
+    QScrollBar *indexBar = nullptr;
+    QLineEdit *upperIndexBox = nullptr;
+    QLineEdit *lowerIndexBox = nullptr;
+    QPushButton *printButton = nullptr;
+    QPushButton *saveBitmapButton = nullptr;
+    QPushButton *rayPathButton = nullptr;
+    QPushButton *infoButton = nullptr;
+    // Inside the field: the indices of the two media and the hints.
+    QLineEdit *upperFieldIndexBox = nullptr;
+    QLineEdit *lowerFieldIndexBox = nullptr;
+    QLabel *eyeHint = nullptr;
+    QLabel *objectHint = nullptr;
+
+    ImagingScene &scene() { return *scene_; }
+    const ImagingScene &scene() const { return *scene_; }
+
+    // The mouse on the field, in scene units with the field's button codes:
+    // the scene acts, and the pointers show what it asks for.
+    void pressOnField(int button, float x, float y);
+    void dragOnField(int buttons, float x, float y);
+    void releaseOnField(int button, float x, float y);
+
+    // "Bild Drucken": the whole command on a printer of the system (or a PDF
+    // file); printOut runs it on any page.
+    void printPicture();
+    void printOut(canvas::PageSurface &page);
+    // "Bild alsDatei": saves the picture as a Windows bitmap.
+    void saveBitmap();
+
+    // The dialogues the commands ask through; the platform's unless a test
+    // puts scripted ones in their place.
+    ui::Dialogs &dialogs() { return *dialogs_; }
+    void setDialogs(ui::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
+
+signals:
+    // "zum Strahlenverlauf" and "Info": the application switches windows.
+    void rayPathRequested();
+    void infoRequested();
+
+protected:
+    // Closing the imaging window ends the program.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void showIndex(int barValue);
+    void applyPointers(const PointerChange &change);
+
+    // Draws on the field.
+    std::unique_ptr<ImagingScene> scene_;
+    std::unique_ptr<ui::Dialogs> ownDialogs_;
+    ui::Dialogs *dialogs_ = nullptr;
+};
+
+}  // namespace imaging

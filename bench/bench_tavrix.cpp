@@ -6,7 +6,7 @@
 #include "canvas/printer_page.h"
 #include "imaging/form2.h"
 #include "optics/image_construction.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,19 +34,18 @@ void sizeField(canvas::DrawingField *field)
 }
 
 // A full ray-path scene: 100 rays, all five boxes, 20 markers of each kind.
-void fillRayPath(raypath::Form1 &f)
+void fillRayPath(raypath::RayPathWindow &f)
 {
-    sizeField(f.Picture1);
-    for (QCheckBox *c : {f.Check3D1, f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5})
+    sizeField(f.field);
+    for (QCheckBox *c : {f.refractedBox, f.refractedExtensionBox, f.reflectedBox,
+                         f.reflectedExtensionBox, f.normalsBox})
         c->setChecked(true);
-    f.RayCount = raypath::kMaxRays;
+    raypath::RayPathScene &scene = f.scene();
     for (int i = 1; i <= raypath::kMaxRays; ++i)
-        f.RayHitX[i] = -990.f + 19.8f * i;
-    f.PointMarkCount = f.EyeMarkCount = raypath::kMaxMarkers;
+        scene.fixRayAt(-990.f + 19.8f * i);
     for (int i = 1; i <= raypath::kMaxMarkers; ++i) {
-        f.PointMarkX[i] = f.EyeMarkX[i] = -950.f + 90 * i;
-        f.PointMarkY[i] = 700;
-        f.EyeMarkY[i] = -700;
+        scene.addPointMarker({-950.f + 90 * i, 700});
+        scene.addEyeMarker({-950.f + 90 * i, -700});
     }
 }
 
@@ -90,12 +89,12 @@ void timed(benchmark::State &state, Body body)
 
 void BM_Cls(benchmark::State &state)
 {
-    raypath::Form1 f;
-    sizeField(f.Picture1);
+    raypath::RayPathWindow f;
+    sizeField(f.field);
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        f.Picture1->Cls();
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        f.field->Cls();
+        benchmark::DoNotOptimize(f.field->image().constBits());
     }
     clsFloorNs = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
                      .count()
@@ -105,25 +104,24 @@ void BM_Cls(benchmark::State &state)
 
 void BM_RayPathMouseMove(benchmark::State &state)
 {
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     fillRayPath(f);
-    f.Picture1_MouseDown(canvas::kLeftButton, 100, 200);
+    f.scene().press(raypath::MouseButton::Left, 100, 200);
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.Picture1_MouseMove(canvas::kLeftButton, 100.f + i % 50, 200.f + i % 30);
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
+        benchmark::DoNotOptimize(f.field->image().constBits());
     });
 }
 
 void BM_RayPathFullRedraw(benchmark::State &state)
 {
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     fillRayPath(f);
     timed(state, [&] {
-        f.Picture1->Cls();
-        f.RedrawRays();
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        f.scene().redraw();
+        benchmark::DoNotOptimize(f.field->image().constBits());
     });
 }
 
@@ -152,9 +150,9 @@ void BM_ImagePoint(benchmark::State &state)
 void BM_StartUp(benchmark::State &state)
 {
     timed(state, [&] {
-        raypath::Form1 f;
-        f.Picture1->requestPaint();
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        raypath::RayPathWindow f;
+        f.field->requestPaint();
+        benchmark::DoNotOptimize(f.field->image().constBits());
     });
 }
 
@@ -177,7 +175,7 @@ void printToPdf(benchmark::State &state, Form &f)
 
 void BM_PrintRayPathToPdf(benchmark::State &state)
 {
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     fillRayPath(f);
     printToPdf(state, f);
 }

@@ -2,7 +2,7 @@
 
 #include "help/info_window.h"
 #include "imaging/form2.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 
 namespace app {
 
@@ -13,10 +13,10 @@ void Show(QWidget *window)
     window->activateWindow();
 }
 
-Windows::Windows() : form1_(std::make_unique<raypath::Form1>())
+Windows::Windows() : form1_(std::make_unique<raypath::RayPathWindow>())
 {
-    connect(form1_.get(), &raypath::Form1::imagingRequested, this, &Windows::showImaging);
-    connect(form1_.get(), &raypath::Form1::infoRequested, this, &Windows::showRayPathInfo);
+    connect(form1_.get(), &raypath::RayPathWindow::imagingRequested, this, &Windows::showImaging);
+    connect(form1_.get(), &raypath::RayPathWindow::infoRequested, this, &Windows::showRayPathInfo);
 }
 
 Windows::~Windows()

@@ -12,7 +12,7 @@
 #include <memory>
 
 namespace raypath {
-class Form1;
+class RayPathWindow;
 }
 namespace imaging {
 class Form2;
@@ -35,7 +35,7 @@ public:
     // Shows the ray-path window, as at start.
     void start();
 
-    raypath::Form1 *form1() const { return form1_.get(); }
+    raypath::RayPathWindow *form1() const { return form1_.get(); }
     imaging::Form2 *form2() const { return form2_.get(); }
     help::Form3 *form3() const;
     help::form4 *form4() const;
@@ -46,7 +46,7 @@ public:
     void showImagingInfo();
 
 private:
-    std::unique_ptr<raypath::Form1> form1_;
+    std::unique_ptr<raypath::RayPathWindow> form1_;
     std::unique_ptr<imaging::Form2> form2_;
     QPointer<help::Form3> form3_;
     QPointer<help::form4> form4_;

@@ -48,7 +48,7 @@ void RayPathScene::drawRays(Surface &s, const RayScenePens &pens)
         const RayConstruction ray =
             constructRay(object_, *incidence, effectiveIndex_, kFixedReflectedGrey);
         keepRay(ray);
-        DrawRayParts(s, object_, ray, parts_, pens.look);
+        drawRayParts(s, object_, ray, parts_, pens.look);
     }
 }
 
@@ -72,7 +72,7 @@ void RayPathScene::drawLiveRay()
     const RayConstruction ray = constructRay(object_, *incidence, effectiveIndex_,
                                              kLiveReflectedGrey);
     keepRay(ray);
-    DrawRayParts(screen(), object_, ray, parts_);
+    drawRayParts(screen(), object_, ray, parts_);
 }
 
 void RayPathScene::drawFirstPicture()
@@ -148,7 +148,7 @@ void RayPathScene::move(MouseButton held, float x, float y)
     if (held == MouseButton::Left && !armed) {
         eraseLiveRay();
         s.DrawWidth(1);
-        DrawInterfaceLine(s, kBlack);
+        drawInterfaceLine(s, kBlack);
         redrawRays();
         aim_ = {x, y};
         s.DrawWidth(1);
@@ -157,7 +157,7 @@ void RayPathScene::move(MouseButton held, float x, float y)
         dragSymbol(x, y);
     } else if (held == MouseButton::Right) {
         s.Cls();
-        DrawInterfaceLine(s, s.foreColor());
+        drawInterfaceLine(s, s.foreColor());
         s.DrawWidth(5);
         s.PSet(x, y, s.foreColor());
         setObject({x, y});
@@ -177,9 +177,9 @@ void RayPathScene::release(MouseButton button, float x, float y)
     fixLiveRay();
     Surface &s = screen();
     eraseLiveRay();
-    DrawInterfaceLine(s, kWhite);
+    drawInterfaceLine(s, kWhite);
     s.DrawWidth(1);
-    DrawInterfaceLine(s, kBlack);
+    drawInterfaceLine(s, kBlack);
     redrawRays();
     s.DrawWidth(1);
 }
@@ -212,7 +212,7 @@ void RayPathScene::clearRays()
     s.DrawWidth(5);
     s.PSet(object_.x, object_.y, s.foreColor());
     s.DrawWidth(1);
-    DrawInterfaceLine(s, kBlack);
+    drawInterfaceLine(s, kBlack);
     drawMarkers();
 }
 

@@ -5,7 +5,6 @@
 // test's recording.
 #pragma once
 
-#include "canvas/page.h"
 #include "canvas/surface.h"
 #include "optics/ray_geometry.h"
 #include "raypath/ray_drawing.h"

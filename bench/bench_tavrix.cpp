@@ -6,7 +6,7 @@
 #include "canvas/printer_page.h"
 #include "imaging/imaging_window.h"
 #include "optics/image_construction.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,24 +35,23 @@ void sizeField(canvas::DrawingField *field)
 }
 
 // A full ray-path scene: 100 rays, all five boxes, 20 markers of each kind.
-void fillRayPathScene(raypath::Form1 &f)
+void fillRayPathScene(raypath::RayPathWindow &f)
 {
-    for (QCheckBox *c : {f.Check3D1, f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5})
+    for (QCheckBox *c : {f.refractedBox, f.refractedExtensionBox, f.reflectedBox,
+                         f.reflectedExtensionBox, f.normalsBox})
         c->setChecked(true);
-    f.RayCount = raypath::kMaxRays;
+    raypath::RayPathScene &scene = f.scene();
     for (int i = 1; i <= raypath::kMaxRays; ++i)
-        f.RayHitX[i] = -990.f + 19.8f * i;
-    f.PointMarkCount = f.EyeMarkCount = raypath::kMaxMarkers;
+        scene.fixRayAt(-990.f + 19.8f * i);
     for (int i = 1; i <= raypath::kMaxMarkers; ++i) {
-        f.PointMarkX[i] = f.EyeMarkX[i] = -950.f + 90 * i;
-        f.PointMarkY[i] = 700;
-        f.EyeMarkY[i] = -700;
+        scene.addPointMarker({-950.f + 90 * i, 700});
+        scene.addEyeMarker({-950.f + 90 * i, -700});
     }
 }
 
-void fillRayPath(raypath::Form1 &f)
+void fillRayPath(raypath::RayPathWindow &f)
 {
-    sizeField(f.Picture1);
+    sizeField(f.field);
     fillRayPathScene(f);
 }
 
@@ -107,12 +106,12 @@ void timed(benchmark::State &state, Body body)
 
 void BM_Cls(benchmark::State &state)
 {
-    raypath::Form1 f;
-    sizeField(f.Picture1);
+    raypath::RayPathWindow f;
+    sizeField(f.field);
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        f.Picture1->Cls();
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        f.field->Cls();
+        benchmark::DoNotOptimize(f.field->image().constBits());
     }
     clsFloorNs = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
                      .count()
@@ -122,14 +121,14 @@ void BM_Cls(benchmark::State &state)
 
 void BM_RayPathMouseMove(benchmark::State &state)
 {
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     fillRayPath(f);
-    f.Picture1_MouseDown(canvas::kLeftButton, 100, 200);
+    f.scene().press(raypath::MouseButton::Left, 100, 200);
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.Picture1_MouseMove(canvas::kLeftButton, 100.f + i % 50, 200.f + i % 30);
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
+        benchmark::DoNotOptimize(f.field->image().constBits());
     });
 }
 
@@ -138,15 +137,15 @@ void BM_RayPathMouseMove(benchmark::State &state)
 // The counter is the part of the field repainted per move.
 void BM_RayPathMoveRepaint(benchmark::State &state)
 {
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     f.applyLayout(QRect(0, 0, int(state.range(0)), int(state.range(1))));
     fillRayPathScene(f);
     f.show();
-    f.Picture1->Cls();
-    f.RedrawRays();
+    f.field->Cls();
+    f.scene().redrawRays();
     PaintedPixels painted;
-    f.Picture1->installEventFilter(&painted);
-    f.Picture1_MouseDown(canvas::kLeftButton, 100, 200);
+    f.field->installEventFilter(&painted);
+    f.scene().press(raypath::MouseButton::Left, 100, 200);
     int i = 0;
     // The field asks for its repaint through the event loop; the window then
     // paints what is due when the platform sends it an update request.
@@ -159,10 +158,10 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
     painted.pixels = 0;
     timed(state, [&] {
         ++i;
-        f.Picture1_MouseMove(canvas::kLeftButton, 100.f + i % 50, 200.f + i % 30);
+        f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
         repaintNow();
     });
-    const QSize field = f.Picture1->size();
+    const QSize field = f.field->size();
     state.counters["repainted"] = double(painted.pixels) / double(state.iterations())
                                   / (double(field.width()) * field.height());
     state.SetLabel(QStringLiteral("%1x%2 field").arg(field.width()).arg(field.height()).toStdString());
@@ -170,12 +169,11 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
 
 void BM_RayPathFullRedraw(benchmark::State &state)
 {
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     fillRayPath(f);
     timed(state, [&] {
-        f.Picture1->Cls();
-        f.RedrawRays();
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        f.scene().redraw();
+        benchmark::DoNotOptimize(f.field->image().constBits());
     });
 }
 
@@ -204,9 +202,9 @@ void BM_ImagePoint(benchmark::State &state)
 void BM_StartUp(benchmark::State &state)
 {
     timed(state, [&] {
-        raypath::Form1 f;
-        f.Picture1->requestPaint();
-        benchmark::DoNotOptimize(f.Picture1->image().constBits());
+        raypath::RayPathWindow f;
+        f.field->requestPaint();
+        benchmark::DoNotOptimize(f.field->image().constBits());
     });
 }
 
@@ -229,7 +227,7 @@ void printToPdf(benchmark::State &state, Form &f)
 
 void BM_PrintRayPathToPdf(benchmark::State &state)
 {
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     fillRayPath(f);
     printToPdf(state, f);
 }

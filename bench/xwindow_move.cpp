@@ -5,7 +5,7 @@
 // (100 rays, all five boxes, 20 + 20 markers). bench/xwindow_move.sh starts
 // the X servers and runs this.
 // Usage: tavrix_xmove PROGRAM XSERVER_PID [REPEATS]
-#include "raypath/form1_layout.h"
+#include "raypath/ray_path_layout.h"
 #include "real_window_driver.h"
 
 #include <QFile>
@@ -102,33 +102,33 @@ int main(int argc, char *argv[])
     if (!tavrix.waitForStarted() || cpuMs(server) < 0)
         return 1;
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const auto l = raypath::ComputeForm1Layout(area);
+    const auto l = raypath::computeRayPathLayout(area);
     const QPoint w = windowAt(QStringLiteral("Strahlenverlauf"));
     if (w.x() < 0)
         return 1;
-    const Field field{w + l.Picture1.topLeft(), l.Picture1.size()};
+    const Field field{w + l.field.topLeft(), l.field.size()};
     auto clickBox = [&](QRect box) { click(w + box.topLeft() + QPoint(10, box.height() / 2), 1); };
-    std::printf("screen %dx%d, field %dx%d\n", area.width(), area.height(), l.Picture1.width(),
-                l.Picture1.height());
+    std::printf("screen %dx%d, field %dx%d\n", area.width(), area.height(), l.field.width(),
+                l.field.height());
 
     // The empty field: P and the interface; each drag fixes a ray, which
     // "Strahlen löschen" takes away again.
     std::vector<PerMove> empty;
     for (int k = 0; k < repeats; ++k) {
         empty.push_back(dragRay(field, tavrix.processId(), server));
-        click(w + l.Command1.center(), 1);
+        click(w + l.clearRaysButton.center(), 1);
     }
     report("empty", empty);
 
     // Full load. The store keeps its 100 rays when a drag ends.
-    for (QRect box : {l.Check3D3, l.Check3D4, l.Check3D5})
+    for (QRect box : {l.reflectedBox, l.reflectedExtensionBox, l.normalsBox})
         clickBox(box);
     for (int i = 1; i <= 100; ++i)
         click(field.toScreen(-990 + 19.8 * i, 0), 1);
     for (int i = 1; i <= 20; ++i) {
-        click(w + l.Picture5.center(), 1);
+        click(w + l.pointSymbolBox.center(), 1);
         click(field.toScreen(-950 + 90 * i, 700), 1);
-        click(w + l.Picture2.center(), 1);
+        click(w + l.eyeSymbolBox.center(), 1);
         click(field.toScreen(-950 + 90 * i, -700), 1);
     }
     std::vector<PerMove> full;

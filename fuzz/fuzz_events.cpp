@@ -6,10 +6,11 @@
 #include "fuzz_input.h"
 #include "ui/screen_pointer.h"
 #include "imaging/imaging_window.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -80,14 +81,13 @@ float coordinate(FuzzInput &in)
     return in.position();
 }
 
-void checkLimits(const raypath::Form1 &f1, const imaging::ImagingWindow &f2)
+void checkLimits(const raypath::RayPathWindow &f1, const imaging::ImagingWindow &f2)
 {
-    if (f1.RayCount < 0 || f1.RayCount > raypath::kMaxRays || f1.PointMarkCount < 0
-        || f1.PointMarkCount > raypath::kMaxMarkers || f1.EyeMarkCount < 0
-        || f1.EyeMarkCount > raypath::kMaxMarkers
+    const raypath::RayPathScene &rays = f1.scene();
+    if (rays.rayHits().size() > size_t(raypath::kMaxRays)
+        || rays.pointMarkers().size() > size_t(raypath::kMaxMarkers)
+        || rays.eyeMarkers().size() > size_t(raypath::kMaxMarkers)
         || int(f2.scene().rowPoints().size()) > imaging::kMaxRowPoints)
-        __builtin_trap();
-    if (f1.PointSymbolArmed && f1.EyeSymbolArmed)
         __builtin_trap();
 }
 
@@ -106,12 +106,12 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
-    raypath::Form1 f1;
+    raypath::RayPathWindow f1;
     imaging::ImagingWindow f2;
-    CheckingSurface s1(f1.Picture1), s2(f2.field);
-    f1.setSurface(&s1);
+    CheckingSurface s1(f1.field), s2(f2.field);
+    f1.scene().setScreen(s1);
     f2.scene().setSurface(s2);
-    f1.Picture1_Paint();
+    f1.scene().drawFirstPicture();
     f2.scene().paintFreshField();
 
     // A long run of full stores is the interesting part: let inputs reach it.
@@ -119,17 +119,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const uint8_t op = in.byte() % 14;
         const int buttons = in.byte() % 8;
         switch (op) {
-        case 0: f1.Picture1_MouseDown(buttons, coordinate(in), coordinate(in)); break;
-        case 1: f1.Picture1_MouseMove(buttons, coordinate(in), coordinate(in)); break;
-        case 2: f1.Picture1_MouseUp(buttons, coordinate(in), coordinate(in)); break;
-        case 3: f1.HScroll1->setValue(50 + in.byte() % 151); break;
+        case 0: emit f1.field->mouseDown(buttons, coordinate(in), coordinate(in)); break;
+        case 1: emit f1.field->mouseMove(buttons, coordinate(in), coordinate(in)); break;
+        case 2: emit f1.field->mouseUp(buttons, coordinate(in), coordinate(in)); break;
+        case 3: f1.indexBar->setValue(50 + in.byte() % 151); break;
         case 4: {
-            QCheckBox *boxes[] = {f1.Check3D1, f1.Check3D2, f1.Check3D3, f1.Check3D4, f1.Check3D5};
+            QCheckBox *boxes[] = {f1.refractedBox, f1.refractedExtensionBox, f1.reflectedBox,
+                                  f1.reflectedExtensionBox, f1.normalsBox};
             boxes[buttons % 5]->toggle();
             break;
         }
-        case 5: (buttons & 1) ? f1.Picture2_Click() : f1.Picture5_Click(); break;
-        case 6: (buttons & 1) ? f1.Command1_Click() : f1.Command4_Click(); break;
+        case 5: emit ((buttons & 1) ? f1.eyeSymbolBox : f1.pointSymbolBox)->clicked(); break;
+        case 6: ((buttons & 1) ? f1.clearRaysButton : f1.clearMarkersButton)->click(); break;
         case 7: f2.pressOnField(buttons, coordinate(in), coordinate(in)); break;
         case 8: f2.dragOnField(buttons, coordinate(in), coordinate(in)); break;
         case 9: f2.releaseOnField(buttons, coordinate(in), coordinate(in)); break;

@@ -4,7 +4,7 @@
 #include "app/windows.h"
 #include "help/info_window.h"
 #include "imaging/imaging_window.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,30 +49,30 @@ void TestApp::startWindow()
 {
     app::Windows w;
     w.start();
-    raypath::Form1 &f = *w.form1();
+    raypath::RayPathWindow &f = *w.rayPathWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(f.windowTitle(), QStringLiteral("Tavrix   -  Strahlenverlauf"));
-    QVERIFY(!w.form2() && !w.rayPathInfo() && !w.imagingInfo());
+    QVERIFY(!w.imagingWindow() && !w.rayPathInfo() && !w.imagingInfo());
     // The field's first picture: the interface line and P at (0, 500).
-    const QImage &img = f.Picture1->image();
-    QCOMPARE(QColor(img.pixel(f.Picture1->toPixel(0, 500))), QColor(Qt::black));
-    QCOMPARE(QColor(img.pixel(f.Picture1->toPixel(-900, 0))), QColor(Qt::black));
-    QCOMPARE(QColor(img.pixel(f.Picture1->toPixel(-900, 100))), QColor(Qt::white));
+    const QImage &img = f.field->image();
+    QCOMPARE(QColor(img.pixel(f.field->toPixel(0, 500))), QColor(Qt::black));
+    QCOMPARE(QColor(img.pixel(f.field->toPixel(-900, 0))), QColor(Qt::black));
+    QCOMPARE(QColor(img.pixel(f.field->toPixel(-900, 100))), QColor(Qt::white));
 }
 
 void TestApp::switchingKeepsEachWindowsState()
 {
     app::Windows w;
     w.start();
-    raypath::Form1 &f1 = *w.form1();
+    raypath::RayPathWindow &f1 = *w.rayPathWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&f1));
-    f1.Picture1_MouseDown(2, -200, -300);
-    f1.Picture1_MouseDown(1, 100, 0);
-    f1.Picture1_MouseUp(1, 100, 0);
-    f1.HScroll1->setValue(150);
+    f1.scene().press(raypath::MouseButton::Right, -200, -300);
+    f1.scene().press(raypath::MouseButton::Left, 100, 0);
+    f1.scene().release(raypath::MouseButton::Left, 100, 0);
+    f1.indexBar->setValue(150);
 
-    f1.Command5->click();
-    imaging::ImagingWindow *f2 = w.form2();
+    f1.imagingButton->click();
+    imaging::ImagingWindow *f2 = w.imagingWindow();
     QVERIFY(f2 && f2->isVisible() && !f1.isVisible());
     QCOMPARE(f2->windowTitle(), QStringLiteral("Tavrix - Abbildung von Punkten"));
     QVERIFY(QTest::qWaitForWindowExposed(f2));
@@ -82,13 +82,13 @@ void TestApp::switchingKeepsEachWindowsState()
 
     f2->rayPathButton->click();
     QVERIFY(f1.isVisible() && !f2->isVisible());
-    QCOMPARE(f1.ObjectX, -200.f);
-    QCOMPARE(f1.ObjectY, -300.f);
-    QCOMPARE(f1.RayCount, std::int16_t(1));
-    QCOMPARE(f1.RefIndex, 1.5f);
+    QCOMPARE(f1.scene().objectPoint().x, -200.f);
+    QCOMPARE(f1.scene().objectPoint().y, -300.f);
+    QCOMPARE(f1.scene().rayHits().size(), size_t(1));
+    QCOMPARE(f1.scene().index(), 1.5f);
 
-    f1.Command5->click();
-    QCOMPARE(w.form2(), f2);  // made once, kept while hidden
+    f1.imagingButton->click();
+    QCOMPARE(w.imagingWindow(), f2);  // made once, kept while hidden
     QCOMPARE(f2->scene().index(), 0.9f);
     QCOMPARE(f2->scene().eye().x, -400.f);
 }
@@ -97,9 +97,9 @@ void TestApp::infoWindows()
 {
     app::Windows w;
     w.start();
-    raypath::Form1 &f1 = *w.form1();
-    f1.Command3->click();
-    f1.Command3->click();
+    raypath::RayPathWindow &f1 = *w.rayPathWindow();
+    f1.infoButton->click();
+    f1.infoButton->click();
     QPointer<help::InfoWindow> info = w.rayPathInfo();
     QVERIFY(info && info->isVisible());
     const QWidgetList tops = QApplication::topLevelWidgets();
@@ -113,12 +113,12 @@ void TestApp::infoWindows()
     info->close();
     QTRY_VERIFY(info.isNull());
     QVERIFY(f1.isVisible());
-    f1.Command3->click();
+    f1.infoButton->click();
     QVERIFY(w.rayPathInfo() && w.rayPathInfo()->isVisible());
     QCOMPARE(w.rayPathInfo()->textBox()->toPlainText(), text);
 
-    f1.Command5->click();
-    w.form2()->infoButton->click();
+    f1.imagingButton->click();
+    w.imagingWindow()->infoButton->click();
     QVERIFY(w.imagingInfo() && w.imagingInfo()->isVisible());
     QVERIFY(w.imagingInfo()->textBox()->toPlainText() != text);
 }
@@ -127,24 +127,26 @@ void TestApp::keyboard()
 {
     app::Windows w;
     w.start();
-    raypath::Form1 &f = *w.form1();
+    raypath::RayPathWindow &f = *w.rayPathWindow();
     QApplication::setActiveWindow(&f);
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    f.Check3D1->setFocus();
+    f.refractedBox->setFocus();
     // Tab walks the column, and every stop has a name a screen reader can say.
-    const QList<QWidget *> expected{f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5, f.Command1,
-                                    f.HScroll1, f.Picture2, f.Picture5, f.Command4, f.Command2,
-                                    f.Command3, f.Command5};
+    const QList<QWidget *> expected{f.refractedExtensionBox, f.reflectedBox,
+                                    f.reflectedExtensionBox, f.normalsBox, f.clearRaysButton,
+                                    f.indexBar, f.eyeSymbolBox, f.pointSymbolBox,
+                                    f.clearMarkersButton, f.printButton, f.infoButton,
+                                    f.imagingButton};
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
         QVERIFY(!next->accessibleName().isEmpty());
     }
     // The palette and the scroll bar work from the keyboard.
-    QTest::keyClick(f.Picture5, Qt::Key_Space);
-    QCOMPARE(f.PointSymbolArmed, std::int16_t(1));
-    QCOMPARE(f.Picture5->borderStyle(), 1);
-    QCOMPARE(f.Check3D4->accessibleName(), QStringLiteral("Verlängerungen"));
+    QTest::keyClick(f.pointSymbolBox, Qt::Key_Space);
+    QCOMPARE(f.scene().armedSymbol(), raypath::MarkerSymbol::Point);
+    QCOMPARE(f.pointSymbolBox->borderStyle(), 1);
+    QCOMPARE(f.reflectedExtensionBox->accessibleName(), QStringLiteral("Verlängerungen"));
 }
 
 void TestApp::indexKeys_data()
@@ -170,11 +172,11 @@ void TestApp::indexKeys()
     QFETCH(bool, imaging);
     QFETCH(int, key);
     QFETCH(float, n);
-    raypath::Form1 rays;
+    raypath::RayPathWindow rays;
     imaging::ImagingWindow images;
-    QScrollBar *bar = imaging ? images.indexBar : rays.HScroll1;
+    QScrollBar *bar = imaging ? images.indexBar : rays.indexBar;
     QTest::keyClick(bar, Qt::Key(key));
-    QCOMPARE(imaging ? images.scene().index() : rays.RefIndex, n);
+    QCOMPARE(imaging ? images.scene().index() : rays.scene().index(), n);
 }
 
 void TestApp::eyeDragLeavesNoTrace_data()
@@ -193,21 +195,23 @@ void TestApp::eyeDragLeavesNoTrace()
     // but the eye where it was let go of.
     QFETCH(bool, imaging);
     QFETCH(int, width);
-    raypath::Form1 rays;
+    raypath::RayPathWindow rays;
     imaging::ImagingWindow images;
-    canvas::DrawingField *field = imaging ? images.field : rays.Picture1;
+    canvas::DrawingField *field = imaging ? images.field : rays.field;
     field->resize(width, int(0.98 * width));
     const double r = double(width) / int(0.98 * width);
     field->Scale(-1000, -1000 / r, 1000, 1000 / r);
     field->Cls();
     const auto press = [&](float x, float y) {
-        imaging ? images.pressOnField(1, x, y) : rays.Picture1_MouseDown(1, x, y);
+        imaging ? images.pressOnField(1, x, y)
+                : rays.scene().press(raypath::MouseButton::Left, x, y);
     };
     const auto move = [&](float x, float y) {
-        imaging ? images.dragOnField(1, x, y) : rays.Picture1_MouseMove(1, x, y);
+        imaging ? images.dragOnField(1, x, y)
+                : rays.scene().move(raypath::MouseButton::Left, x, y);
     };
     if (!imaging)
-        rays.Picture2_Click();  // the eye symbol from the palette
+        rays.scene().toggleSymbol(raypath::MarkerSymbol::Eye);  // the eye from the palette
     press(-700, -700);
     for (int i = 1; i <= 30; ++i)
         move(-700 + 43.3f * i, -700 + 17.1f * i);
@@ -235,11 +239,11 @@ void TestApp::closingAMainWindowEndsTheProgram()
     app::Windows w;
     w.start();
     // An info window stays open: the program ends all the same.
-    w.form1()->Command3->click();
-    QWidget *main = w.form1();
+    w.rayPathWindow()->infoButton->click();
+    QWidget *main = w.rayPathWindow();
     if (imaging) {
-        w.form1()->Command5->click();
-        main = w.form2();
+        w.rayPathWindow()->imagingButton->click();
+        main = w.imagingWindow();
     }
     QVERIFY(QTest::qWaitForWindowExposed(main));
     bool closed = false;

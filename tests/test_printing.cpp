@@ -1,7 +1,7 @@
 // Printing both views and saving the imaging picture: the dialogue, the page
 // units, what goes on paper with which pen, a real PDF, and the bitmap file.
 #include "imaging/imaging_window.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 #include "recording_surface.h"
 
 #include "canvas/printer_page.h"
@@ -102,7 +102,7 @@ void TestPrinting::titleLine()
 {
     QFETCH(QStringList, answers);
     QFETCH(QString, title);
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     ScriptedDialogs dialogs(answers);
     f.setDialogs(&dialogs);
     RecordingPage page;
@@ -129,10 +129,10 @@ void TestPrinting::pageFrame()
     QFETCH(QSize, paper);
     QFETCH(int, scroll);
     QFETCH(QString, lower);
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     ScriptedDialogs dialogs;
     f.setDialogs(&dialogs);
-    f.HScroll1->setValue(scroll);
+    f.indexBar->setValue(scroll);
     RecordingPage page(paper.width(), paper.height());
     f.printOut(page);
     // The origin, and with it the interface line, sits in the middle.
@@ -154,22 +154,17 @@ void TestPrinting::pageFrame()
 
 void TestPrinting::rayPathOnPaper()
 {
-    raypath::Form1 f;
+    raypath::RayPathWindow f;
     ScriptedDialogs dialogs;
     f.setDialogs(&dialogs);
     RecordingSurface screen;
-    f.setSurface(&screen);
-    for (QCheckBox *c : {f.Check3D3, f.Check3D4, f.Check3D5})
+    f.scene().setScreen(screen);
+    for (QCheckBox *c : {f.reflectedBox, f.reflectedExtensionBox, f.normalsBox})
         c->setChecked(true);
-    f.RayCount = 2;
-    f.RayHitX[1] = 300;  // refracted
-    f.RayHitX[2] = 800;  // totally reflected
-    f.PointMarkCount = 1;
-    f.PointMarkX[1] = 400;
-    f.PointMarkY[1] = -500;
-    f.EyeMarkCount = 1;
-    f.EyeMarkX[1] = 0;
-    f.EyeMarkY[1] = -500;
+    f.scene().fixRayAt(300);  // refracted
+    f.scene().fixRayAt(800);  // totally reflected
+    f.scene().addPointMarker({400, -500});
+    f.scene().addEyeMarker({0, -500});
     screen.clear();
     RecordingPage page;
     f.printOut(page);
@@ -361,9 +356,9 @@ void TestPrinting::printCommandWithoutPrinter()
         f.setDialogs(&dialogs);
         f.printButton->click();
     } else {
-        raypath::Form1 f;
+        raypath::RayPathWindow f;
         f.setDialogs(&dialogs);
-        f.Command2->click();
+        f.printButton->click();
     }
     qputenv("HOME", savedHome);
     const QStringList errors = dialogs.log.filter(QStringLiteral("ErrorBox"));
@@ -394,9 +389,9 @@ void TestPrinting::printerKeptBetweenJobs()
         p.setOutputFileName(chosen);
         p.setPageOrientation(QPageLayout::Landscape);
     };
-    raypath::Form1 rays;
+    raypath::RayPathWindow rays;
     rays.setDialogs(&choose);
-    rays.Command2->click();
+    rays.printButton->click();
     const QSizeF first = mediaBox(chosen);
     QVERIFY(QFile::remove(chosen));
 

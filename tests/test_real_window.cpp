@@ -2,7 +2,7 @@
 // (xdotool) and the screen's pixels read back. CTest runs it under xvfb-run;
 // without an X server or xdotool it says it was skipped.
 #include "imaging/imaging_window_layout.h"
-#include "raypath/form1_layout.h"
+#include "raypath/ray_path_layout.h"
 #include "real_window_driver.h"
 
 #include <QGuiApplication>
@@ -52,10 +52,10 @@ void TestRealWindow::raysPointAndImagingView()
     tavrix.start(program, {});
     QVERIFY(tavrix.waitForStarted());
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const auto l1 = raypath::ComputeForm1Layout(area);
+    const auto l1 = raypath::computeRayPathLayout(area);
     const QPoint w1 = windowAt(QStringLiteral("Strahlenverlauf"));
     QVERIFY(w1.x() >= 0);
-    const Field f1{w1 + l1.Picture1.topLeft(), l1.Picture1.size()};
+    const Field f1{w1 + l1.field.topLeft(), l1.field.size()};
 
     // The first picture: the interface line and P.
     QImage img = screen();
@@ -78,7 +78,7 @@ void TestRealWindow::raysPointAndImagingView()
     QCOMPARE(around(img, f1.toScreen(0, 500), qRgb(0, 0, 0), 2), 0);  // P has left
 
     // To the imaging view: the red image point near (6.6, 347.3).
-    const QRect toImaging = l1.Command5.translated(w1);
+    const QRect toImaging = l1.imagingButton.translated(w1);
     click(toImaging.center(), 1);
     const auto l2 = imaging::imagingWindowLayout(area);
     const QPoint w2 = windowAt(QStringLiteral("Abbildung von Punkten"));

@@ -4,7 +4,7 @@
 // show that a change of the code's shape left every pixel where it was.
 // Usage: tavrix_scene_snapshots OUTPUT_FOLDER (under QT_QPA_PLATFORM=offscreen)
 #include "imaging/imaging_window.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 #include "recording_surface.h"
 
 #include <QApplication>
@@ -38,16 +38,16 @@ void saveField(const QString &name, canvas::DrawingField *field)
 }
 
 // --- The views as the current code names them. -----------------------------
-using RayWindow = raypath::Form1;
+using RayWindow = raypath::RayPathWindow;
 using ImagingWindow = imaging::ImagingWindow;
-canvas::DrawingField *field(RayWindow &w) { return w.Picture1; }
+canvas::DrawingField *field(RayWindow &w) { return w.field; }
 canvas::DrawingField *field(ImagingWindow &w) { return w.field; }
 void press(ImagingWindow &w, int b, float x, float y) { w.pressOnField(b, x, y); }
 void move(ImagingWindow &w, int b, float x, float y) { w.dragOnField(b, x, y); }
 void release(ImagingWindow &w, int b, float x, float y) { w.releaseOnField(b, x, y); }
-template <typename W> void press(W &w, int b, float x, float y) { w.Picture1_MouseDown(b, x, y); }
-template <typename W> void move(W &w, int b, float x, float y) { w.Picture1_MouseMove(b, x, y); }
-template <typename W> void release(W &w, int b, float x, float y) { w.Picture1_MouseUp(b, x, y); }
+void press(RayWindow &w, int b, float x, float y) { emit w.field->mouseDown(b, x, y); }
+void move(RayWindow &w, int b, float x, float y) { emit w.field->mouseMove(b, x, y); }
+void release(RayWindow &w, int b, float x, float y) { emit w.field->mouseUp(b, x, y); }
 template <typename W> void printTo(W &w, RecordingPage &page) { w.printOut(page); }
 template <typename W> void setDialogs(W &w, ui::Dialogs *d) { w.setDialogs(d); }
 // ----------------------------------------------------------------------------

@@ -3,7 +3,7 @@
 // X server: `make screenshots` starts one with xvfb-run.
 // Usage: tavrix_screenshots PROGRAM OUTPUT_FOLDER
 #include "imaging/imaging_window_layout.h"
-#include "raypath/form1_layout.h"
+#include "raypath/ray_path_layout.h"
 #include "real_window_driver.h"
 
 #include <QDir>
@@ -45,21 +45,21 @@ int main(int argc, char *argv[])
 
     // The ray-path view: reflected rays and normals ticked, a fan of rays,
     // a point marker where the extensions nearly meet and an eye above it.
-    const auto l1 = raypath::ComputeForm1Layout(area);
+    const auto l1 = raypath::computeRayPathLayout(area);
     const QPoint w1 = windowAt(QStringLiteral("Strahlenverlauf"));
-    const Field f1{w1 + l1.Picture1.topLeft(), l1.Picture1.size()};
-    click(w1 + l1.Check3D3.topLeft() + QPoint(10, l1.Check3D3.height() / 2), 1);
-    click(w1 + l1.Check3D5.topLeft() + QPoint(10, l1.Check3D5.height() / 2), 1);
+    const Field f1{w1 + l1.field.topLeft(), l1.field.size()};
+    click(w1 + l1.reflectedBox.topLeft() + QPoint(10, l1.reflectedBox.height() / 2), 1);
+    click(w1 + l1.normalsBox.topLeft() + QPoint(10, l1.normalsBox.height() / 2), 1);
     for (double x : {-800, -560, -380, -240, -120, -40, 40, 120, 240, 380, 560, 800})
         click(f1.toScreen(x, 0), 1);
-    click(w1 + l1.Picture5.center(), 1);
+    click(w1 + l1.pointSymbolBox.center(), 1);
     click(f1.toScreen(0, 376), 1);
-    click(w1 + l1.Picture2.center(), 1);
+    click(w1 + l1.eyeSymbolBox.center(), 1);
     click(f1.toScreen(0, -420), 1);
     bool ok = save(screen(), QRect(w1, l1.window.size()), out.filePath("strahlenverlauf.png"));
 
     // The imaging view: a straight row of points on the grid and its image.
-    click(w1 + l1.Command5.center(), 1);
+    click(w1 + l1.imagingButton.center(), 1);
     const auto l2 = imaging::imagingWindowLayout(area);
     const QPoint w2 = windowAt(QStringLiteral("Abbildung von Punkten"));
     const Field f2{w2 + l2.field.topLeft(), l2.field.size()};

@@ -2,7 +2,7 @@
 
 #include "help/info_window.h"
 #include "imaging/imaging_window.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 
 namespace app {
 
@@ -13,10 +13,10 @@ void Show(QWidget *window)
     window->activateWindow();
 }
 
-Windows::Windows() : form1_(std::make_unique<raypath::Form1>())
+Windows::Windows() : rayPathWindow_(std::make_unique<raypath::RayPathWindow>())
 {
-    connect(form1_.get(), &raypath::Form1::imagingRequested, this, &Windows::showImaging);
-    connect(form1_.get(), &raypath::Form1::infoRequested, this, &Windows::showRayPathInfo);
+    connect(rayPathWindow_.get(), &raypath::RayPathWindow::imagingRequested, this, &Windows::showImaging);
+    connect(rayPathWindow_.get(), &raypath::RayPathWindow::infoRequested, this, &Windows::showRayPathInfo);
 }
 
 Windows::~Windows()
@@ -37,27 +37,27 @@ help::InfoWindow *Windows::imagingInfo() const
 
 void Windows::start()
 {
-    Show(form1_.get());
+    Show(rayPathWindow_.get());
 }
 
 void Windows::showImaging()
 {
-    if (!form2_) {
-        form2_ = std::make_unique<imaging::ImagingWindow>();
-        connect(form2_.get(), &imaging::ImagingWindow::rayPathRequested, this,
+    if (!imagingWindow_) {
+        imagingWindow_ = std::make_unique<imaging::ImagingWindow>();
+        connect(imagingWindow_.get(), &imaging::ImagingWindow::rayPathRequested, this,
                 &Windows::showRayPath);
-        connect(form2_.get(), &imaging::ImagingWindow::infoRequested, this,
+        connect(imagingWindow_.get(), &imaging::ImagingWindow::infoRequested, this,
                 &Windows::showImagingInfo);
     }
-    Show(form2_.get());
-    form1_->hide();
+    Show(imagingWindow_.get());
+    rayPathWindow_->hide();
 }
 
 void Windows::showRayPath()
 {
-    if (form2_)
-        form2_->hide();
-    Show(form1_.get());
+    if (imagingWindow_)
+        imagingWindow_->hide();
+    Show(rayPathWindow_.get());
 }
 
 void Windows::showRayPathInfo()

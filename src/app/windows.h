@@ -12,7 +12,7 @@
 #include <memory>
 
 namespace raypath {
-class Form1;
+class RayPathWindow;
 }
 namespace imaging {
 class ImagingWindow;
@@ -34,8 +34,8 @@ public:
     // Shows the ray-path window, as at start.
     void start();
 
-    raypath::Form1 *form1() const { return form1_.get(); }
-    imaging::ImagingWindow *form2() const { return form2_.get(); }
+    raypath::RayPathWindow *rayPathWindow() const { return rayPathWindow_.get(); }
+    imaging::ImagingWindow *imagingWindow() const { return imagingWindow_.get(); }
     help::InfoWindow *rayPathInfo() const;
     help::InfoWindow *imagingInfo() const;
 
@@ -45,8 +45,8 @@ public:
     void showImagingInfo();
 
 private:
-    std::unique_ptr<raypath::Form1> form1_;
-    std::unique_ptr<imaging::ImagingWindow> form2_;
+    std::unique_ptr<raypath::RayPathWindow> rayPathWindow_;
+    std::unique_ptr<imaging::ImagingWindow> imagingWindow_;
     QPointer<help::InfoWindow> rayPathInfo_;
     QPointer<help::InfoWindow> imagingInfo_;
 };

@@ -4,7 +4,7 @@ namespace raypath {
 
 using namespace canvas;
 
-void DrawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts &parts,
+void drawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts &parts,
                   const RayLook &look)
 {
     const double x = r.hitX;
@@ -29,7 +29,7 @@ void DrawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts 
     }
 }
 
-void DrawInterfaceLine(Surface &s, QRgb colour)
+void drawInterfaceLine(Surface &s, QRgb colour)
 {
     s.Line(-2000, 0, 2000, 0, colour);
 }

@@ -28,10 +28,10 @@ struct RayLook {
 // normal, the refracted ray and its extension (only while a refracted ray
 // exists), the incident ray, the reflected ray in its grey level, and the
 // reflected ray's extension. The line style is solid again afterwards.
-void DrawRayParts(canvas::Surface &s, Point p, const RayConstruction &ray, const RayParts &parts,
+void drawRayParts(canvas::Surface &s, Point p, const RayConstruction &ray, const RayParts &parts,
                   const RayLook &look = {});
 
 // The interface line across the whole scene, from x = -2000 to 2000.
-void DrawInterfaceLine(canvas::Surface &s, QRgb colour = canvas::kBlack);
+void drawInterfaceLine(canvas::Surface &s, QRgb colour = canvas::kBlack);
 
 }  // namespace raypath

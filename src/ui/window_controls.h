@@ -41,19 +41,4 @@ void chainTabOrder(std::initializer_list<QWidget *> controls);
 // text boxes and labels placed inside a field.
 QRect sceneBox(const DrawingField &field, const QRectF &scene);
 
-// The field's mouse events to the window's handlers, positions as floats.
-template <typename Form>
-void connectMouse(DrawingField *field, Form *form)
-{
-    QObject::connect(field, &DrawingField::mouseDown, form, [form](int b, double x, double y) {
-        form->Picture1_MouseDown(b, float(x), float(y));
-    });
-    QObject::connect(field, &DrawingField::mouseMove, form, [form](int b, double x, double y) {
-        form->Picture1_MouseMove(b, float(x), float(y));
-    });
-    QObject::connect(field, &DrawingField::mouseUp, form, [form](int b, double x, double y) {
-        form->Picture1_MouseUp(b, float(x), float(y));
-    });
-}
-
 }  // namespace ui

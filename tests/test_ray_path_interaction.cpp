@@ -1,7 +1,7 @@
 // The ray-path window worked with the mouse as a user works it, checked by
 // the state the window keeps and the picture on its field.
 #include "imaging/imaging_window.h"
-#include "raypath/form1.h"
+#include "raypath/ray_path_window.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -12,47 +12,49 @@
 #include <memory>
 #include <vector>
 
-using raypath::Form1;
+using raypath::MarkerSymbol;
+using raypath::RayPathWindow;
 using Path = std::vector<QPointF>;
 
 Q_DECLARE_METATYPE(Path)
 
 namespace {
 
-QPoint pixelOf(const Form1 &f, QPointF s) { return f.Picture1->toPixel(s.x(), s.y()); }
+QPoint pixelOf(const RayPathWindow &f, QPointF s) { return f.field->toPixel(s.x(), s.y()); }
 // The scene point the field reports for the pixel under s.
-QPointF sceneOf(const Form1 &f, QPointF s) { return f.Picture1->toScene(QPointF(pixelOf(f, s))); }
+QPointF sceneOf(const RayPathWindow &f, QPointF s) { return f.field->toScene(QPointF(pixelOf(f, s))); }
 
-void moveHolding(Form1 &f, Qt::MouseButtons held, QPointF s)
+void moveHolding(RayPathWindow &f, Qt::MouseButtons held, QPointF s)
 {
     const QPoint p = pixelOf(f, s);
-    QMouseEvent ev(QEvent::MouseMove, p, f.Picture1->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(f.Picture1, &ev);
+    QMouseEvent ev(QEvent::MouseMove, p, f.field->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.field, &ev);
 }
 
 // Press at the first point, move through all of them, let go at the last.
-void drag(Form1 &f, Qt::MouseButton b, const Path &path)
+void drag(RayPathWindow &f, Qt::MouseButton b, const Path &path)
 {
-    QTest::mousePress(f.Picture1, b, {}, pixelOf(f, path.front()));
+    QTest::mousePress(f.field, b, {}, pixelOf(f, path.front()));
     for (const QPointF &s : path)
         moveHolding(f, b, s);
-    QTest::mouseRelease(f.Picture1, b, {}, pixelOf(f, path.back()));
+    QTest::mouseRelease(f.field, b, {}, pixelOf(f, path.back()));
 }
 
-void leftClick(Form1 &f, QPointF s) { drag(f, Qt::LeftButton, {s}); }
+void leftClick(RayPathWindow &f, QPointF s) { drag(f, Qt::LeftButton, {s}); }
 
 // Arms a palette symbol with a real click on its box and drops it at s.
-void placeMarker(Form1 &f, QWidget *symbolBox, QPointF s)
+void placeMarker(RayPathWindow &f, QWidget *symbolBox, QPointF s)
 {
     QTest::mouseClick(symbolBox, Qt::LeftButton);
     leftClick(f, s);
 }
 
 // Where the line from P through the pixel under s meets the interface.
-double expectedHit(const Form1 &f, QPointF s)
+double expectedHit(const RayPathWindow &f, QPointF s)
 {
     const QPointF a = sceneOf(f, s);
-    return f.ObjectX + (a.x() - f.ObjectX) * (0.0 - f.ObjectY) / (a.y() - f.ObjectY);
+    const raypath::Point p = f.scene().objectPoint();
+    return p.x + (a.x() - p.x) * (0.0 - p.y) / (a.y() - p.y);
 }
 
 // How many of the pixel at c and its eight neighbours have the colour: lines
@@ -68,14 +70,14 @@ int around(const QImage &img, QPoint c, QRgb colour)
 bool blackNear(const QImage &img, QPoint c) { return around(img, c, qRgb(0, 0, 0)) > 0; }
 bool whiteAround(const QImage &img, QPoint c) { return around(img, c, qRgb(255, 255, 255)) == 9; }
 
-QImage shown(Form1 &f) { return f.Picture1->image().copy(); }
+QImage shown(RayPathWindow &f) { return f.field->image().copy(); }
 
 // Pixels in which the field differs from a complete redraw (what ticking a
 // check box shows).
-int pixelsOffRedraw(Form1 &f)
+int pixelsOffRedraw(RayPathWindow &f)
 {
     const QImage before = shown(f);
-    f.Check3D1_Click();
+    f.scene().redraw();
     const QImage after = shown(f);
     int n = 0;
     for (int y = 0; y < after.height(); ++y)
@@ -84,19 +86,19 @@ int pixelsOffRedraw(Form1 &f)
     return n;
 }
 
-void storeRays(Form1 &f, const std::vector<float> &hits)
+void storeRays(RayPathWindow &f, const std::vector<float> &hits)
 {
-    f.RayCount = std::int16_t(hits.size());
-    for (size_t i = 0; i < hits.size(); ++i)
-        f.RayHitX[i + 1] = hits[i];
-    f.Check3D1_Click();
+    for (float x : hits)
+        f.scene().fixRayAt(x);
+    f.scene().redraw();
 }
 
 // A point 300 units along the refracted part of the ray drawn last.
-QPointF onRefractedRay(const Form1 &f)
+QPointF onRefractedRay(const RayPathWindow &f)
 {
-    const QPointF hit(f.HitX, 0);
-    const QPointF d = QPointF(f.RefractedEnd.x, f.RefractedEnd.y) - hit;
+    const raypath::DrawnRay &ray = f.scene().lastRay();
+    const QPointF hit(ray.hitX, 0);
+    const QPointF d = QPointF(ray.refractedEnd.x, ray.refractedEnd.y) - hit;
     return hit + 300 * d / std::hypot(d.x(), d.y());
 }
 
@@ -130,16 +132,16 @@ int offScreen(QWidget &window, canvas::DrawingField &field)
 
 }  // namespace
 
-class TestForm1Interaction : public QObject
+class TestRayPathInteraction : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<RayPathWindow> form;
 
 private slots:
     void init()
     {
-        form = std::make_unique<Form1>();
+        form = std::make_unique<RayPathWindow>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -166,20 +168,22 @@ private slots:
     {
         QFETCH(QPointF, aim);
         QFETCH(bool, fixes);
-        Form1 &f = *form;
+        RayPathWindow &f = *form;
         storeRays(f, {-700});
         // P where the field reports the pixel under (0, 500): aims in that
         // pixel's row or column are then exactly level with or above P.
         drag(f, Qt::RightButton, {{0, 500}});
         const double hit = expectedHit(f, aim);
         leftClick(f, aim);
-        QCOMPARE(f.RayCount, std::int16_t(fixes ? 2 : 1));
+        QCOMPARE(f.scene().rayHits().size(), size_t(fixes ? 2 : 1));
         if (!fixes)
             return;
-        QVERIFY2(std::abs(f.RayHitX[2] - hit) < 0.5,
-                 qPrintable(QString("fixed at %1, expected %2").arg(f.RayHitX[2]).arg(hit)));
+        const float fixed = f.scene().rayHits()[1];
+        QVERIFY2(std::abs(fixed - hit) < 0.5,
+                 qPrintable(QString("fixed at %1, expected %2").arg(fixed).arg(hit)));
         // The incident ray stays on the field, half way down to the interface.
-        QVERIFY(blackNear(shown(f), pixelOf(f, {(f.ObjectX + hit) / 2, f.ObjectY / 2})));
+        const raypath::Point p = f.scene().objectPoint();
+        QVERIFY(blackNear(shown(f), pixelOf(f, {(p.x + hit) / 2, p.y / 2})));
     }
 
     void leftDragLeavesNoTraces_data()
@@ -193,8 +197,9 @@ private slots:
     void leftDragLeavesNoTraces()
     {
         QFETCH(QList<bool>, boxes);
-        Form1 &f = *form;
-        const QList<QCheckBox *> checks{f.Check3D1, f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5};
+        RayPathWindow &f = *form;
+        const QList<QCheckBox *> checks{f.refractedBox, f.refractedExtensionBox, f.reflectedBox,
+                                        f.reflectedExtensionBox, f.normalsBox};
         for (int i = 0; i < checks.size(); ++i)
             checks[i]->setChecked(boxes[i]);
         storeRays(f, {-600, -100, 450});
@@ -202,19 +207,19 @@ private slots:
         // on a ray through the upper medium.
         const Path path{{200, 0}, {250, -100}, {-300, 300}, {800, 0}, {600, 100}, {-100, -600}};
         drag(f, Qt::LeftButton, path);
-        QCOMPARE(f.RayCount, std::int16_t(4));
+        QCOMPARE(f.scene().rayHits().size(), size_t(4));
         QCOMPARE(pixelsOffRedraw(f), 0);
 
         // Mid-drag the field shows the fixed rays and the live ray through
         // the last aim point, nothing of the earlier live rays.
-        QTest::mousePress(f.Picture1, Qt::LeftButton, {}, pixelOf(f, path.front()));
+        QTest::mousePress(f.field, Qt::LeftButton, {}, pixelOf(f, path.front()));
         for (const QPointF &s : path)
             moveHolding(f, Qt::LeftButton, s);
         const QImage midDrag = shown(f);
-        f.Check3D1_Click();
-        f.DrawLiveRay();
+        f.scene().redraw();
+        f.scene().drawLiveRay();
         QCOMPARE(midDrag, shown(f));
-        QTest::mouseRelease(f.Picture1, Qt::LeftButton, {}, pixelOf(f, path.back()));
+        QTest::mouseRelease(f.field, Qt::LeftButton, {}, pixelOf(f, path.back()));
     }
 
     void rightDragMovesObject_data()
@@ -229,18 +234,19 @@ private slots:
     void rightDragMovesObject()
     {
         QFETCH(Path, path);
-        Form1 &f = *form;
+        RayPathWindow &f = *form;
         storeRays(f, {300});
         drag(f, Qt::RightButton, path);
         const QPointF end = sceneOf(f, path.back());
-        QCOMPARE(f.ObjectX, float(end.x()));
-        QCOMPARE(f.ObjectY, float(end.y()));
+        const raypath::Point p = f.scene().objectPoint();
+        QCOMPARE(p.x, float(end.x()));
+        QCOMPARE(p.y, float(end.y()));
         const bool above = end.y() < 0;
-        QCOMPARE(f.EffIndex, above ? 1.0 / 1.33f : double(1.33f));
+        QCOMPARE(f.scene().effectiveIndex(), above ? 1.0 / 1.33f : double(1.33f));
         // Light from above is refracted downward, light from below upward.
-        QCOMPARE(f.RefractedEnd.y > 0, above);
+        QCOMPARE(f.scene().lastRay().refractedEnd.y > 0, above);
         const QImage img = shown(f);
-        QVERIFY(blackNear(img, pixelOf(f, {f.ObjectX, f.ObjectY})));
+        QVERIFY(blackNear(img, pixelOf(f, {p.x, p.y})));
         QVERIFY(whiteAround(img, pixelOf(f, {0, 500})));
         const QPointF refracted = onRefractedRay(f);
         QVERIFY(blackNear(img, pixelOf(f, refracted)));
@@ -265,13 +271,13 @@ private slots:
         QFETCH(QPointF, offset);
         QFETCH(Qt::MouseButtons, held);
         QFETCH(int, pointer);
-        Form1 &f = *form;
-        const QPointF p(f.ObjectX, f.ObjectY);
+        RayPathWindow &f = *form;
+        const QPointF p(f.scene().objectPoint().x, f.scene().objectPoint().y);
         // Start from the other shape, so the move has to change it.
         moveHolding(f, Qt::NoButton, pointer == 2 ? p + QPointF(500, 0) : p);
-        QCOMPARE(f.Picture1->mousePointer(), 3 - pointer);
+        QCOMPARE(f.field->mousePointer(), 3 - pointer);
         moveHolding(f, held, p + offset);
-        QCOMPARE(f.Picture1->mousePointer(), pointer);
+        QCOMPARE(f.field->mousePointer(), pointer);
     }
 
     // Rays, point markers and eye markers dropped on the last free place of
@@ -292,62 +298,73 @@ private slots:
     {
         QFETCH(char, kind);
         QFETCH(int, stored);
-        Form1 &f = *form;
+        RayPathWindow &f = *form;
         const int limit = kind == 'r' ? raypath::kMaxRays : raypath::kMaxMarkers;
-        float *xs = kind == 'r' ? f.RayHitX.data() : kind == 'e' ? f.EyeMarkX.data() : f.PointMarkX.data();
-        float *ys = kind == 'e' ? f.EyeMarkY.data() : f.PointMarkY.data();
-        std::int16_t &count = kind == 'r' ? f.RayCount : kind == 'e' ? f.EyeMarkCount : f.PointMarkCount;
-        storeRays(f, {300});
-        for (int i = 1; i <= stored; ++i) {
-            xs[i] = kind == 'r' ? -990 + 20 * i : -950 + 90 * i;
+        raypath::RayPathScene &scene = f.scene();
+        // The x of every entry of the store the drop goes to.
+        const auto storedXs = [&] {
+            std::vector<float> xs = kind == 'r' ? scene.rayHits() : std::vector<float>{};
             if (kind != 'r')
-                ys[i] = 750;  // markers along the bottom, away from the drag
+                for (const raypath::Point &m : kind == 'e' ? scene.eyeMarkers() : scene.pointMarkers())
+                    xs.push_back(m.x);
+            return xs;
+        };
+        if (kind != 'r')
+            scene.fixRayAt(300);
+        for (int i = 1; i <= stored; ++i) {
+            // Markers along the bottom, away from the drag.
+            if (kind == 'r')
+                scene.fixRayAt(-990.f + 20 * i);
+            else if (kind == 'e')
+                scene.addEyeMarker({-950.f + 90 * i, 750});
+            else
+                scene.addPointMarker({-950.f + 90 * i, 750});
         }
-        count = std::int16_t(stored);
-        f.Check3D1_Click();
-        std::vector<float> expected(xs, xs + limit + 1);
+        scene.redraw();
+        std::vector<float> expected = storedXs();
         const QPointF drop(550, -550);
         if (stored < limit)
-            expected[limit] = float(kind == 'r' ? expectedHit(f, drop) : sceneOf(f, drop).x());
+            expected.push_back(float(kind == 'r' ? expectedHit(f, drop) : sceneOf(f, drop).x()));
         if (kind != 'r')
-            QTest::mouseClick(kind == 'e' ? f.Picture2 : f.Picture5, Qt::LeftButton);
+            QTest::mouseClick(kind == 'e' ? f.eyeSymbolBox : f.pointSymbolBox, Qt::LeftButton);
         drag(f, Qt::LeftButton, {{400, -400}, {480, -480}, drop});
-        QCOMPARE(int(count), limit);
-        for (int i = 1; i <= limit; ++i)
+        const std::vector<float> xs = storedXs();
+        QCOMPARE(int(xs.size()), limit);
+        for (int i = 0; i < limit; ++i)
             QVERIFY2(std::abs(xs[i] - expected[i]) < 0.01f, qPrintable(QString("entry %1").arg(i)));
-        QCOMPARE(f.PointSymbolArmed + f.EyeSymbolArmed, 0);
-        QCOMPARE(f.Picture2->borderStyle() + f.Picture5->borderStyle(), 0);
+        QCOMPARE(scene.armedSymbol(), MarkerSymbol::None);
+        QCOMPARE(f.eyeSymbolBox->borderStyle() + f.pointSymbolBox->borderStyle(), 0);
         // Nothing left where a symbol or live ray passed; a refused one is gone.
         QCOMPARE(pixelsOffRedraw(f), 0);
     }
 
     void clearButtons()
     {
-        Form1 &f = *form;
+        RayPathWindow &f = *form;
         leftClick(f, {300, 0});
         leftClick(f, {-400, 0});
-        placeMarker(f, f.Picture5, {-500, -500});
-        placeMarker(f, f.Picture2, {500, -500});
+        placeMarker(f, f.pointSymbolBox, {-500, -500});
+        placeMarker(f, f.eyeSymbolBox, {500, -500});
         const QPoint object = pixelOf(f, {0, 500}), onRay = pixelOf(f, {150, 250});
         const QPoint mark = pixelOf(f, {-500, -500});
         const QPoint pupil = pixelOf(f, {470, -500});  // the eye looks at the point marker
         QImage img = shown(f);
         QVERIFY(blackNear(img, onRay) && blackNear(img, mark) && blackNear(img, pupil));
 
-        f.Command1->click();
-        QCOMPARE(f.RayCount, std::int16_t(0));
+        f.clearRaysButton->click();
+        QVERIFY(f.scene().rayHits().empty());
         img = shown(f);
         QVERIFY(whiteAround(img, onRay));
         QVERIFY(blackNear(img, object) && blackNear(img, mark) && blackNear(img, pupil));
         QVERIFY(blackNear(img, pixelOf(f, {-700, 0})));
         const double hit = expectedHit(f, {-200, 0});
         leftClick(f, {-200, 0});
-        QCOMPARE(f.RayCount, std::int16_t(1));
-        QVERIFY(std::abs(f.RayHitX[1] - hit) < 0.5);
+        QCOMPARE(f.scene().rayHits().size(), size_t(1));
+        QVERIFY(std::abs(f.scene().rayHits()[0] - hit) < 0.5);
 
-        f.Command4->click();
-        QCOMPARE(f.PointMarkCount, std::int16_t(0));
-        QCOMPARE(f.EyeMarkCount, std::int16_t(0));
+        f.clearMarkersButton->click();
+        QVERIFY(f.scene().pointMarkers().empty());
+        QVERIFY(f.scene().eyeMarkers().empty());
         img = shown(f);
         QVERIFY(whiteAround(img, mark));
         QVERIFY(whiteAround(img, pupil));
@@ -356,7 +373,7 @@ private slots:
 
     void palette_data()
     {
-        // Clicks on the palette: 'e' the eye (Picture2), 'p' the point (Picture5).
+        // Clicks on the palette: 'e' the eye, 'p' the point.
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<int>("eyeArmed");
         QTest::addColumn<int>("pointArmed");
@@ -371,23 +388,24 @@ private slots:
         QFETCH(QString, clicks);
         QFETCH(int, eyeArmed);
         QFETCH(int, pointArmed);
-        Form1 &f = *form;
+        RayPathWindow &f = *form;
         for (QChar c : clicks)
-            QTest::mouseClick(c == 'e' ? f.Picture2 : f.Picture5, Qt::LeftButton);
-        QCOMPARE(int(f.EyeSymbolArmed), eyeArmed);
-        QCOMPARE(int(f.PointSymbolArmed), pointArmed);
-        QCOMPARE(f.Picture2->borderStyle(), eyeArmed);
-        QCOMPARE(f.Picture5->borderStyle(), pointArmed);
+            QTest::mouseClick(c == 'e' ? f.eyeSymbolBox : f.pointSymbolBox, Qt::LeftButton);
+        const MarkerSymbol armed = f.scene().armedSymbol();
+        QCOMPARE(int(armed == MarkerSymbol::Eye), eyeArmed);
+        QCOMPARE(int(armed == MarkerSymbol::Point), pointArmed);
+        QCOMPARE(f.eyeSymbolBox->borderStyle(), eyeArmed);
+        QCOMPARE(f.pointSymbolBox->borderStyle(), pointArmed);
         // A left click in the field places the armed symbol, or else fixes a ray.
         leftClick(f, {-300, -300});
-        QCOMPARE(int(f.EyeMarkCount), eyeArmed);
-        QCOMPARE(int(f.PointMarkCount), pointArmed);
-        QCOMPARE(int(f.RayCount), eyeArmed || pointArmed ? 0 : 1);
+        QCOMPARE(int(f.scene().eyeMarkers().size()), eyeArmed);
+        QCOMPARE(int(f.scene().pointMarkers().size()), pointArmed);
+        QCOMPARE(int(f.scene().rayHits().size()), eyeArmed || pointArmed ? 0 : 1);
     }
 
     void objectOnInterface()
     {
-        Form1 &f = *form;
+        RayPathWindow &f = *form;
         storeRays(f, {-400, 300});
         const QPoint onRays[] = {pixelOf(f, {150, 250}), pixelOf(f, {-200, 250}),
                                  pixelOf(f, onRefractedRay(f))};
@@ -395,15 +413,15 @@ private slots:
         for (QPoint p : onRays)
             QVERIFY(blackNear(img, p));
 
-        f.Picture1_MouseDown(2, 0, 0);
-        QCOMPARE(f.ObjectY, 0.0f);
+        f.scene().press(raypath::MouseButton::Right, 0, 0);
+        QCOMPARE(f.scene().objectPoint().y, 0.0f);
         img = shown(f);
         for (QPoint p : onRays)
             QVERIFY(whiteAround(img, p));
         QVERIFY(blackNear(img, pixelOf(f, {0, 0}) - QPoint(0, 2)));  // P's dot, above the line
         QVERIFY(blackNear(img, pixelOf(f, {-700, 0})) && blackNear(img, pixelOf(f, {700, 0})));
 
-        f.Picture1_MouseMove(2, 0, 500);
+        f.scene().move(raypath::MouseButton::Right, 0, 500);
         img = shown(f);
         for (QPoint p : onRays)
             QVERIFY(blackNear(img, p));
@@ -413,39 +431,39 @@ private slots:
     // the screen shows exactly the field's image.
     void screenShowsTheField()
     {
-        Form1 &f = *form;
+        RayPathWindow &f = *form;
         auto check = [](QWidget &window, canvas::DrawingField &field, const char *step) {
             QVERIFY2(offScreen(window, field) == 0, step);
         };
-        check(f, *f.Picture1, "first picture");
-        f.Check3D3->click();
-        f.Check3D5->click();
-        check(f, *f.Picture1, "check boxes");
+        check(f, *f.field, "first picture");
+        f.reflectedBox->click();
+        f.normalsBox->click();
+        check(f, *f.field, "check boxes");
         for (float x : {-500.f, -150.f, 250.f, 600.f})
             leftClick(f, {x, 0});
-        check(f, *f.Picture1, "fixed rays");
-        QTest::mousePress(f.Picture1, Qt::LeftButton, {}, pixelOf(f, {100, 200}));
+        check(f, *f.field, "fixed rays");
+        QTest::mousePress(f.field, Qt::LeftButton, {}, pixelOf(f, {100, 200}));
         for (const QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {-690, 700}, {0, 200}}) {
             moveHolding(f, Qt::LeftButton, s);
-            check(f, *f.Picture1, "live ray");
+            check(f, *f.field, "live ray");
         }
-        QTest::mouseRelease(f.Picture1, Qt::LeftButton, {}, pixelOf(f, {0, 200}));
-        check(f, *f.Picture1, "live ray fixed");
-        placeMarker(f, f.Picture5, {-300, 600});
-        QTest::mouseClick(f.Picture2, Qt::LeftButton);
-        QTest::mousePress(f.Picture1, Qt::LeftButton, {}, pixelOf(f, {400, -500}));
+        QTest::mouseRelease(f.field, Qt::LeftButton, {}, pixelOf(f, {0, 200}));
+        check(f, *f.field, "live ray fixed");
+        placeMarker(f, f.pointSymbolBox, {-300, 600});
+        QTest::mouseClick(f.eyeSymbolBox, Qt::LeftButton);
+        QTest::mousePress(f.field, Qt::LeftButton, {}, pixelOf(f, {400, -500}));
         moveHolding(f, Qt::LeftButton, {380, -520});
-        check(f, *f.Picture1, "eye dragged");
-        QTest::mouseRelease(f.Picture1, Qt::LeftButton, {}, pixelOf(f, {380, -520}));
-        check(f, *f.Picture1, "markers");
-        QTest::mousePress(f.Picture1, Qt::RightButton, {}, pixelOf(f, {0, 500}));
+        check(f, *f.field, "eye dragged");
+        QTest::mouseRelease(f.field, Qt::LeftButton, {}, pixelOf(f, {380, -520}));
+        check(f, *f.field, "markers");
+        QTest::mousePress(f.field, Qt::RightButton, {}, pixelOf(f, {0, 500}));
         for (const QPointF s : Path{{10, 300}, {20, -200}, {-100, -600}}) {
             moveHolding(f, Qt::RightButton, s);
-            check(f, *f.Picture1, "P across the interface");
+            check(f, *f.field, "P across the interface");
         }
-        QTest::mouseRelease(f.Picture1, Qt::RightButton, {}, pixelOf(f, {-100, -600}));
-        f.Command1->click();
-        check(f, *f.Picture1, "rays cleared");
+        QTest::mouseRelease(f.field, Qt::RightButton, {}, pixelOf(f, {-100, -600}));
+        f.clearRaysButton->click();
+        check(f, *f.field, "rays cleared");
 
         imaging::ImagingWindow g;
         g.show();
@@ -468,5 +486,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm1Interaction)
-#include "test_form1_interaction.moc"
+QTEST_MAIN(TestRayPathInteraction)
+#include "test_ray_path_interaction.moc"

@@ -1,7 +1,7 @@
 // What the ray-path window draws: recorded call by call, with pen, colour and
 // style; the index displays; the layout for several screens.
-#include "raypath/form1.h"
-#include "raypath/form1_layout.h"
+#include "raypath/ray_path_layout.h"
+#include "raypath/ray_path_window.h"
 #include "recording_surface.h"
 
 #include <QCheckBox>
@@ -16,13 +16,10 @@ using canvas::kRed;
 
 namespace {
 
-void tick(Form1 &f, const QString &boxes)
+void tick(RayPathScene &scene, const QString &boxes)
 {
-    QCheckBox *all[] = {f.Check3D1, f.Check3D2, f.Check3D3, f.Check3D4, f.Check3D5};
-    for (int i = 0; i < 5; ++i) {
-        QSignalBlocker quiet(all[i]);
-        all[i]->setChecked(boxes[i] == QLatin1Char('1'));
-    }
+    const auto on = [&](int i) { return boxes[i] == QLatin1Char('1'); };
+    scene.setParts({on(0), on(1), on(2), on(3), on(4)});
 }
 
 // Names a line of one ray by where it runs, independent of how the program
@@ -43,7 +40,7 @@ QString classify(const DrawOp &op, double objectY)
 
 }  // namespace
 
-class TestForm1Rendering : public QObject
+class TestRayPathRendering : public QObject
 {
     Q_OBJECT
 
@@ -60,7 +57,7 @@ private slots:
     void layoutFitsTheScreen();
 };
 
-void TestForm1Rendering::fixedRayParts_data()
+void TestRayPathRendering::fixedRayParts_data()
 {
     QTest::addColumn<float>("objectY");
     QTest::addColumn<float>("hitX");
@@ -91,7 +88,7 @@ void TestForm1Rendering::fixedRayParts_data()
     QTest::newRow("along the normal") << 500.f << 0.f << "11111" << all << 100;
 }
 
-void TestForm1Rendering::fixedRayParts()
+void TestRayPathRendering::fixedRayParts()
 {
     QFETCH(float, objectY);
     QFETCH(float, hitX);
@@ -99,15 +96,13 @@ void TestForm1Rendering::fixedRayParts()
     QFETCH(QStringList, parts);
     QFETCH(int, reflectedGrey);
 
-    Form1 f;
     RecordingSurface rec;
-    f.setSurface(&rec);
-    tick(f, boxes);
-    f.ObjectY = objectY;
-    f.EffIndex = effectiveIndex(objectY, f.RefIndex);
-    f.RayCount = 1;
-    f.RayHitX[1] = hitX;
-    f.RedrawRays();
+    RayPathScene scene(rec);
+    tick(scene, boxes);
+    scene.moveObject({0, objectY});
+    scene.fixRayAt(hitX);
+    rec.clear();
+    scene.redrawRays();
 
     // The frame (P and the interface) comes first; every ray line after it.
     QStringList drawn;
@@ -138,12 +133,12 @@ void TestForm1Rendering::fixedRayParts()
     QCOMPARE(rec.drawWidth(), 1);
 }
 
-void TestForm1Rendering::fullRedrawFrame()
+void TestRayPathRendering::fullRedrawFrame()
 {
-    Form1 f;
+    RayPathWindow f;
     RecordingSurface rec;
-    f.setSurface(&rec);
-    f.Check3D3->setChecked(true);  // a check box clears and redraws
+    f.scene().setScreen(rec);
+    f.reflectedBox->setChecked(true);  // a check box clears and redraws
     QVERIFY(rec.ops.size() >= 3);
     QCOMPARE(rec.ops[0].kind, DrawOp::Cls);
     const DrawOp &p = rec.ops[1];
@@ -159,7 +154,7 @@ void TestForm1Rendering::fullRedrawFrame()
     // The very first picture of the field is its repaint: a thinner interface
     // line across the field and P.
     rec.clear();
-    f.Picture1_Paint();
+    f.scene().drawFirstPicture();
     QCOMPARE(rec.ops.size(), size_t(2));
     QCOMPARE(QLineF(rec.ops[0].x1, rec.ops[0].y1, rec.ops[0].x2, rec.ops[0].y2),
              QLineF(-1000, 0, 1000, 0));
@@ -167,29 +162,25 @@ void TestForm1Rendering::fullRedrawFrame()
     QCOMPARE(rec.ops[1].width, 5);
 }
 
-void TestForm1Rendering::liveRayIsLightGreyAndAlone()
+void TestRayPathRendering::liveRayIsLightGreyAndAlone()
 {
-    Form1 f;
     RecordingSurface rec;
-    f.setSurface(&rec);
-    tick(f, QStringLiteral("11111"));
-    f.AimX = 150;
-    f.AimY = 250;
-    f.DrawLiveRay();
+    RayPathScene scene(rec);
+    tick(scene, QStringLiteral("11111"));
+    rec.clear();
+    scene.press(MouseButton::Left, 150, 250);
     QCOMPARE(rec.ops.size(), size_t(6));
     QCOMPARE(rec.lines(canvas::greyLevel(200)).size(), size_t(1));
-    QVERIFY(std::abs(f.HitX - 300) < 0.01);
+    QVERIFY(std::abs(scene.lastRay().hitX - 300) < 0.01);
 
     // Aimed level with P: no ray, nothing drawn, the last values kept.
     rec.clear();
-    f.AimX = 700;
-    f.AimY = 500;
-    f.DrawLiveRay();
+    scene.press(MouseButton::Left, 700, 500);
     QVERIFY(rec.ops.empty());
-    QVERIFY(std::abs(f.HitX - 300) < 0.01);
+    QVERIFY(std::abs(scene.lastRay().hitX - 300) < 0.01);
 }
 
-void TestForm1Rendering::eyesLookAtLastPointMarker_data()
+void TestRayPathRendering::eyesLookAtLastPointMarker_data()
 {
     QTest::addColumn<QPointF>("eye");
     QTest::addColumn<QList<QPointF>>("points");
@@ -202,27 +193,22 @@ void TestForm1Rendering::eyesLookAtLastPointMarker_data()
         << QPointF(200, 200) << QList<QPointF>{{200, 200}} << QPointF(200, 200);
 }
 
-void TestForm1Rendering::eyesLookAtLastPointMarker()
+void TestRayPathRendering::eyesLookAtLastPointMarker()
 {
     QFETCH(QPointF, eye);
     QFETCH(QList<QPointF>, points);
     QFETCH(QPointF, pupil);
-    Form1 f;
     RecordingSurface rec;
-    f.setSurface(&rec);
-    for (const QPointF &p : points) {
-        ++f.PointMarkCount;
-        f.PointMarkX[f.PointMarkCount] = float(p.x());
-        f.PointMarkY[f.PointMarkCount] = float(p.y());
-    }
-    f.EyeMarkCount = 1;
-    f.EyeMarkX[1] = float(eye.x());
-    f.EyeMarkY[1] = float(eye.y());
-    f.RedrawMarkers();
+    RayPathScene scene(rec);
+    for (const QPointF &p : points)
+        scene.addPointMarker({float(p.x()), float(p.y())});
+    scene.addEyeMarker({float(eye.x()), float(eye.y())});
+    scene.redrawRays();
 
+    // P first, then the markers.
     const auto dots = rec.of(DrawOp::PSet);
-    QCOMPARE(int(dots.size()), int(points.size()) + 1);
-    for (int i = 0; i < points.size(); ++i)
+    QCOMPARE(int(dots.size()), 1 + int(points.size()) + 1);
+    for (int i = 0; i <= points.size(); ++i)
         QCOMPARE(dots[i].width, 5);
     const auto circles = rec.of(DrawOp::Circle);
     QCOMPARE(circles.size(), size_t(1));
@@ -236,7 +222,7 @@ void TestForm1Rendering::eyesLookAtLastPointMarker()
     QCOMPARE(rec.nonFinite, 0);
 }
 
-void TestForm1Rendering::indexDisplays_data()
+void TestRayPathRendering::indexDisplays_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("value");
@@ -258,7 +244,7 @@ void TestForm1Rendering::indexDisplays_data()
                                << 0.75;
 }
 
-void TestForm1Rendering::indexDisplays()
+void TestRayPathRendering::indexDisplays()
 {
     QFETCH(QString, locale);
     QFETCH(int, value);
@@ -270,25 +256,25 @@ void TestForm1Rendering::indexDisplays()
     const QLocale saved;
     QLocale::setDefault(QLocale(locale));
     {
-        Form1 f;
+        RayPathWindow f;
         RecordingSurface rec;
-        f.setSurface(&rec);
-        f.ObjectY = objectY;
-        f.HScroll1->setValue(value == 133 ? 134 : 133);
+        f.scene().setScreen(rec);
+        f.scene().moveObject({0, objectY});
+        f.indexBar->setValue(value == 133 ? 134 : 133);
         rec.clear();
-        f.HScroll1->setValue(value);
-        QCOMPARE(f.RefIndex, float(value / 100.0));
-        QCOMPARE(f.Text3->text(), text3);
-        QCOMPARE(f.Text1->text(), text1);
-        QCOMPARE(f.Text4->text(), text4);
-        QVERIFY(std::abs(f.EffIndex - effIndex) < 1e-6);
+        f.indexBar->setValue(value);
+        QCOMPARE(f.scene().index(), float(value / 100.0));
+        QCOMPARE(f.indexText->text(), text3);
+        QCOMPARE(f.upperIndexText->text(), text1);
+        QCOMPARE(f.lowerIndexText->text(), text4);
+        QVERIFY(std::abs(f.scene().effectiveIndex() - effIndex) < 1e-6);
         QCOMPARE(rec.ops.front().kind, DrawOp::Cls);  // and the scene is drawn anew
         QVERIFY(rec.ops.size() >= 3);
     }
     QLocale::setDefault(saved);
 }
 
-void TestForm1Rendering::layoutFitsTheScreen_data()
+void TestRayPathRendering::layoutFitsTheScreen_data()
 {
     QTest::addColumn<QRect>("screen");
     QTest::addColumn<bool>("shrunk");
@@ -298,29 +284,31 @@ void TestForm1Rendering::layoutFitsTheScreen_data()
     QTest::newRow("1920x1040 below a panel") << QRect(0, 40, 1920, 1040) << true;
 }
 
-void TestForm1Rendering::layoutFitsTheScreen()
+void TestRayPathRendering::layoutFitsTheScreen()
 {
     QFETCH(QRect, screen);
     QFETCH(bool, shrunk);
-    const Form1Layout l = ComputeForm1Layout(screen);
+    const RayPathLayout l = computeRayPathLayout(screen);
     QVERIFY(screen.contains(l.window));
-    QVERIFY2(l.Picture1.bottom() < l.window.height(), "the field fits the window");
+    QVERIFY2(l.field.bottom() < l.window.height(), "the field fits the window");
     const double FW = 0.98 * screen.width();
     if (!shrunk)
-        QCOMPARE(l.Picture1.width(), int(0.75 * FW));
+        QCOMPARE(l.field.width(), int(0.75 * FW));
     else
-        QVERIFY(l.Picture1.width() < int(0.75 * FW));
-    QVERIFY(std::abs(double(l.Picture1.height()) / l.Picture1.width() - 0.98) < 0.005);
+        QVERIFY(l.field.width() < int(0.75 * FW));
+    QVERIFY(std::abs(double(l.field.height()) / l.field.width() - 0.98) < 0.005);
     // The column stands right of the field and within the window.
-    for (const QRect &r : {l.Label1, l.Check3D1, l.HScroll1, l.Picture2, l.Command5}) {
-        QCOMPARE(r.x() >= l.Picture1.x() + l.Picture1.width(), true);
+    for (const QRect &r :
+         {l.partsCaption, l.refractedBox, l.indexBar, l.eyeSymbolBox, l.imagingButton}) {
+        QCOMPARE(r.x() >= l.field.x() + l.field.width(), true);
         QVERIFY(r.right() < l.window.width());
         QVERIFY(r.bottom() < l.window.height());
     }
-    QCOMPARE(l.Check3D2.x(), l.Check3D1.x() + l.Check3D1.width());
-    QCOMPARE(l.Picture2.height(), l.Picture2.width());
-    QVERIFY(l.Command5.y() > l.Command2.y() && l.Command2.y() > l.Command4.y());
+    QCOMPARE(l.refractedExtensionBox.x(), l.refractedBox.x() + l.refractedBox.width());
+    QCOMPARE(l.eyeSymbolBox.height(), l.eyeSymbolBox.width());
+    QVERIFY(l.imagingButton.y() > l.printButton.y()
+            && l.printButton.y() > l.clearMarkersButton.y());
 }
 
-QTEST_MAIN(TestForm1Rendering)
-#include "test_form1_rendering.moc"
+QTEST_MAIN(TestRayPathRendering)
+#include "test_ray_path_rendering.moc"

@@ -1,0 +1,133 @@
+// Point and eye markers on the ray-path field. Every eye looks at the point
+// marker placed last, or at (0, 0) on the interface while there is none.
+#include "raypath/ray_path_scene.h"
+
+#include "canvas/eye_symbol.h"
+
+namespace raypath {
+
+using namespace canvas;
+
+Point RayPathScene::eyeTarget() const
+{
+    return pointMarkers_.empty() ? Point{0, 0} : pointMarkers_.back();
+}
+
+void RayPathScene::drawEye()
+{
+    const Point t = eyeTarget();
+    drawEyeSymbol(screen(), eye_.x, eye_.y, t.x, t.y, kScreenEyePens);
+}
+
+void RayPathScene::eraseEye()
+{
+    // One white disc, 10 pixels wider than the eye all round.
+    Surface &s = screen();
+    s.DrawWidth(20);
+    s.Disc(eye_.x, eye_.y, kEyeRadius, kWhite);
+    s.DrawWidth(1);
+}
+
+void RayPathScene::drawMarkers()
+{
+    Surface &s = screen();
+    s.DrawWidth(5);
+    for (const Point &p : pointMarkers_)
+        s.PSet(p.x, p.y, s.foreColor());
+    for (const Point &e : eyeMarkers_) {
+        eye_ = e;
+        drawEye();
+    }
+    s.DrawWidth(1);
+}
+
+void RayPathScene::toggleSymbol(MarkerSymbol symbol)
+{
+    armed_ = armed_ == symbol ? MarkerSymbol::None : symbol;
+}
+
+bool RayPathScene::addPointMarker(Point p)
+{
+    if (int(pointMarkers_.size()) >= kMaxMarkers)
+        return false;
+    pointMarkers_.push_back(p);
+    return true;
+}
+
+bool RayPathScene::addEyeMarker(Point p)
+{
+    if (int(eyeMarkers_.size()) >= kMaxMarkers)
+        return false;
+    eyeMarkers_.push_back(p);
+    return true;
+}
+
+void RayPathScene::pressSymbol(float x, float y)
+{
+    Surface &s = screen();
+    s.DrawWidth(5);
+    aim_ = {x, y};
+    if (armed_ == MarkerSymbol::Point) {
+        s.PSet(x, y, s.foreColor());
+    } else {
+        eye_ = aim_;
+        drawEye();
+    }
+}
+
+void RayPathScene::dragSymbol(float x, float y)
+{
+    Surface &s = screen();
+    if (armed_ == MarkerSymbol::Point) {
+        s.DrawWidth(5);
+        s.PSet(aim_.x, aim_.y, kWhite);
+        s.PSet(x, y, s.foreColor());
+    } else {
+        eye_ = aim_;
+        eraseEye();
+        eye_ = {x, y};
+        drawEye();
+    }
+    aim_ = {x, y};
+}
+
+void RayPathScene::dropSymbol(float x, float y)
+{
+    Surface &s = screen();
+    const bool point = armed_ == MarkerSymbol::Point;
+    const bool kept = point ? addPointMarker({x, y}) : addEyeMarker({x, y});
+    if (!kept) {
+        // The store holds 20 markers of each kind: the symbol is refused and
+        // the picture shows what it showed before the symbol was dragged in.
+        armed_ = MarkerSymbol::None;
+        redraw();
+        return;
+    }
+    if (point) {
+        s.DrawWidth(5);
+        s.PSet(x, y, s.foreColor());
+    } else {
+        // The eye where it was dragged to, looking at the point marker
+        // placed last before it.
+        drawEye();
+    }
+    s.DrawWidth(1);
+    armed_ = MarkerSymbol::None;
+}
+
+void RayPathScene::clearMarkers()
+{
+    Surface &s = screen();
+    s.DrawWidth(5);
+    for (const Point &p : pointMarkers_)
+        s.PSet(p.x, p.y, kWhite);
+    s.DrawWidth(10);
+    for (const Point &e : eyeMarkers_)
+        for (int r = 0; r <= 50; r += 10)
+            s.Circle(e.x, e.y, r, kWhite);
+    pointMarkers_.clear();
+    eyeMarkers_.clear();
+    s.DrawWidth(1);
+}
+
+}  // namespace raypath

@@ -1,0 +1,285 @@
+#include "raypath/ray_path_window.h"
+
+#include "canvas/eye_symbol.h"
+#include "ui/fit_text.h"
+#include "ui/number_text.h"
+#include "ui/print_command.h"
+#include "ui/window_controls.h"
+#include "raypath/ray_path_layout.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <cmath>
+
+namespace raypath {
+
+using ui::numberText;
+
+namespace {
+
+const char *const kCaption = "Tavrix   -  Strahlenverlauf";
+
+// Scene rectangles of the controls inside the field.
+const QRectF kUpperIndexBox(800, -950, 200, 100);
+const QRectF kLowerIndexBox(800, 50, 200, 100);
+const QPointF kRayHintAt(-990, -980);
+const QPointF kObjectHintAt(-990, 900);
+
+int pointerCode(PointerShape shape)
+{
+    return shape == PointerShape::Cross ? canvas::kCrossPointer : canvas::kArrowPointer;
+}
+
+}  // namespace
+
+RayPathWindow::RayPathWindow(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(QString::fromUtf8(kCaption));
+    createControls();
+    ownDialogs_ = std::make_unique<ui::QtDialogs>(this);
+    dialogs_ = ownDialogs_.get();
+    connectControls();
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    applyLayout(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+    // Index displays as designed, with the user's decimal separator.
+    upperIndexText->setText(QStringLiteral(" n = 1"));
+    lowerIndexText->setText(QStringLiteral(" n = ") + numberText(1.33f));
+    indexText->setText(numberText(1.33f));
+}
+
+RayPathWindow::~RayPathWindow() = default;
+
+void RayPathWindow::createControls()
+{
+    using namespace canvas;
+    using namespace ui;
+    field = new DrawingField(kWhite, this);
+    field->setObjectName(QStringLiteral("field"));
+    scene_ = std::make_unique<RayPathScene>(*field);
+    upperIndexText = makeIndexBox(field, "upperIndexText");
+    lowerIndexText = makeIndexBox(field, "lowerIndexText");
+    rayHint = makeFieldLabel(field, "rayHint", "Strahl verändern: linke Maustaste drücken!");
+    objectHint = makeFieldLabel(field, "objectHint", "Objektposition: rechte Maustaste drücken!");
+
+    partsCaption = makeLabel(this, "partsCaption", " Wahl der Strahlen");
+    refractedBox = makeCheckBox(this, "refractedBox", "gebrochene", true);
+    refractedExtensionBox = makeCheckBox(this, "refractedExtensionBox", "Verlängerungen", true);
+    reflectedBox = makeCheckBox(this, "reflectedBox", "gespiegelte", false);
+    reflectedExtensionBox = makeCheckBox(this, "reflectedExtensionBox", "Verlängerungen", false);
+    normalsBox = makeCheckBox(this, "normalsBox", "Einfallslote", false);
+    clearRaysButton = makeButton(this, "clearRaysButton", "Strahlen löschen");
+    indexCaption = makeLabel(this, "indexCaption", "     Brechzahl n = ");
+    indexText = makeIndexBox(this, "indexText", QColor(192, 192, 192));
+    indexBar = makeIndexScrollBar(this, kInitialIndexScroll);
+    indexBar->setObjectName(QStringLiteral("indexBar"));
+
+    markersCaption = makeLabel(this, "markersCaption", " Markierungen setzen (anklicken!)");
+    eyeSymbolBox = new DrawingField(kGrey, this);
+    eyeSymbolBox->setObjectName(QStringLiteral("eyeSymbolBox"));
+    eyeSymbolBox->setMouseTracking(false);
+    pointSymbolBox = new DrawingField(kGrey, this);
+    pointSymbolBox->setObjectName(QStringLiteral("pointSymbolBox"));
+    pointSymbolBox->setMouseTracking(false);
+    clearMarkersButton = makeButton(this, "clearMarkersButton", "Markierungen löschen");
+    printButton = makeButton(this, "printButton", "Drucken");
+    infoButton = makeButton(this, "infoButton", "Info");
+    imagingButton = makeButton(this, "imagingButton", "zur Abbildung von Punkten");
+
+    // The palette boxes take the focus from Tab only: a mouse click shows
+    // its choice by the frame alone.
+    eyeSymbolBox->setFocusPolicy(Qt::TabFocus);
+    pointSymbolBox->setFocusPolicy(Qt::TabFocus);
+    field->setAccessibleName(QStringLiteral("Zeichenfeld"));
+    eyeSymbolBox->setAccessibleName(QStringLiteral("Auge"));
+    pointSymbolBox->setAccessibleName(QStringLiteral("Punkt"));
+    upperIndexText->setAccessibleName(QStringLiteral("Brechzahl oben"));
+    lowerIndexText->setAccessibleName(QStringLiteral("Brechzahl unten"));
+    indexText->setAccessibleName(QStringLiteral("Brechzahl n"));
+    // Every control is reached with Tab, in the order of the column, and
+    // carries its caption as its accessible name.
+    chainTabOrder({refractedBox, refractedExtensionBox, reflectedBox, reflectedExtensionBox,
+                   normalsBox, clearRaysButton, indexBar, eyeSymbolBox, pointSymbolBox,
+                   clearMarkersButton, printButton, infoButton, imagingButton});
+}
+
+void RayPathWindow::connectControls()
+{
+    using canvas::DrawingField;
+    connect(indexBar, &QScrollBar::valueChanged, this, &RayPathWindow::showIndex);
+    for (QCheckBox *box :
+         {refractedBox, refractedExtensionBox, reflectedBox, reflectedExtensionBox, normalsBox})
+        connect(box, &QCheckBox::toggled, this, [this] { scene_->setParts(checkedParts()); });
+    connect(clearRaysButton, &QPushButton::clicked, this, [this] { scene_->clearRays(); });
+    connect(clearMarkersButton, &QPushButton::clicked, this, [this] { scene_->clearMarkers(); });
+    connect(printButton, &QPushButton::clicked, this, &RayPathWindow::print);
+    connect(infoButton, &QPushButton::clicked, this, &RayPathWindow::infoRequested);
+    connect(imagingButton, &QPushButton::clicked, this, &RayPathWindow::imagingRequested);
+
+    connect(field, &DrawingField::paintRequested, this, [this] { scene_->drawFirstPicture(); });
+    connect(field, &DrawingField::mouseDown, this, [this](int b, double x, double y) {
+        scene_->press(MouseButton(b), float(x), float(y));
+        showSceneState();
+    });
+    connect(field, &DrawingField::mouseMove, this, [this](int b, double x, double y) {
+        scene_->move(MouseButton(b), float(x), float(y));
+        showSceneState();
+    });
+    connect(field, &DrawingField::mouseUp, this, [this](int b, double x, double y) {
+        scene_->release(MouseButton(b), float(x), float(y));
+        showSceneState();
+    });
+    connect(eyeSymbolBox, &DrawingField::paintRequested, this, &RayPathWindow::paintEyeSymbolBox);
+    connect(pointSymbolBox, &DrawingField::paintRequested, this,
+            &RayPathWindow::paintPointSymbolBox);
+    connect(eyeSymbolBox, &DrawingField::clicked, this,
+            [this] { toggleSymbol(MarkerSymbol::Eye); });
+    connect(pointSymbolBox, &DrawingField::clicked, this,
+            [this] { toggleSymbol(MarkerSymbol::Point); });
+}
+
+void RayPathWindow::applyLayout(const QRect &availableScreen)
+{
+    const RayPathLayout l = computeRayPathLayout(availableScreen);
+    setGeometry(l.window);
+    field->setGeometry(l.field);
+    // One scene unit has the same length across and down.
+    const double r = double(l.field.width()) / l.field.height();
+    field->Scale(-1000, -1000 / r, 1000, 1000 / r);
+
+    partsCaption->setGeometry(l.partsCaption);
+    refractedBox->setGeometry(l.refractedBox);
+    refractedExtensionBox->setGeometry(l.refractedExtensionBox);
+    reflectedBox->setGeometry(l.reflectedBox);
+    reflectedExtensionBox->setGeometry(l.reflectedExtensionBox);
+    normalsBox->setGeometry(l.normalsBox);
+    clearRaysButton->setGeometry(l.clearRaysButton);
+    indexCaption->setGeometry(l.indexCaption);
+    indexBar->setGeometry(l.indexBar);
+    indexText->setGeometry(l.indexText);
+    markersCaption->setGeometry(l.markersCaption);
+    eyeSymbolBox->setGeometry(l.eyeSymbolBox);
+    pointSymbolBox->setGeometry(l.pointSymbolBox);
+    clearMarkersButton->setGeometry(l.clearMarkersButton);
+    printButton->setGeometry(l.printButton);
+    infoButton->setGeometry(l.infoButton);
+    imagingButton->setGeometry(l.imagingButton);
+
+    // A caption a little wider than its box on a small screen keeps its
+    // last letters: the box grows to the caption, never past the column.
+    const int columnRight = l.clearRaysButton.x() + l.clearRaysButton.width();
+    for (QCheckBox *c :
+         {refractedBox, refractedExtensionBox, reflectedBox, reflectedExtensionBox, normalsBox}) {
+        const int wanted = std::min(c->sizeHint().width(), columnRight - c->x());
+        if (c->width() < wanted)
+            c->resize(wanted, c->height());
+    }
+
+    eyeSymbolBox->Scale(-100, -100, 100, 100);
+    pointSymbolBox->Scale(-14, -14, 14, 14);
+
+    upperIndexText->setGeometry(ui::sceneBox(*field, kUpperIndexBox));
+    lowerIndexText->setGeometry(ui::sceneBox(*field, kLowerIndexBox));
+    // Wide enough for any index the scroll bar can set.
+    const QString widestIndex = numberText(1.99f);
+    ui::widenToFit(upperIndexText, QStringLiteral(" n = ") + widestIndex, true);
+    ui::widenToFit(lowerIndexText, QStringLiteral(" n = ") + widestIndex, true);
+    ui::widenToFit(indexText, widestIndex, false);
+    rayHint->adjustSize();
+    objectHint->adjustSize();
+    rayHint->move(field->toPixel(kRayHintAt.x(), kRayHintAt.y()));
+    objectHint->move(field->toPixel(kObjectHintAt.x(), kObjectHintAt.y()));
+    // The lower hint must stay inside the field however small it is.
+    if (objectHint->geometry().bottom() >= field->height())
+        objectHint->move(objectHint->x(),
+                         std::max(0, field->height() - objectHint->height() - 2));
+}
+
+void RayPathWindow::showIndex(int scrollValue)
+{
+    const float n = float(scrollValue / 100.0);
+    if (n < 1) {
+        // The upper medium is the denser one: show the reciprocal, to two
+        // decimals, halves going up.
+        const float m = float(std::floor(100.0 / n + 0.5) / 100.0);
+        indexText->setText(numberText(m));
+        upperIndexText->setText(QStringLiteral(" n = ") + numberText(m));
+        lowerIndexText->setText(QStringLiteral("n = 1 "));
+    } else {
+        indexText->setText(numberText(n));
+        upperIndexText->setText(QStringLiteral("n = 1 "));
+        lowerIndexText->setText(QStringLiteral(" n = ") + numberText(n));
+    }
+    scene_->setIndex(n);
+}
+
+RayParts RayPathWindow::checkedParts() const
+{
+    RayParts parts;
+    parts.refracted = refractedBox->isChecked();
+    parts.refractedExtension = refractedExtensionBox->isChecked();
+    parts.reflected = reflectedBox->isChecked();
+    parts.reflectedExtension = reflectedExtensionBox->isChecked();
+    parts.normals = normalsBox->isChecked();
+    return parts;
+}
+
+void RayPathWindow::paintEyeSymbolBox()
+{
+    eyeSymbolBox->DrawWidth(3);
+    eyeSymbolBox->Circle(0, 0, canvas::kEyeRadius);
+    eyeSymbolBox->DrawWidth(10);
+    eyeSymbolBox->PSet(-canvas::kPupilDistance, 0);
+    eyeSymbolBox->DrawWidth(1);
+}
+
+void RayPathWindow::paintPointSymbolBox()
+{
+    pointSymbolBox->DrawWidth(5);
+    pointSymbolBox->PSet(0, 0);
+}
+
+void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
+{
+    scene_->toggleSymbol(symbol);
+    showSceneState();
+}
+
+void RayPathWindow::showSceneState()
+{
+    field->MousePointer(pointerCode(scene_->pointer()));
+    eyeSymbolBox->BorderStyle(scene_->armedSymbol() == MarkerSymbol::Eye ? 1 : 0);
+    pointSymbolBox->BorderStyle(scene_->armedSymbol() == MarkerSymbol::Point ? 1 : 0);
+}
+
+void RayPathWindow::print()
+{
+    ui::printOnSystemPrinter(dialogs(), QStringLiteral("tavrix-strahlenverlauf.pdf"),
+                             [this](canvas::PageSurface &page) { printOut(page); });
+}
+
+void RayPathWindow::printOut(canvas::PageSurface &page)
+{
+    const std::optional<QString> title = ui::beginPrintout(dialogs(), page);
+    if (!title)
+        return;  // cancelled: nothing printed, the picture stays as it is
+    // The screen shows the full picture again before anything goes to paper.
+    scene_->redraw();
+    scene_->drawOnPaper(page);
+    ui::endPrintout(page, *title, scene_->index(), ui::kRayPathLabelHeight);
+}
+
+void RayPathWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace raypath

@@ -30,8 +30,8 @@ void sizeField(canvas::DrawingField *field)
 {
     field->resize(kFieldWidth, kFieldHeight);
     const double r = double(kFieldWidth) / kFieldHeight;
-    field->Scale(-1000, -1000 / r, 1000, 1000 / r);
-    field->Cls();
+    field->setScale(-1000, -1000 / r, 1000, 1000 / r);
+    field->clear();
 }
 
 // A full ray-path scene: 100 rays, all five boxes, 20 markers of each kind.
@@ -110,7 +110,7 @@ void BM_Cls(benchmark::State &state)
     sizeField(f.field);
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        f.field->Cls();
+        f.field->clear();
         benchmark::DoNotOptimize(f.field->image().constBits());
     }
     clsFloorNs = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
@@ -141,7 +141,7 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
     f.applyLayout(QRect(0, 0, int(state.range(0)), int(state.range(1))));
     fillRayPathScene(f);
     f.show();
-    f.field->Cls();
+    f.field->clear();
     f.scene().redrawRays();
     PaintedPixels painted;
     f.field->installEventFilter(&painted);

@@ -22,38 +22,38 @@ class CheckingSurface : public canvas::Surface
 {
 public:
     explicit CheckingSurface(canvas::DrawingField *field) : field_(field) {}
-    using Surface::Circle;
-    using Surface::Line;
-    using Surface::PSet;
-    void Scale(double x1, double y1, double x2, double y2) override
+    using Surface::circle;
+    using Surface::line;
+    using Surface::dot;
+    void setScale(double x1, double y1, double x2, double y2) override
     {
         check({x1, y1, x2, y2});
-        field_->Scale(x1, y1, x2, y2);
+        field_->setScale(x1, y1, x2, y2);
     }
-    void Cls() override { field_->Cls(); }
-    void Line(double x1, double y1, double x2, double y2, QRgb colour) override
+    void clear() override { field_->clear(); }
+    void line(double x1, double y1, double x2, double y2, QRgb colour) override
     {
         check({x1, y1, x2, y2});
         sync();
-        field_->Line(x1, y1, x2, y2, colour);
+        field_->line(x1, y1, x2, y2, colour);
     }
-    void Circle(double x, double y, double r, QRgb colour) override
+    void circle(double x, double y, double r, QRgb colour) override
     {
         check({x, y, r});
         sync();
-        field_->Circle(x, y, r, colour);
+        field_->circle(x, y, r, colour);
     }
-    void PSet(double x, double y, QRgb colour) override
+    void dot(double x, double y, QRgb colour) override
     {
         check({x, y});
         sync();
-        field_->PSet(x, y, colour);
+        field_->dot(x, y, colour);
     }
-    void Disc(double x, double y, double r, QRgb colour) override
+    void disc(double x, double y, double r, QRgb colour) override
     {
         check({x, y, r});
         sync();
-        field_->Disc(x, y, r, colour);
+        field_->disc(x, y, r, colour);
     }
 
 private:
@@ -65,8 +65,8 @@ private:
     }
     void sync()
     {
-        field_->DrawWidth(drawWidth());
-        field_->DrawStyle(drawStyle());
+        field_->setPenWidth(penWidth());
+        field_->setLineStyle(lineStyle());
     }
     canvas::DrawingField *field_;
 };

@@ -39,9 +39,9 @@ std::vector<DrawOp> Recorder::lines(QRgb colour) const
     return out;
 }
 
-void RecordingPage::Print(const QString &text)
+void RecordingPage::printText(const QString &text)
 {
-    record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, drawWidth(), drawStyle(), text});
+    record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, penWidth(), lineStyle(), text});
 }
 
 QString ScriptedDialogs::askText(const QString &prompt, const QString &title)
@@ -53,7 +53,7 @@ QString ScriptedDialogs::askText(const QString &prompt, const QString &title)
 
 QString describe(const DrawOp &op)
 {
-    static const char *names[] = {"Cls", "Line", "Circle", "PSet", "Text", "Disc"};
+    static const char *names[] = {"clear", "line", "circle", "dot", "text", "disc"};
     return QStringLiteral("%1 (%2, %3)-(%4, %5) rgb %6 w%7 s%8 %9")
         .arg(QLatin1String(names[op.kind]))
         .arg(op.x1)

@@ -12,7 +12,7 @@
 #include <vector>
 
 struct DrawOp {
-    enum Kind { Cls, Line, Circle, PSet, Text, Disc };
+    enum Kind { Clear, Line, Circle, Dot, Text, Disc };
     Kind kind;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line: both ends; Circle: centre, radius in x2;
                                             // Text: position, font size in x2
@@ -29,7 +29,7 @@ public:
     std::vector<DrawOp> ops;
     int nonFinite = 0;
 
-    void clear() { ops.clear(); nonFinite = 0; }
+    void forget() { ops.clear(); nonFinite = 0; }
     std::vector<DrawOp> of(DrawOp::Kind kind) const;
     int count(DrawOp::Kind kind) const { return int(of(kind).size()); }
     // Lines drawn in a colour (any width, any style).
@@ -44,32 +44,32 @@ template <typename Base>
 class Recording : public Base, public Recorder
 {
 public:
-    using Base::Circle;
-    using Base::Line;
-    using Base::PSet;
-    void Cls() override { record({DrawOp::Cls, 0, 0, 0, 0, 0, this->drawWidth(), this->drawStyle()}); }
-    void Line(double x1, double y1, double x2, double y2, QRgb colour) override
+    using Base::circle;
+    using Base::line;
+    using Base::dot;
+    void clear() override { record({DrawOp::Clear, 0, 0, 0, 0, 0, this->penWidth(), this->lineStyle()}); }
+    void line(double x1, double y1, double x2, double y2, QRgb colour) override
     {
-        record({DrawOp::Line, x1, y1, x2, y2, colour, this->drawWidth(), this->drawStyle()});
+        record({DrawOp::Line, x1, y1, x2, y2, colour, this->penWidth(), this->lineStyle()});
     }
-    void Circle(double x, double y, double r, QRgb colour) override
+    void circle(double x, double y, double r, QRgb colour) override
     {
-        record({DrawOp::Circle, x, y, r, 0, colour, this->drawWidth(), this->drawStyle()});
+        record({DrawOp::Circle, x, y, r, 0, colour, this->penWidth(), this->lineStyle()});
     }
-    void PSet(double x, double y, QRgb colour) override
+    void dot(double x, double y, QRgb colour) override
     {
-        record({DrawOp::PSet, x, y, 0, 0, colour, this->drawWidth(), this->drawStyle()});
+        record({DrawOp::Dot, x, y, 0, 0, colour, this->penWidth(), this->lineStyle()});
     }
-    void Disc(double x, double y, double r, QRgb colour) override
+    void disc(double x, double y, double r, QRgb colour) override
     {
-        record({DrawOp::Disc, x, y, r, 0, colour, this->drawWidth(), this->drawStyle()});
+        record({DrawOp::Disc, x, y, r, 0, colour, this->penWidth(), this->lineStyle()});
     }
 };
 
 class RecordingSurface : public Recording<canvas::Surface>
 {
 public:
-    void Scale(double, double, double, double) override {}
+    void setScale(double, double, double, double) override {}
 };
 
 // A page of a given paper size in twips (A4 unless told otherwise).
@@ -78,10 +78,10 @@ class RecordingPage : public Recording<canvas::PageSurface>
 public:
     explicit RecordingPage(int widthTwips = 11906, int heightTwips = 16838)
         : width_(widthTwips), height_(heightTwips) {}
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
-    void Print(const QString &text) override;
-    void EndDoc() override { ++endDocs; }
+    int paperWidthTwips() const override { return width_; }
+    int paperHeightTwips() const override { return height_; }
+    void printText(const QString &text) override;
+    void endDocument() override { ++endDocs; }
     int endDocs = 0;
 
 private:

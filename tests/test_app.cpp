@@ -145,7 +145,7 @@ void TestApp::keyboard()
     // The palette and the scroll bar work from the keyboard.
     QTest::keyClick(f.pointSymbolBox, Qt::Key_Space);
     QCOMPARE(f.scene().armedSymbol(), raypath::MarkerSymbol::Point);
-    QCOMPARE(f.pointSymbolBox->borderStyle(), 1);
+    QCOMPARE(f.pointSymbolBox->isFramed(), 1);
     QCOMPARE(f.reflectedExtensionBox->accessibleName(), QStringLiteral("Verlängerungen"));
 }
 
@@ -200,8 +200,8 @@ void TestApp::eyeDragLeavesNoTrace()
     canvas::DrawingField *field = imaging ? images.field : rays.field;
     field->resize(width, int(0.98 * width));
     const double r = double(width) / int(0.98 * width);
-    field->Scale(-1000, -1000 / r, 1000, 1000 / r);
-    field->Cls();
+    field->setScale(-1000, -1000 / r, 1000, 1000 / r);
+    field->clear();
     const auto press = [&](float x, float y) {
         imaging ? images.pressOnField(1, x, y)
                 : rays.scene().press(raypath::MouseButton::Left, x, y);

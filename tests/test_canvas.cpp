@@ -20,7 +20,7 @@ struct Field {
         const int height = int(0.98 * width);
         field.resize(width, height);
         const double r = double(width) / height;
-        field.Scale(-1000, -1000 / r, 1000, 1000 / r);
+        field.setScale(-1000, -1000 / r, 1000, 1000 / r);
         QObject::connect(&field, &DrawingField::paintRequested, [this] { ++paints; });
     }
 };
@@ -89,8 +89,8 @@ void TestCanvas::clipLine()
 void TestCanvas::longLineCrossesWholeField()
 {
     Field f;
-    f.field.DrawWidth(1);
-    f.field.Line(-2000, 0, 2000, 0);
+    f.field.setPenWidth(1);
+    f.field.line(-2000, 0, 2000, 0);
     const QImage &img = f.field.image();
     const int mid = f.field.toPixel(0, 0).y();
     for (int x = 0; x < img.width(); ++x)
@@ -101,25 +101,25 @@ void TestCanvas::longLineCrossesWholeField()
 void TestCanvas::clsClearsEverything()
 {
     Field f;
-    f.field.DrawWidth(5);
-    f.field.Line(-900, -900, 900, 900, kRed);
-    f.field.PSet(100, 100);
-    f.field.Circle(0, 0, 300);
+    f.field.setPenWidth(5);
+    f.field.line(-900, -900, 900, 900, kRed);
+    f.field.dot(100, 100);
+    f.field.circle(0, 0, 300);
     QVERIFY(countColour(f.field.image(), kWhite) < f.field.width() * f.field.height());
-    f.field.Cls();
+    f.field.clear();
     QCOMPARE(countColour(f.field.image(), kWhite), f.field.width() * f.field.height());
 }
 
 void TestCanvas::solidWhiteErasesDottedLine()
 {
     Field f;
-    f.field.DrawStyle(kDotted);
-    f.field.Line(-800, -700, 900, 600);
-    f.field.DrawStyle(kSolid);
+    f.field.setLineStyle(kDotted);
+    f.field.line(-800, -700, 900, 600);
+    f.field.setLineStyle(kSolid);
     const int dots = countColour(f.field.image(), kBlack);
     // Dotted: fewer pixels than the solid line would set, but some.
     QVERIFY(dots > 20);
-    f.field.Line(-800, -700, 900, 600, kWhite);
+    f.field.line(-800, -700, 900, 600, kWhite);
     QCOMPARE(countColour(f.field.image(), kBlack), 0);
 }
 
@@ -130,13 +130,13 @@ void TestCanvas::eraseByRedrawingLeavesNoGhost()
     Field f;
     const QImage blank = f.field.image().copy();
     for (int w : {1, 3, 15, 20}) {
-        f.field.DrawWidth(w);
-        f.field.Line(-5000, 300, 4000, -2500);
-        f.field.Circle(123, -45, 50);
-        f.field.PSet(-321, 654);
-        f.field.Line(-5000, 300, 4000, -2500, kWhite);
-        f.field.Circle(123, -45, 50, kWhite);
-        f.field.PSet(-321, 654, kWhite);
+        f.field.setPenWidth(w);
+        f.field.line(-5000, 300, 4000, -2500);
+        f.field.circle(123, -45, 50);
+        f.field.dot(-321, 654);
+        f.field.line(-5000, 300, 4000, -2500, kWhite);
+        f.field.circle(123, -45, 50, kWhite);
+        f.field.dot(-321, 654, kWhite);
         QVERIFY2(f.field.image() == blank, qPrintable(QStringLiteral("width %1").arg(w)));
     }
 }
@@ -159,9 +159,9 @@ void TestCanvas::dotIsRoundEverywhere()
     QFETCH(QPointF, at);
     const auto dot = [width](QPointF p) {
         Field f;
-        f.field.Scale(0, 0, f.field.width(), f.field.height());  // scene = pixels
-        f.field.DrawWidth(width);
-        f.field.PSet(p.x(), p.y());
+        f.field.setScale(0, 0, f.field.width(), f.field.height());  // scene = pixels
+        f.field.setPenWidth(width);
+        f.field.dot(p.x(), p.y());
         const QImage img = f.field.image();
         QRect box;
         for (int y = 0; y < img.height(); ++y)
@@ -184,26 +184,26 @@ void TestCanvas::nonFiniteCoordinatesDrawNothing()
     const QImage blank = f.field.image().copy();
     const double nan = std::nan("");
     const double inf = std::numeric_limits<double>::infinity();
-    f.field.Line(nan, 0, 100, 100);
-    f.field.Line(0, 0, inf, -inf);
-    f.field.Circle(nan, 0, 50);
-    f.field.Circle(0, 0, inf);
-    f.field.PSet(0, nan);
-    f.field.PSet(1e300, -1e300);
+    f.field.line(nan, 0, 100, 100);
+    f.field.line(0, 0, inf, -inf);
+    f.field.circle(nan, 0, 50);
+    f.field.circle(0, 0, inf);
+    f.field.dot(0, nan);
+    f.field.dot(1e300, -1e300);
     QVERIFY(f.field.image() == blank);
 }
 
 void TestCanvas::paintHandlerRunsOnFirstAppearanceOnly()
 {
     Field f;
-    f.field.DrawWidth(1);
-    QObject::connect(&f.field, &DrawingField::paintRequested, [&f] { f.field.PSet(0, 0); });
+    f.field.setPenWidth(1);
+    QObject::connect(&f.field, &DrawingField::paintRequested, [&f] { f.field.dot(0, 0); });
     QCOMPARE(f.paints, 0);
     f.field.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.field));
     QCOMPARE(f.paints, 1);
     // What was drawn since survives hiding and showing: the picture is kept.
-    f.field.Line(-500, -500, 500, -500);
+    f.field.line(-500, -500, 500, -500);
     const QImage before = f.field.image().copy();
     f.field.hide();
     f.field.show();

@@ -128,9 +128,9 @@ private slots:
         QFETCH(int, screen);
         f->pointRowsButton->setChecked(rows);
         f->gridBox->setChecked(grid);
-        f->field->Cls();
+        f->field->clear();
         f->pressOnField(button, path.front().x(), path.front().y());
-        QCOMPARE(f->field->mousePointer(), fieldPointer);
+        QCOMPARE(f->field->pointer(), fieldPointer);
         for (const QPointF &s : path.mid(1))
             f->dragOnField(button, s.x(), s.y());
         QCOMPARE(toQPointF(f->scene().eye()), eye);
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(ui::screenPointer(), screen);
         f->releaseOnField(button, path.back().x(), path.back().y());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(f->field->mousePointer(), 1);
+        QCOMPARE(f->field->pointer(), 1);
         const QImage &img = f->field->image();
         QVERIFY(around(img, pixelOf(*f, eye + QPointF(50, 0)), kBlack, 2) > 0);  // the eye's outline
         QVERIFY(around(img, pixelOf(*f, {-900, 0}), kBlack, 2) >= 8);            // the interface
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(QGuiApplication::overrideCursor());
         QTest::mouseRelease(f->field, button, {}, pixelOf(*f, {-100, 400}));
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(f->field->mousePointer(), 1);
+        QCOMPARE(f->field->pointer(), 1);
         // Whoever restores the override cursor once finds the arrow again.
         mash();
         QGuiApplication::restoreOverrideCursor();
@@ -240,7 +240,7 @@ private slots:
     {
         QFETCH(QPointF, eye);
         QFETCH(QPointF, image);
-        f->field->Cls();  // the release draws the picture anew
+        f->field->clear();  // the release draws the picture anew
         QTest::mouseClick(f->field, Qt::LeftButton, {}, pixelOf(*f, eye));
         QVERIFY(redNear(*f, image));
     }

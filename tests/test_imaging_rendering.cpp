@@ -22,15 +22,15 @@ QString elements(const RecordingSurface &rec, const ImagingScene &scene)
     for (size_t i = 0; i < rec.ops.size(); ++i) {
         const DrawOp &op = rec.ops[i];
         QString e;
-        if (op.kind == DrawOp::Cls)
+        if (op.kind == DrawOp::Clear)
             e = QStringLiteral("Cls");
-        else if (op.kind == DrawOp::Circle || (op.kind == DrawOp::PSet && op.width == 15))
+        else if (op.kind == DrawOp::Circle || (op.kind == DrawOp::Dot && op.width == 15))
             e = QStringLiteral("Eye");
-        else if (op.kind == DrawOp::PSet && op.colour == canvas::kRed)
+        else if (op.kind == DrawOp::Dot && op.colour == canvas::kRed)
             e = QStringLiteral("Image");
-        else if (op.kind == DrawOp::PSet && op.width == 1)
+        else if (op.kind == DrawOp::Dot && op.width == 1)
             e = QStringLiteral("Grid");
-        else if (op.kind == DrawOp::PSet)
+        else if (op.kind == DrawOp::Dot)
             e = isRowPoint(op.x1, op.y1) ? QStringLiteral("Row") : QStringLiteral("P");
         else if (op.width == 2 && op.y1 == 0 && op.y2 == 0)
             e = QStringLiteral("Interface");
@@ -98,7 +98,7 @@ void TestImagingRendering::redrawOrder()
     scene.storeRowPoint({200, 300});
     if (rows && occasion == QLatin1String("right up"))
         scene.press(MouseButton::Right, {-100, 600});
-    rec.clear();
+    rec.forget();
     if (occasion == QLatin1String("left up"))
         scene.release(MouseButton::Left);
     else if (occasion == QLatin1String("right up"))
@@ -111,7 +111,7 @@ void TestImagingRendering::redrawOrder()
         scene.paintFreshField();
     QCOMPARE(elements(rec, scene), order);
     QCOMPARE(rec.nonFinite, 0);
-    QCOMPARE(rec.drawWidth(), 1);
+    QCOMPARE(rec.penWidth(), 1);
     if (occasion == QLatin1String("clear"))
         QVERIFY(scene.rowPoints().empty());
 }
@@ -138,7 +138,7 @@ void TestImagingRendering::bundle()
     ImagingScene scene(rec);
     scene.moveEye({float(eye.x()), float(eye.y())});
     scene.setIndex(n);
-    rec.clear();
+    rec.forget();
     scene.paintFreshField();
 
     // The interface first, then the bundle.
@@ -161,7 +161,7 @@ void TestImagingRendering::bundle()
         QVERIFY(std::abs(lines[3].x2 - lines[0].x2 - 5) < 0.01);
         QVERIFY(std::abs(lines[6].x2 - 126.8) < 0.5);  // the central ray
     }
-    auto red = rec.of(DrawOp::PSet);
+    auto red = rec.of(DrawOp::Dot);
     std::erase_if(red, [](const DrawOp &d) { return d.colour != canvas::kRed; });
     QCOMPARE(red.size(), size_t(marked ? 1 : 0));
     if (marked) {
@@ -176,12 +176,12 @@ void TestImagingRendering::gridNodes()
     RecordingSurface rec;
     ImagingScene scene(rec);
     scene.showGrid(true);
-    const auto dots = rec.of(DrawOp::PSet);
+    const auto dots = rec.of(DrawOp::Dot);
     QCOMPARE(dots.size(), size_t(41 * 41));
     QCOMPARE(QPointF(dots.front().x1, dots.front().y1), QPointF(-1000, -1000));
     QCOMPARE(QPointF(dots[1].x1, dots[1].y1), QPointF(-1000, -950));
     QCOMPARE(QPointF(dots.back().x1, dots.back().y1), QPointF(1000, 1000));
-    rec.clear();
+    rec.forget();
     scene.showGrid(false);  // erased by painting the nodes white, nothing else
     QCOMPARE(rec.ops.size(), size_t(41 * 41));
     QCOMPARE(rec.lines(canvas::kWhite).size(), size_t(0));

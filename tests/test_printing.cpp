@@ -137,10 +137,10 @@ void TestPrinting::pageFrame()
     f.printOut(page);
     // The origin, and with it the interface line, sits in the middle.
     const double w = paper.width() / 10.0, h = paper.height() / 10.0;
-    QCOMPARE(page.ScaleLeft(), -w);
-    QCOMPARE(page.ScaleTop(), -h);
-    QCOMPARE(page.ScaleWidth(), 2 * w);
-    QCOMPARE(page.ScaleHeight(), 2 * h);
+    QCOMPARE(page.scaleLeft(), -w);
+    QCOMPARE(page.scaleTop(), -h);
+    QCOMPARE(page.scaleWidth(), 2 * w);
+    QCOMPARE(page.scaleHeight(), 2 * h);
     const auto t = texts(page);
     QCOMPARE(int(t.size()), 3);
     QVERIFY(near(t[0], {-0.9 * w, -0.7 * h}));  // the title, 20 pt
@@ -165,16 +165,16 @@ void TestPrinting::rayPathOnPaper()
     f.scene().fixRayAt(800);  // totally reflected
     f.scene().addPointMarker({400, -500});
     f.scene().addEyeMarker({0, -500});
-    screen.clear();
+    screen.forget();
     RecordingPage page;
     f.printOut(page);
 
     // The screen is cleared and drawn anew first.
-    QCOMPARE(screen.ops.front().kind, DrawOp::Cls);
+    QCOMPARE(screen.ops.front().kind, DrawOp::Clear);
     QCOMPARE(screen.count(DrawOp::Line), 1 + 6 + 4);
 
     const DrawOp &p = page.ops[0];
-    QCOMPARE(p.kind, DrawOp::PSet);
+    QCOMPARE(p.kind, DrawOp::Dot);
     QCOMPARE(p.width, 20);
     const DrawOp &line = page.ops[1];
     QCOMPARE(QLineF(line.x1, line.y1, line.x2, line.y2), QLineF(-1200, 0, 1200, 0));
@@ -194,7 +194,7 @@ void TestPrinting::rayPathOnPaper()
 
     // Markers: the point with pen 20; the eye looks at the point marker, as on
     // the screen.
-    const auto dots = page.of(DrawOp::PSet);
+    const auto dots = page.of(DrawOp::Dot);
     QCOMPARE(dots[1].width, 20);
     const DrawOp &pupil = dots.back();
     QCOMPARE(pupil.width, 50);
@@ -247,7 +247,7 @@ void TestPrinting::imagingOnPaper()
     QCOMPARE(QLineF(line.x1, line.y1, line.x2, line.y2), QLineF(-1000, 0, 1000, 0));
     QCOMPARE(line.width, 1);
     int red = 0, black = 0, gridDots = 0;
-    for (const DrawOp &d : page.of(DrawOp::PSet)) {
+    for (const DrawOp &d : page.of(DrawOp::Dot)) {
         red += d.colour == kRed && d.width == 20;
         black += d.colour == kBlack && d.width == 20;
         gridDots += d.width == 3;
@@ -257,7 +257,7 @@ void TestPrinting::imagingOnPaper()
     QCOMPARE(gridDots, grid ? 41 * 41 : 0);
     if (!rows) {
         // The image point, then P's dot over it.
-        const auto dots = page.of(DrawOp::PSet);
+        const auto dots = page.of(DrawOp::Dot);
         QVERIFY(near(dots[0], {6.6, 347.3}));
         QCOMPARE(dots[1].colour, kBlack);
         QVERIFY(near(dots[1], {0, 500}, 0.01));
@@ -308,8 +308,8 @@ void TestPrinting::realPdf()
     // The page units span the whole sheet, one unit as long across as down.
     const QSizeF paper = printer.paperRect(QPrinter::Point).size();
     const auto pixel = [&](double sx, double sy) {
-        return QPoint(qRound((sx - page.ScaleLeft()) / page.ScaleWidth() * paper.width() * dpi / 72),
-                      qRound((sy - page.ScaleTop()) / page.ScaleHeight() * paper.height() * dpi / 72));
+        return QPoint(qRound((sx - page.scaleLeft()) / page.scaleWidth() * paper.width() * dpi / 72),
+                      qRound((sy - page.scaleTop()) / page.scaleHeight() * paper.height() * dpi / 72));
     };
     QVERIFY2(redAround(img, pixel(image->x, image->y), 2) > 0, "the red image point");
     QVERIFY2(redAround(img, pixel(700, 900), 2, Qt::black) > 0, "P");
@@ -420,10 +420,10 @@ void TestPrinting::jobFailsAfterStart()
     printer.setOutputFileName(pdf);
     ScriptedDialogs dialogs;
     ui::printOnSystemPrinter(dialogs, QStringLiteral("unbenutzt.pdf"), [&](canvas::PageSurface &page) {
-        page.Scale(-1000, -1000, 1000, 1000);
-        page.Line(-500, 0, 500, 0, kBlack);
+        page.setScale(-1000, -1000, 1000, 1000);
+        page.line(-500, 0, 500, 0, kBlack);
         QDir(folder).removeRecursively();
-        page.EndDoc();
+        page.endDocument();
     });
     printer.setOutputFileName(QString());
     const QStringList errors = dialogs.log.filter(QStringLiteral("ErrorBox"));

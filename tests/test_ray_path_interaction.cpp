@@ -275,9 +275,9 @@ private slots:
         const QPointF p(f.scene().objectPoint().x, f.scene().objectPoint().y);
         // Start from the other shape, so the move has to change it.
         moveHolding(f, Qt::NoButton, pointer == 2 ? p + QPointF(500, 0) : p);
-        QCOMPARE(f.field->mousePointer(), 3 - pointer);
+        QCOMPARE(f.field->pointer(), 3 - pointer);
         moveHolding(f, held, p + offset);
-        QCOMPARE(f.field->mousePointer(), pointer);
+        QCOMPARE(f.field->pointer(), pointer);
     }
 
     // Rays, point markers and eye markers dropped on the last free place of
@@ -333,7 +333,7 @@ private slots:
         for (int i = 0; i < limit; ++i)
             QVERIFY2(std::abs(xs[i] - expected[i]) < 0.01f, qPrintable(QString("entry %1").arg(i)));
         QCOMPARE(scene.armedSymbol(), MarkerSymbol::None);
-        QCOMPARE(f.eyeSymbolBox->borderStyle() + f.pointSymbolBox->borderStyle(), 0);
+        QCOMPARE(f.eyeSymbolBox->isFramed() + f.pointSymbolBox->isFramed(), 0);
         // Nothing left where a symbol or live ray passed; a refused one is gone.
         QCOMPARE(pixelsOffRedraw(f), 0);
     }
@@ -394,8 +394,8 @@ private slots:
         const MarkerSymbol armed = f.scene().armedSymbol();
         QCOMPARE(int(armed == MarkerSymbol::Eye), eyeArmed);
         QCOMPARE(int(armed == MarkerSymbol::Point), pointArmed);
-        QCOMPARE(f.eyeSymbolBox->borderStyle(), eyeArmed);
-        QCOMPARE(f.pointSymbolBox->borderStyle(), pointArmed);
+        QCOMPARE(f.eyeSymbolBox->isFramed(), eyeArmed);
+        QCOMPARE(f.pointSymbolBox->isFramed(), pointArmed);
         // A left click in the field places the armed symbol, or else fixes a ray.
         leftClick(f, {-300, -300});
         QCOMPARE(int(f.scene().eyeMarkers().size()), eyeArmed);

@@ -101,7 +101,7 @@ void TestRayPathRendering::fixedRayParts()
     tick(scene, boxes);
     scene.moveObject({0, objectY});
     scene.fixRayAt(hitX);
-    rec.clear();
+    rec.forget();
     scene.redrawRays();
 
     // The frame (P and the interface) comes first; every ray line after it.
@@ -129,8 +129,8 @@ void TestRayPathRendering::fixedRayParts()
             QVERIFY(std::abs(op.x1 - hitX) < 0.01);
     }
     QCOMPARE(drawn, parts);
-    QCOMPARE(rec.drawStyle(), int(canvas::kSolid));
-    QCOMPARE(rec.drawWidth(), 1);
+    QCOMPARE(rec.lineStyle(), int(canvas::kSolid));
+    QCOMPARE(rec.penWidth(), 1);
 }
 
 void TestRayPathRendering::fullRedrawFrame()
@@ -140,9 +140,9 @@ void TestRayPathRendering::fullRedrawFrame()
     f.scene().setScreen(rec);
     f.reflectedBox->setChecked(true);  // a check box clears and redraws
     QVERIFY(rec.ops.size() >= 3);
-    QCOMPARE(rec.ops[0].kind, DrawOp::Cls);
+    QCOMPARE(rec.ops[0].kind, DrawOp::Clear);
     const DrawOp &p = rec.ops[1];
-    QCOMPARE(p.kind, DrawOp::PSet);
+    QCOMPARE(p.kind, DrawOp::Dot);
     QCOMPARE(p.width, 5);
     QCOMPARE(QPointF(p.x1, p.y1), QPointF(0, 500));
     const DrawOp &line = rec.ops[2];
@@ -153,12 +153,12 @@ void TestRayPathRendering::fullRedrawFrame()
 
     // The very first picture of the field is its repaint: a thinner interface
     // line across the field and P.
-    rec.clear();
+    rec.forget();
     f.scene().drawFirstPicture();
     QCOMPARE(rec.ops.size(), size_t(2));
     QCOMPARE(QLineF(rec.ops[0].x1, rec.ops[0].y1, rec.ops[0].x2, rec.ops[0].y2),
              QLineF(-1000, 0, 1000, 0));
-    QCOMPARE(rec.ops[1].kind, DrawOp::PSet);
+    QCOMPARE(rec.ops[1].kind, DrawOp::Dot);
     QCOMPARE(rec.ops[1].width, 5);
 }
 
@@ -167,14 +167,14 @@ void TestRayPathRendering::liveRayIsLightGreyAndAlone()
     RecordingSurface rec;
     RayPathScene scene(rec);
     tick(scene, QStringLiteral("11111"));
-    rec.clear();
+    rec.forget();
     scene.press(MouseButton::Left, 150, 250);
     QCOMPARE(rec.ops.size(), size_t(6));
     QCOMPARE(rec.lines(canvas::greyLevel(200)).size(), size_t(1));
     QVERIFY(std::abs(scene.lastRay().hitX - 300) < 0.01);
 
     // Aimed level with P: no ray, nothing drawn, the last values kept.
-    rec.clear();
+    rec.forget();
     scene.press(MouseButton::Left, 700, 500);
     QVERIFY(rec.ops.empty());
     QVERIFY(std::abs(scene.lastRay().hitX - 300) < 0.01);
@@ -206,7 +206,7 @@ void TestRayPathRendering::eyesLookAtLastPointMarker()
     scene.redrawRays();
 
     // P first, then the markers.
-    const auto dots = rec.of(DrawOp::PSet);
+    const auto dots = rec.of(DrawOp::Dot);
     QCOMPARE(int(dots.size()), 1 + int(points.size()) + 1);
     for (int i = 0; i <= points.size(); ++i)
         QCOMPARE(dots[i].width, 5);
@@ -218,7 +218,7 @@ void TestRayPathRendering::eyesLookAtLastPointMarker()
     QCOMPARE(p.width, 15);
     QVERIFY2(std::abs(p.x1 - pupil.x()) < 0.1 && std::abs(p.y1 - pupil.y()) < 0.1,
              qPrintable(describe(p)));
-    QCOMPARE(rec.drawWidth(), 1);
+    QCOMPARE(rec.penWidth(), 1);
     QCOMPARE(rec.nonFinite, 0);
 }
 
@@ -261,14 +261,14 @@ void TestRayPathRendering::indexDisplays()
         f.scene().setScreen(rec);
         f.scene().moveObject({0, objectY});
         f.indexBar->setValue(value == 133 ? 134 : 133);
-        rec.clear();
+        rec.forget();
         f.indexBar->setValue(value);
         QCOMPARE(f.scene().index(), float(value / 100.0));
         QCOMPARE(f.indexText->text(), text3);
         QCOMPARE(f.upperIndexText->text(), text1);
         QCOMPARE(f.lowerIndexText->text(), text4);
         QVERIFY(std::abs(f.scene().effectiveIndex() - effIndex) < 1e-6);
-        QCOMPARE(rec.ops.front().kind, DrawOp::Cls);  // and the scene is drawn anew
+        QCOMPARE(rec.ops.front().kind, DrawOp::Clear);  // and the scene is drawn anew
         QVERIFY(rec.ops.size() >= 3);
     }
     QLocale::setDefault(saved);

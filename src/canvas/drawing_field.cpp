@@ -66,7 +66,7 @@ DrawingField::~DrawingField()
     endPainting();
 }
 
-void DrawingField::Scale(double x1, double y1, double x2, double y2)
+void DrawingField::setScale(double x1, double y1, double x2, double y2)
 {
     mapping_.setScale(x1, y1, x2, y2);
     // The size may be set before the first resize event reaches the field.
@@ -211,25 +211,25 @@ void DrawingField::endPainting()
 void DrawingField::setPen(QRgb colour, bool styled)
 {
     Qt::PenStyle style = Qt::SolidLine;
-    if (styled && drawStyle() == kDotted)
+    if (styled && lineStyle() == kDotted)
         style = Qt::DotLine;
-    else if (styled && drawStyle() == kDashed)
+    else if (styled && lineStyle() == kDashed)
         style = Qt::DashLine;
     QPainter &p = painter();
     // Most drawing comes in runs with one pen; setting it anew costs more
     // than the short lines themselves.
-    if (penSet_ && colour == penColour_ && drawWidth() == penWidth_ && style == penStyle_)
+    if (penSet_ && colour == penColour_ && penWidth() == penWidth_ && style == penStyle_)
         return;
     penSet_ = true;
     penColour_ = colour;
-    penWidth_ = drawWidth();
+    penWidth_ = penWidth();
     penStyle_ = style;
     QPen pen(QColor::fromRgb(colour), penWidth_, style, Qt::RoundCap, Qt::RoundJoin);
     pen.setCosmetic(penWidth_ <= 1);
     p.setPen(pen);
 }
 
-void DrawingField::Cls()
+void DrawingField::clear()
 {
     if (image_.isNull() || image_.size() != size().expandedTo(QSize(1, 1)))
         makeImage();
@@ -240,31 +240,31 @@ void DrawingField::Cls()
     touchArea(image_.rect(), operationKey(kClsOperation, background_));
 }
 
-void DrawingField::Line(double x1, double y1, double x2, double y2, QRgb colour)
+void DrawingField::line(double x1, double y1, double x2, double y2, QRgb colour)
 {
     if (image_.isNull())
         makeImage();
     const QPointF a = mapping_.toDevice(x1, y1);
     const QPointF b = mapping_.toDevice(x2, y2);
-    if (drawWidth() <= 1 && drawStyle() != kDashed) {
+    if (penWidth() <= 1 && lineStyle() != kDashed) {
         // The thin lines are nearly all of a redraw: set their pixels
         // straight into the image.
         const QRectF area(0, 0, image_.width() - 1e-6, image_.height() - 1e-6);
         if (const auto clipped = clipLine(a, b, area))
-            drawThinLine(*clipped, colour, drawStyle() == kDotted);
+            drawThinLine(*clipped, colour, lineStyle() == kDotted);
         return;
     }
     // Clip in device pixels, with room for the pen, before the painter sees
     // the segment: most lines of the views are far longer than the field.
-    const double margin = drawWidth() + 2;
+    const double margin = penWidth() + 2;
     const QRectF area = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
     const auto clipped = clipLine(a, b, area);
     if (!clipped)
         return;
-    const double pen = drawWidth() / 2.0 + 2;
+    const double pen = penWidth() / 2.0 + 2;
     touchArea(QRectF(clipped->p1(), clipped->p2()).normalized().adjusted(-pen, -pen, pen, pen),
               operationKey(kPainterLine, clipped->x1(), clipped->y1(), clipped->x2(),
-                           clipped->y2(), colour, drawWidth(), drawStyle()));
+                           clipped->y2(), colour, penWidth(), lineStyle()));
     setPen(colour, true);
     painter().drawLine(*clipped);
 }
@@ -304,7 +304,7 @@ void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     scheduleUpdate();
 }
 
-void DrawingField::Circle(double x, double y, double r, QRgb colour)
+void DrawingField::circle(double x, double y, double r, QRgb colour)
 {
     if (image_.isNull())
         makeImage();
@@ -312,13 +312,13 @@ void DrawingField::Circle(double x, double y, double r, QRgb colour)
     const double rd = mapping_.lengthToDevice(r);
     if (!finite(c) || !std::isfinite(rd))
         return;
-    const double reach = rd + drawWidth();
+    const double reach = rd + penWidth();
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height() || reach > kDeviceLimit)
         return;
-    const double pen = drawWidth() / 2.0 + 2;
+    const double pen = penWidth() / 2.0 + 2;
     touchArea(QRectF(c, c).adjusted(-rd - pen, -rd - pen, rd + pen, rd + pen),
-              operationKey(kCircle, c.x(), c.y(), rd, colour, drawWidth()));
+              operationKey(kCircle, c.x(), c.y(), rd, colour, penWidth()));
     setPen(colour, false);
     if (rd < 0.5)
         painter().drawPoint(c);
@@ -326,34 +326,34 @@ void DrawingField::Circle(double x, double y, double r, QRgb colour)
         painter().drawEllipse(c, rd, rd);
 }
 
-void DrawingField::PSet(double x, double y, QRgb colour)
+void DrawingField::dot(double x, double y, QRgb colour)
 {
     if (image_.isNull())
         makeImage();
     const QPointF c = mapping_.toDevice(x, y);
     if (!finite(c))
         return;
-    touchArea(QRectF(c, c).adjusted(-drawWidth(), -drawWidth(), drawWidth(), drawWidth()),
-              operationKey(kDot, c.x(), c.y(), colour, drawWidth()));
-    const double reach = drawWidth();
+    touchArea(QRectF(c, c).adjusted(-penWidth(), -penWidth(), penWidth(), penWidth()),
+              operationKey(kDot, c.x(), c.y(), colour, penWidth()));
+    const double reach = penWidth();
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height())
         return;
     // One shape wherever c falls: centred on the pixel under c for an odd
     // width, on the pixel corner nearest c for an even one. (The painter's
     // round point is a square at whole pixels.)
-    const int w = std::max(1, drawWidth());
+    const int w = std::max(1, penWidth());
     const QPointF centre = w % 2 ? QPointF(std::floor(c.x()) + 0.5, std::floor(c.y()) + 0.5)
                                  : QPointF(std::round(c.x()), std::round(c.y()));
     fillDisc(centre, w / 2.0, colour);
 }
 
-void DrawingField::Disc(double x, double y, double r, QRgb colour)
+void DrawingField::disc(double x, double y, double r, QRgb colour)
 {
     if (image_.isNull())
         makeImage();
     const QPointF c = mapping_.toDevice(x, y);
-    const double rd = mapping_.lengthToDevice(r) + drawWidth() / 2.0;
+    const double rd = mapping_.lengthToDevice(r) + penWidth() / 2.0;
     if (!finite(c) || !std::isfinite(rd) || rd > kDeviceLimit)
         return;
     touchArea(QRectF(c, c).adjusted(-rd - 1, -rd - 1, rd + 1, rd + 1),
@@ -387,7 +387,7 @@ void DrawingField::fillDisc(QPointF centre, double radius, QRgb colour)
     }
 }
 
-void DrawingField::MousePointer(int code)
+void DrawingField::setPointer(int code)
 {
     if (code == pointer_)
         return;
@@ -405,7 +405,7 @@ void DrawingField::MousePointer(int code)
     }
 }
 
-void DrawingField::BorderStyle(int style)
+void DrawingField::setFramed(int style)
 {
     if (style == border_)
         return;

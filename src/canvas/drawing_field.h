@@ -39,22 +39,22 @@ public:
     explicit DrawingField(QRgb background, QWidget *parent = nullptr);
     ~DrawingField() override;
 
-    void Scale(double x1, double y1, double x2, double y2) override;
-    void Cls() override;
-    using Surface::Line;
-    using Surface::Circle;
-    using Surface::PSet;
-    void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
-    void Circle(double x, double y, double r, QRgb colour) override;
-    void PSet(double x, double y, QRgb colour) override;
-    void Disc(double x, double y, double r, QRgb colour) override;
+    void setScale(double x1, double y1, double x2, double y2) override;
+    void clear() override;
+    using Surface::line;
+    using Surface::circle;
+    using Surface::dot;
+    void line(double x1, double y1, double x2, double y2, QRgb colour) override;
+    void circle(double x, double y, double r, QRgb colour) override;
+    void dot(double x, double y, QRgb colour) override;
+    void disc(double x, double y, double r, QRgb colour) override;
 
-    void MousePointer(int code);
-    int mousePointer() const { return pointer_; }
+    void setPointer(int code);
+    int pointer() const { return pointer_; }
     // 0 no frame, 1 a single-line frame (the palette boxes show their
     // selection so).
-    void BorderStyle(int style);
-    int borderStyle() const { return border_; }
+    void setFramed(int style);
+    int isFramed() const { return border_; }
 
     const SceneMapping &mapping() const { return mapping_; }
     // The device pixel under a scene point.

@@ -19,33 +19,33 @@ class PageSurface : public Surface
 {
 public:
     // The paper's width and height in twips, as whole numbers.
-    virtual int Width() const = 0;
-    virtual int Height() const = 0;
+    virtual int paperWidthTwips() const = 0;
+    virtual int paperHeightTwips() const = 0;
 
     // The page's extent in page units, as set by Scale.
-    double ScaleLeft() const { return scaleLeft_; }
-    double ScaleTop() const { return scaleTop_; }
-    double ScaleWidth() const { return scaleWidth_; }
-    double ScaleHeight() const { return scaleHeight_; }
+    double scaleLeft() const { return scaleLeft_; }
+    double scaleTop() const { return scaleTop_; }
+    double scaleWidth() const { return scaleWidth_; }
+    double scaleHeight() const { return scaleHeight_; }
 
     // Text: the size in points of what follows, and the upper-left corner at
     // which the next text begins, in page units.
-    void FontSize(double points) { fontSize_ = points; }
+    void setFontSize(double points) { fontSize_ = points; }
     double fontSize() const { return fontSize_; }
-    void CurrentX(double x) { currentX_ = x; }
-    void CurrentY(double y) { currentY_ = y; }
+    void setCurrentX(double x) { currentX_ = x; }
+    void setCurrentY(double y) { currentY_ = y; }
     double currentX() const { return currentX_; }
     double currentY() const { return currentY_; }
-    virtual void Print(const QString &text) = 0;
+    virtual void printText(const QString &text) = 0;
 
     // Ends the page and the job and hands it to the printer.
-    virtual void EndDoc() = 0;
+    virtual void endDocument() = 0;
 
     // The printer behind the page, for its dialog; null for a page that is
     // not printed.
     virtual QPrinter *printer() { return nullptr; }
 
-    void Scale(double x1, double y1, double x2, double y2) override
+    void setScale(double x1, double y1, double x2, double y2) override
     {
         scaleLeft_ = x1;
         scaleTop_ = y1;

@@ -39,13 +39,13 @@ PrinterPage::~PrinterPage()
         painter_.end();
 }
 
-int PrinterPage::Width() const
+int PrinterPage::paperWidthTwips() const
 {
     const QRectF paper = printer_->pageLayout().fullRect(QPageLayout::Point);
     return int(paper.width() * kTwipsPerPoint);
 }
 
-int PrinterPage::Height() const
+int PrinterPage::paperHeightTwips() const
 {
     const QRectF paper = printer_->pageLayout().fullRect(QPageLayout::Point);
     return int(paper.height() * kTwipsPerPoint);
@@ -109,32 +109,32 @@ void PrinterPage::scaleChanged()
     // rectangle (the paper's shape) is fitted into the printable area and
     // centred there.
     const QRectF area = printableArea();
-    const double k = std::min(area.width() / std::abs(ScaleWidth()),
-                              area.height() / std::abs(ScaleHeight()));
-    const double w = k * std::abs(ScaleWidth()), h = k * std::abs(ScaleHeight());
+    const double k = std::min(area.width() / std::abs(scaleWidth()),
+                              area.height() / std::abs(scaleHeight()));
+    const double w = k * std::abs(scaleWidth()), h = k * std::abs(scaleHeight());
     const QRectF device(area.center().x() - w / 2, area.center().y() - h / 2, w, h);
-    mapping_ = SceneMapping(ScaleLeft(), ScaleTop(), ScaleLeft() + ScaleWidth(),
-                            ScaleTop() + ScaleHeight(), device);
+    mapping_ = SceneMapping(scaleLeft(), scaleTop(), scaleLeft() + scaleWidth(),
+                            scaleTop() + scaleHeight(), device);
 }
 
 void PrinterPage::setPen(QRgb colour, bool styled)
 {
-    QPen pen(QColor::fromRgb(colour), drawWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    if (styled && drawStyle() == kDashed)
+    QPen pen(QColor::fromRgb(colour), penWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (styled && lineStyle() == kDashed)
         pen.setStyle(Qt::DashLine);
-    else if (styled && drawStyle() == kDotted)
+    else if (styled && lineStyle() == kDotted)
         pen.setStyle(Qt::DotLine);
     painter().setPen(pen);
     painter_.setBrush(Qt::NoBrush);
 }
 
-void PrinterPage::Line(double x1, double y1, double x2, double y2, QRgb colour)
+void PrinterPage::line(double x1, double y1, double x2, double y2, QRgb colour)
 {
     QPainter &p = painter();
     if (!p.isActive())
         return;
     // Clipped to the paper, with room for the pen, before it is drawn.
-    const double margin = drawWidth() + 2;
+    const double margin = penWidth() + 2;
     const QRectF area = mapping_.device().adjusted(-margin, -margin, margin, margin);
     const auto clipped = clipLine(mapping_.toDevice(x1, y1), mapping_.toDevice(x2, y2), area);
     if (!clipped)
@@ -143,7 +143,7 @@ void PrinterPage::Line(double x1, double y1, double x2, double y2, QRgb colour)
     p.drawLine(*clipped);
 }
 
-void PrinterPage::Circle(double x, double y, double r, QRgb colour)
+void PrinterPage::circle(double x, double y, double r, QRgb colour)
 {
     QPainter &p = painter();
     const QPointF c = mapping_.toDevice(x, y);
@@ -154,24 +154,24 @@ void PrinterPage::Circle(double x, double y, double r, QRgb colour)
     p.drawEllipse(c, rd, rd);
 }
 
-void PrinterPage::PSet(double x, double y, QRgb colour)
+void PrinterPage::dot(double x, double y, QRgb colour)
 {
     QPainter &p = painter();
     const QPointF c = mapping_.toDevice(x, y);
     if (!p.isActive() || !std::isfinite(c.x()) || !std::isfinite(c.y()))
         return;
     // A filled disc the pen's width across.
-    const double r = drawWidth() / 2.0;
+    const double r = penWidth() / 2.0;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromRgb(colour));
     p.drawEllipse(c, r, r);
 }
 
-void PrinterPage::Disc(double x, double y, double r, QRgb colour)
+void PrinterPage::disc(double x, double y, double r, QRgb colour)
 {
     QPainter &p = painter();
     const QPointF c = mapping_.toDevice(x, y);
-    const double rd = mapping_.lengthToDevice(r) + drawWidth() / 2.0;
+    const double rd = mapping_.lengthToDevice(r) + penWidth() / 2.0;
     if (!p.isActive() || !std::isfinite(c.x()) || !std::isfinite(c.y()) || !std::isfinite(rd))
         return;
     p.setPen(Qt::NoPen);
@@ -179,7 +179,7 @@ void PrinterPage::Disc(double x, double y, double r, QRgb colour)
     p.drawEllipse(c, rd, rd);
 }
 
-void PrinterPage::Print(const QString &text)
+void PrinterPage::printText(const QString &text)
 {
     QPainter &p = painter();
     if (!p.isActive() || text.isEmpty())
@@ -193,7 +193,7 @@ void PrinterPage::Print(const QString &text)
                Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
 }
 
-void PrinterPage::EndDoc()
+void PrinterPage::endDocument()
 {
     painter();
     if (!painter_.isActive())

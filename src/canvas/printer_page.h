@@ -29,18 +29,18 @@ public:
     explicit PrinterPage(QPrinter *printer);
     ~PrinterPage() override;
 
-    int Width() const override;
-    int Height() const override;
-    void Cls() override {}
-    using Surface::Circle;
-    using Surface::Line;
-    using Surface::PSet;
-    void Line(double x1, double y1, double x2, double y2, QRgb colour) override;
-    void Circle(double x, double y, double r, QRgb colour) override;
-    void PSet(double x, double y, QRgb colour) override;
-    void Disc(double x, double y, double r, QRgb colour) override;
-    void Print(const QString &text) override;
-    void EndDoc() override;
+    int paperWidthTwips() const override;
+    int paperHeightTwips() const override;
+    void clear() override {}
+    using Surface::circle;
+    using Surface::line;
+    using Surface::dot;
+    void line(double x1, double y1, double x2, double y2, QRgb colour) override;
+    void circle(double x, double y, double r, QRgb colour) override;
+    void dot(double x, double y, QRgb colour) override;
+    void disc(double x, double y, double r, QRgb colour) override;
+    void printText(const QString &text) override;
+    void endDocument() override;
     QPrinter *printer() override { return printer_; }
 
     // Whether the job was asked to start (by the first drawing), whether it

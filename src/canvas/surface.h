@@ -18,7 +18,7 @@ inline constexpr QRgb kGrey = qRgb(192, 192, 192);
 inline QRgb greyLevel(int g) { return qRgb(g, g, g); }
 
 // Line styles as the views name them.
-enum DrawStyleCode { kSolid = 0, kDashed = 1, kDotted = 2 };
+enum LineStyle { kSolid = 0, kDashed = 1, kDotted = 2 };
 
 class Surface
 {
@@ -27,28 +27,28 @@ public:
 
     // (x1, y1) becomes the upper-left corner of the drawing area, (x2, y2)
     // the lower-right one; the mapping is linear in each axis.
-    virtual void Scale(double x1, double y1, double x2, double y2) = 0;
+    virtual void setScale(double x1, double y1, double x2, double y2) = 0;
     // Clears the whole surface to its background colour.
-    virtual void Cls() = 0;
+    virtual void clear() = 0;
     // A segment with the current pen width and line style. End points may
     // lie far outside; the surface clips.
-    virtual void Line(double x1, double y1, double x2, double y2, QRgb colour) = 0;
-    void Line(double x1, double y1, double x2, double y2) { Line(x1, y1, x2, y2, foreColor()); }
+    virtual void line(double x1, double y1, double x2, double y2, QRgb colour) = 0;
+    void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor()); }
     // A circle outline; the radius is in scene units measured along x.
-    virtual void Circle(double x, double y, double r, QRgb colour) = 0;
-    void Circle(double x, double y, double r) { Circle(x, y, r, foreColor()); }
+    virtual void circle(double x, double y, double r, QRgb colour) = 0;
+    void circle(double x, double y, double r) { circle(x, y, r, foreColor()); }
     // A filled round dot as wide as the pen.
-    virtual void PSet(double x, double y, QRgb colour) = 0;
+    virtual void dot(double x, double y, QRgb colour) = 0;
     // A filled disc: radius r in scene units, widened by half the pen as a
     // circle outline of that radius would be. It removes a symbol at any
     // scale in one piece.
-    virtual void Disc(double x, double y, double r, QRgb colour) = 0;
-    void PSet(double x, double y) { PSet(x, y, foreColor()); }
+    virtual void disc(double x, double y, double r, QRgb colour) = 0;
+    void dot(double x, double y) { dot(x, y, foreColor()); }
 
-    void DrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
-    int drawWidth() const { return drawWidth_; }
-    void DrawStyle(int s) { drawStyle_ = s; }
-    int drawStyle() const { return drawStyle_; }
+    void setPenWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
+    int penWidth() const { return drawWidth_; }
+    void setLineStyle(int s) { drawStyle_ = s; }
+    int lineStyle() const { return drawStyle_; }
 
     QRgb foreColor() const { return foreColor_; }
     void setForeColor(QRgb c) { foreColor_ = c; }

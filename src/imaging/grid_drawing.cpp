@@ -15,10 +15,10 @@ void ImagingScene::drawGrid()
 
 void ImagingScene::gridOn(canvas::Surface &s, int pen)
 {
-    s.DrawWidth(pen);
+    s.setPenWidth(pen);
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
         for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
-            s.PSet(gx, gy, s.foreColor());
+            s.dot(gx, gy, s.foreColor());
 }
 
 void ImagingScene::eraseGrid()
@@ -28,7 +28,7 @@ void ImagingScene::eraseGrid()
     canvas::Surface &s = surface();
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
         for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
-            s.PSet(gx, gy, canvas::kWhite);
+            s.dot(gx, gy, canvas::kWhite);
 }
 
 void ImagingScene::drawGridIfShown()

@@ -16,9 +16,9 @@ namespace {
 
 void markImage(Surface &s, Point image, int pen)
 {
-    s.DrawWidth(pen);
-    s.PSet(image.x, image.y, kRed);
-    s.DrawWidth(1);
+    s.setPenWidth(pen);
+    s.dot(image.x, image.y, kRed);
+    s.setPenWidth(1);
 }
 
 }  // namespace
@@ -26,23 +26,23 @@ void markImage(Surface &s, Point image, int pen)
 void ImagingScene::drawInterfaceLine()
 {
     Surface &s = surface();
-    s.DrawWidth(2);
-    s.Line(-1000, 0, 1000, 0, s.foreColor());
-    s.DrawWidth(1);
+    s.setPenWidth(2);
+    s.line(-1000, 0, 1000, 0, s.foreColor());
+    s.setPenWidth(1);
 }
 
 void ImagingScene::drawObjectDot()
 {
     Surface &s = surface();
-    s.DrawWidth(5);
-    s.PSet(objectPoint_.x, objectPoint_.y, s.foreColor());
+    s.setPenWidth(5);
+    s.dot(objectPoint_.x, objectPoint_.y, s.foreColor());
 }
 
 void ImagingScene::eraseObjectDot()
 {
     Surface &s = surface();
-    s.DrawWidth(5);
-    s.PSet(objectPoint_.x, objectPoint_.y, kWhite);
+    s.setPenWidth(5);
+    s.dot(objectPoint_.x, objectPoint_.y, kWhite);
 }
 
 void ImagingScene::bundleOn(Surface &s, int imagePen)
@@ -62,9 +62,9 @@ void ImagingScene::bundleOn(Surface &s, int imagePen)
             continue;
         const double c = kFarLength * std::cos(double(ray.theta));
         const double sn = kFarLength * std::sin(double(ray.theta));
-        s.Line(p.x, p.y, x, 0, s.foreColor());
-        s.Line(x, 0, x + c, -sn, s.foreColor());
-        s.Line(x, 0, x - c, sn, s.foreColor());
+        s.line(p.x, p.y, x, 0, s.foreColor());
+        s.line(x, 0, x + c, -sn, s.foreColor());
+        s.line(x, 0, x - c, sn, s.foreColor());
     }
     if (const auto image = imageFromRayPair(p.x, p.y, centralX, index_))
         markImage(s, *image, imagePen);
@@ -81,10 +81,10 @@ void ImagingScene::rowImagesOn(Surface &s, int imagePen)
 
 void ImagingScene::rowPointsOn(Surface &s, int pen)
 {
-    s.DrawWidth(pen);
+    s.setPenWidth(pen);
     for (const Point &p : rowPoints_)
-        s.PSet(p.x, p.y, s.foreColor());
-    s.DrawWidth(1);
+        s.dot(p.x, p.y, s.foreColor());
+    s.setPenWidth(1);
 }
 
 void ImagingScene::drawBundle()
@@ -107,8 +107,8 @@ void ImagingScene::eraseEye()
     // One white disc, 5 pixels wider than the eye all round; the pen stays
     // wide, as the drawEye that always follows sets its own.
     Surface &s = surface();
-    s.DrawWidth(10);
-    s.Disc(eye_.x, eye_.y, kEyeRadius, kWhite);
+    s.setPenWidth(10);
+    s.disc(eye_.x, eye_.y, kEyeRadius, kWhite);
 }
 
 void ImagingScene::drawRowPoints()

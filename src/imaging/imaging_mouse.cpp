@@ -82,7 +82,7 @@ PointerChange ImagingScene::release(MouseButton button)
     pointer.screen = Pointer::Arrow;
     canvas::Surface &s = surface();
     if (button == MouseButton::Left && !rowMode_) {
-        s.Cls();
+        s.clear();
         drawEye();
         drawObjectDot();
         drawInterfaceLine();
@@ -90,7 +90,7 @@ PointerChange ImagingScene::release(MouseButton button)
             drawBundle();
         drawGridIfShown();
     } else if (button == MouseButton::Left) {
-        s.Cls();
+        s.clear();
         drawEye();
         drawInterfaceLine();
         drawGridIfShown();
@@ -98,7 +98,7 @@ PointerChange ImagingScene::release(MouseButton button)
         drawRowPoints();
         drawBundle();
     } else if (button == MouseButton::Right && !rowMode_) {
-        s.Cls();
+        s.clear();
         drawObjectDot();
         drawEye();
         drawInterfaceLine();
@@ -112,7 +112,7 @@ PointerChange ImagingScene::release(MouseButton button)
             rowPressRefused_ = false;
             return pointer;
         }
-        s.Cls();
+        s.clear();
         drawInterfaceLine();
         drawGridIfShown();
         drawRowPoints();

@@ -24,10 +24,10 @@ void ImagingScene::drawOnPaper(PageSurface &page)
     }
     if (gridShown_) {
         gridOn(page, 3);
-        page.DrawWidth(1);
+        page.setPenWidth(1);
     }
     drawInterfaceLine();
-    page.Line(-1000, 0, 1000, 0, kBlack);
+    page.line(-1000, 0, 1000, 0, kBlack);
     drawEye();
     drawEyeSymbol(page, eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, kPaperEyePens);
 }
@@ -37,9 +37,9 @@ void ImagingScene::bundleOnPaper(PageSurface &page)
     bundleOn(page, kPaperDotPen);
     // P last, so that where the image falls on P (n = 1) the black dot covers
     // the red one.
-    page.DrawWidth(kPaperDotPen);
-    page.PSet(objectPoint_.x, objectPoint_.y, kBlack);
-    page.DrawWidth(1);
+    page.setPenWidth(kPaperDotPen);
+    page.dot(objectPoint_.x, objectPoint_.y, kBlack);
+    page.setPenWidth(1);
 }
 
 }  // namespace imaging

@@ -18,14 +18,14 @@ void ImagingScene::setIndex(float n)
 {
     index_ = n;
     canvas::Surface &s = surface();
-    s.Cls();
+    s.clear();
     drawEye();
     drawGridIfShown();
     drawInterfaceLine();
     if (!rowMode_) {
         drawBundle();
         drawObjectDot();
-        s.DrawWidth(1);
+        s.setPenWidth(1);
     } else {
         drawRowImages();
         drawRowPoints();
@@ -57,22 +57,22 @@ bool ImagingScene::storeRowPoint(Point p)
 void ImagingScene::clearRow()
 {
     canvas::Surface &s = surface();
-    s.Cls();
+    s.clear();
     rowPoints_.clear();
     drawInterfaceLine();
     drawEye();
     drawGridIfShown();
     drawObjectDot();
-    s.DrawWidth(1);
+    s.setPenWidth(1);
 }
 
 void ImagingScene::paintFreshField()
 {
     canvas::Surface &s = surface();
-    s.Cls();
+    s.clear();
     drawInterfaceLine();
     drawObjectDot();
-    s.DrawWidth(1);
+    s.setPenWidth(1);
     drawEye();
     drawBundle();
 }
@@ -80,7 +80,7 @@ void ImagingScene::paintFreshField()
 void ImagingScene::redrawPicture()
 {
     canvas::Surface &s = surface();
-    s.Cls();
+    s.clear();
     drawInterfaceLine();
     drawGridIfShown();
     if (rowMode_) {
@@ -91,7 +91,7 @@ void ImagingScene::redrawPicture()
     if (objectPoint_.y >= 50)
         drawBundle();
     drawObjectDot();
-    s.DrawWidth(1);
+    s.setPenWidth(1);
 }
 
 }  // namespace imaging

@@ -144,7 +144,7 @@ void ImagingWindow::applyLayout(const QRect &availableScreen)
     setGeometry(l.window);
     field->setGeometry(l.field);
     const double r = double(l.field.width()) / l.field.height();
-    field->Scale(-1000, -1000 / r, 1000, 1000 / r);
+    field->setScale(-1000, -1000 / r, 1000, 1000 / r);
     modeLabel->setGeometry(l.modeLabel);
     singlePointsButton->setGeometry(l.singlePointsButton);
     pointRowsButton->setGeometry(l.pointRowsButton);
@@ -198,7 +198,7 @@ void ImagingWindow::applyPointers(const PointerChange &change)
     if (change.screen)
         ui::setScreenPointer(pointerCode(*change.screen));
     if (change.field)
-        field->MousePointer(pointerCode(*change.field));
+        field->setPointer(pointerCode(*change.field));
 }
 
 void ImagingWindow::pressOnField(int button, float x, float y)

@@ -9,29 +9,29 @@ void drawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts 
 {
     const double x = r.hitX;
     if (parts.normals)
-        s.Line(x, kNormalHalfLength, x, -kNormalHalfLength, kRed);
+        s.line(x, kNormalHalfLength, x, -kNormalHalfLength, kRed);
     if (r.refracted) {
         if (parts.refracted)
-            s.Line(x, 0, r.refractedEnd.x, r.refractedEnd.y, kBlack);
+            s.line(x, 0, r.refractedEnd.x, r.refractedEnd.y, kBlack);
         if (parts.refractedExtension) {
-            s.DrawStyle(look.extensionStyle);
-            s.Line(x, 0, r.refractedBackEnd.x, r.refractedBackEnd.y, look.extensionColour);
-            s.DrawStyle(kSolid);
+            s.setLineStyle(look.extensionStyle);
+            s.line(x, 0, r.refractedBackEnd.x, r.refractedBackEnd.y, look.extensionColour);
+            s.setLineStyle(kSolid);
         }
     }
-    s.Line(p.x, p.y, x, 0, kBlack);
+    s.line(p.x, p.y, x, 0, kBlack);
     if (parts.reflected)
-        s.Line(x, 0, r.reflectedEnd.x, r.reflectedEnd.y, greyLevel(r.reflectedGrey));
+        s.line(x, 0, r.reflectedEnd.x, r.reflectedEnd.y, greyLevel(r.reflectedGrey));
     if (parts.reflectedExtension) {
-        s.DrawStyle(look.extensionStyle);
-        s.Line(x, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, look.extensionColour);
-        s.DrawStyle(kSolid);
+        s.setLineStyle(look.extensionStyle);
+        s.line(x, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, look.extensionColour);
+        s.setLineStyle(kSolid);
     }
 }
 
 void drawInterfaceLine(Surface &s, QRgb colour)
 {
-    s.Line(-2000, 0, 2000, 0, colour);
+    s.line(-2000, 0, 2000, 0, colour);
 }
 
 }  // namespace raypath

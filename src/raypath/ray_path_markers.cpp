@@ -23,22 +23,22 @@ void RayPathScene::eraseEye()
 {
     // One white disc, 10 pixels wider than the eye all round.
     Surface &s = screen();
-    s.DrawWidth(20);
-    s.Disc(eye_.x, eye_.y, kEyeRadius, kWhite);
-    s.DrawWidth(1);
+    s.setPenWidth(20);
+    s.disc(eye_.x, eye_.y, kEyeRadius, kWhite);
+    s.setPenWidth(1);
 }
 
 void RayPathScene::drawMarkers()
 {
     Surface &s = screen();
-    s.DrawWidth(5);
+    s.setPenWidth(5);
     for (const Point &p : pointMarkers_)
-        s.PSet(p.x, p.y, s.foreColor());
+        s.dot(p.x, p.y, s.foreColor());
     for (const Point &e : eyeMarkers_) {
         eye_ = e;
         drawEye();
     }
-    s.DrawWidth(1);
+    s.setPenWidth(1);
 }
 
 void RayPathScene::toggleSymbol(MarkerSymbol symbol)
@@ -65,10 +65,10 @@ bool RayPathScene::addEyeMarker(Point p)
 void RayPathScene::pressSymbol(float x, float y)
 {
     Surface &s = screen();
-    s.DrawWidth(5);
+    s.setPenWidth(5);
     aim_ = {x, y};
     if (armed_ == MarkerSymbol::Point) {
-        s.PSet(x, y, s.foreColor());
+        s.dot(x, y, s.foreColor());
     } else {
         eye_ = aim_;
         drawEye();
@@ -79,9 +79,9 @@ void RayPathScene::dragSymbol(float x, float y)
 {
     Surface &s = screen();
     if (armed_ == MarkerSymbol::Point) {
-        s.DrawWidth(5);
-        s.PSet(aim_.x, aim_.y, kWhite);
-        s.PSet(x, y, s.foreColor());
+        s.setPenWidth(5);
+        s.dot(aim_.x, aim_.y, kWhite);
+        s.dot(x, y, s.foreColor());
     } else {
         eye_ = aim_;
         eraseEye();
@@ -104,30 +104,30 @@ void RayPathScene::dropSymbol(float x, float y)
         return;
     }
     if (point) {
-        s.DrawWidth(5);
-        s.PSet(x, y, s.foreColor());
+        s.setPenWidth(5);
+        s.dot(x, y, s.foreColor());
     } else {
         // The eye where it was dragged to, looking at the point marker
         // placed last before it.
         drawEye();
     }
-    s.DrawWidth(1);
+    s.setPenWidth(1);
     armed_ = MarkerSymbol::None;
 }
 
 void RayPathScene::clearMarkers()
 {
     Surface &s = screen();
-    s.DrawWidth(5);
+    s.setPenWidth(5);
     for (const Point &p : pointMarkers_)
-        s.PSet(p.x, p.y, kWhite);
-    s.DrawWidth(10);
+        s.dot(p.x, p.y, kWhite);
+    s.setPenWidth(10);
     for (const Point &e : eyeMarkers_)
         for (int r = 0; r <= 50; r += 10)
-            s.Circle(e.x, e.y, r, kWhite);
+            s.circle(e.x, e.y, r, kWhite);
     pointMarkers_.clear();
     eyeMarkers_.clear();
-    s.DrawWidth(1);
+    s.setPenWidth(1);
 }
 
 }  // namespace raypath

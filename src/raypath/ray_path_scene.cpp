@@ -33,11 +33,11 @@ void RayPathScene::keepRay(const RayConstruction &r)
 
 void RayPathScene::drawRays(Surface &s, const RayScenePens &pens)
 {
-    s.DrawWidth(pens.objectDot);
-    s.PSet(object_.x, object_.y, s.foreColor());
-    s.DrawWidth(pens.interfaceLine);
-    s.Line(-pens.interfaceHalfLength, 0, pens.interfaceHalfLength, 0, kBlack);
-    s.DrawWidth(pens.rays);
+    s.setPenWidth(pens.objectDot);
+    s.dot(object_.x, object_.y, s.foreColor());
+    s.setPenWidth(pens.interfaceLine);
+    s.line(-pens.interfaceHalfLength, 0, pens.interfaceHalfLength, 0, kBlack);
+    s.setPenWidth(pens.rays);
 
     for (const float hitX : rayHits_) {
         // While P lies on the interface no fixed ray can be constructed; the
@@ -60,7 +60,7 @@ void RayPathScene::redrawRays()
 
 void RayPathScene::redraw()
 {
-    screen().Cls();
+    screen().clear();
     redrawRays();
 }
 
@@ -78,10 +78,10 @@ void RayPathScene::drawLiveRay()
 void RayPathScene::drawFirstPicture()
 {
     Surface &s = screen();
-    s.Line(-1000, 0, 1000, 0, s.foreColor());
-    s.DrawWidth(5);
-    s.PSet(object_.x, object_.y, s.foreColor());
-    s.DrawWidth(1);
+    s.line(-1000, 0, 1000, 0, s.foreColor());
+    s.setPenWidth(5);
+    s.dot(object_.x, object_.y, s.foreColor());
+    s.setPenWidth(1);
 }
 
 void RayPathScene::setParts(const RayParts &parts)
@@ -115,13 +115,13 @@ void RayPathScene::eraseLiveRay()
     // solid white with the pen in force.
     Surface &s = screen();
     const DrawnRay &r = lastRay_;
-    s.DrawStyle(kSolid);
-    s.Line(r.hitX, kNormalHalfLength, r.hitX, -kNormalHalfLength, kWhite);
-    s.Line(object_.x, object_.y, r.hitX, 0, kWhite);
-    s.Line(r.hitX, 0, r.refractedEnd.x, r.refractedEnd.y, kWhite);
-    s.Line(r.hitX, 0, r.refractedBackEnd.x, r.refractedBackEnd.y, kWhite);
-    s.Line(r.hitX, 0, r.reflectedEnd.x, r.reflectedEnd.y, kWhite);
-    s.Line(r.hitX, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, kWhite);
+    s.setLineStyle(kSolid);
+    s.line(r.hitX, kNormalHalfLength, r.hitX, -kNormalHalfLength, kWhite);
+    s.line(object_.x, object_.y, r.hitX, 0, kWhite);
+    s.line(r.hitX, 0, r.refractedEnd.x, r.refractedEnd.y, kWhite);
+    s.line(r.hitX, 0, r.refractedBackEnd.x, r.refractedBackEnd.y, kWhite);
+    s.line(r.hitX, 0, r.reflectedEnd.x, r.reflectedEnd.y, kWhite);
+    s.line(r.hitX, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, kWhite);
 }
 
 void RayPathScene::press(MouseButton button, float x, float y)
@@ -147,21 +147,21 @@ void RayPathScene::move(MouseButton held, float x, float y)
     Surface &s = screen();
     if (held == MouseButton::Left && !armed) {
         eraseLiveRay();
-        s.DrawWidth(1);
+        s.setPenWidth(1);
         drawInterfaceLine(s, kBlack);
         redrawRays();
         aim_ = {x, y};
-        s.DrawWidth(1);
+        s.setPenWidth(1);
         drawLiveRay();
     } else if (held == MouseButton::Left) {
         dragSymbol(x, y);
     } else if (held == MouseButton::Right) {
-        s.Cls();
+        s.clear();
         drawInterfaceLine(s, s.foreColor());
-        s.DrawWidth(5);
-        s.PSet(x, y, s.foreColor());
+        s.setPenWidth(5);
+        s.dot(x, y, s.foreColor());
         setObject({x, y});
-        s.DrawWidth(1);
+        s.setPenWidth(1);
         redrawRays();
     }
 }
@@ -178,10 +178,10 @@ void RayPathScene::release(MouseButton button, float x, float y)
     Surface &s = screen();
     eraseLiveRay();
     drawInterfaceLine(s, kWhite);
-    s.DrawWidth(1);
+    s.setPenWidth(1);
     drawInterfaceLine(s, kBlack);
     redrawRays();
-    s.DrawWidth(1);
+    s.setPenWidth(1);
 }
 
 bool RayPathScene::fixLiveRay()
@@ -207,11 +207,11 @@ bool RayPathScene::fixRayAt(float hitX)
 void RayPathScene::clearRays()
 {
     Surface &s = screen();
-    s.Cls();
+    s.clear();
     rayHits_.clear();
-    s.DrawWidth(5);
-    s.PSet(object_.x, object_.y, s.foreColor());
-    s.DrawWidth(1);
+    s.setPenWidth(5);
+    s.dot(object_.x, object_.y, s.foreColor());
+    s.setPenWidth(1);
     drawInterfaceLine(s, kBlack);
     drawMarkers();
 }
@@ -219,10 +219,10 @@ void RayPathScene::clearRays()
 void RayPathScene::drawOnPaper(Surface &page)
 {
     drawRays(page, kPaperRayPens);
-    page.DrawWidth(20);
+    page.setPenWidth(20);
     for (const Point &p : pointMarkers_)
-        page.PSet(p.x, p.y, kBlack);
-    page.DrawWidth(2);
+        page.dot(p.x, p.y, kBlack);
+    page.setPenWidth(2);
     // Paper is a copy of the screen: every eye looks at the point marker
     // placed last, as it does there.
     const Point t = eyeTarget();

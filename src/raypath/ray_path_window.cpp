@@ -152,7 +152,7 @@ void RayPathWindow::applyLayout(const QRect &availableScreen)
     field->setGeometry(l.field);
     // One scene unit has the same length across and down.
     const double r = double(l.field.width()) / l.field.height();
-    field->Scale(-1000, -1000 / r, 1000, 1000 / r);
+    field->setScale(-1000, -1000 / r, 1000, 1000 / r);
 
     partsCaption->setGeometry(l.partsCaption);
     refractedBox->setGeometry(l.refractedBox);
@@ -182,8 +182,8 @@ void RayPathWindow::applyLayout(const QRect &availableScreen)
             c->resize(wanted, c->height());
     }
 
-    eyeSymbolBox->Scale(-100, -100, 100, 100);
-    pointSymbolBox->Scale(-14, -14, 14, 14);
+    eyeSymbolBox->setScale(-100, -100, 100, 100);
+    pointSymbolBox->setScale(-14, -14, 14, 14);
 
     upperIndexText->setGeometry(ui::sceneBox(*field, kUpperIndexBox));
     lowerIndexText->setGeometry(ui::sceneBox(*field, kLowerIndexBox));
@@ -233,17 +233,17 @@ RayParts RayPathWindow::checkedParts() const
 
 void RayPathWindow::paintEyeSymbolBox()
 {
-    eyeSymbolBox->DrawWidth(3);
-    eyeSymbolBox->Circle(0, 0, canvas::kEyeRadius);
-    eyeSymbolBox->DrawWidth(10);
-    eyeSymbolBox->PSet(-canvas::kPupilDistance, 0);
-    eyeSymbolBox->DrawWidth(1);
+    eyeSymbolBox->setPenWidth(3);
+    eyeSymbolBox->circle(0, 0, canvas::kEyeRadius);
+    eyeSymbolBox->setPenWidth(10);
+    eyeSymbolBox->dot(-canvas::kPupilDistance, 0);
+    eyeSymbolBox->setPenWidth(1);
 }
 
 void RayPathWindow::paintPointSymbolBox()
 {
-    pointSymbolBox->DrawWidth(5);
-    pointSymbolBox->PSet(0, 0);
+    pointSymbolBox->setPenWidth(5);
+    pointSymbolBox->dot(0, 0);
 }
 
 void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
@@ -254,9 +254,9 @@ void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
 
 void RayPathWindow::showSceneState()
 {
-    field->MousePointer(pointerCode(scene_->pointer()));
-    eyeSymbolBox->BorderStyle(scene_->armedSymbol() == MarkerSymbol::Eye ? 1 : 0);
-    pointSymbolBox->BorderStyle(scene_->armedSymbol() == MarkerSymbol::Point ? 1 : 0);
+    field->setPointer(pointerCode(scene_->pointer()));
+    eyeSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Eye ? 1 : 0);
+    pointSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Point ? 1 : 0);
 }
 
 void RayPathWindow::print()

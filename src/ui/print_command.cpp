@@ -18,27 +18,27 @@ std::optional<QString> beginPrintout(Dialogs &dialogs, PageSurface &page)
     if (!dialogs.choosePrinter(page.printer()))
         return std::nullopt;
     dialogs.showMessage(QStringLiteral("Haben Sie etwas Geduld!"));
-    const double w = page.Width();
-    const double h = page.Height();
-    page.Scale(-w / 10, -h / 10, w / 10, h / 10);
+    const double w = page.paperWidthTwips();
+    const double h = page.paperHeightTwips();
+    page.setScale(-w / 10, -h / 10, w / 10, h / 10);
     return line;
 }
 
 void endPrintout(PageSurface &page, const QString &title, float n, double labelHeight)
 {
-    page.FontSize(20);
-    page.CurrentX(page.ScaleLeft() + 0.05 * page.ScaleWidth());
-    page.CurrentY(page.ScaleTop() + 0.15 * page.ScaleHeight());
-    page.Print(title);
+    page.setFontSize(20);
+    page.setCurrentX(page.scaleLeft() + 0.05 * page.scaleWidth());
+    page.setCurrentY(page.scaleTop() + 0.15 * page.scaleHeight());
+    page.printText(title);
 
-    page.FontSize(12);
-    page.CurrentX(page.ScaleLeft() + 0.8 * page.ScaleWidth());
-    page.CurrentY(page.ScaleTop() + 0.2 * page.ScaleHeight());
-    page.Print(QStringLiteral("n =  1"));
-    page.CurrentX(page.ScaleLeft() + 0.8 * page.ScaleWidth());
-    page.CurrentY(page.ScaleTop() + labelHeight * page.ScaleHeight());
-    page.Print(QStringLiteral("n = ") + numberText(n));
-    page.EndDoc();
+    page.setFontSize(12);
+    page.setCurrentX(page.scaleLeft() + 0.8 * page.scaleWidth());
+    page.setCurrentY(page.scaleTop() + 0.2 * page.scaleHeight());
+    page.printText(QStringLiteral("n =  1"));
+    page.setCurrentX(page.scaleLeft() + 0.8 * page.scaleWidth());
+    page.setCurrentY(page.scaleTop() + labelHeight * page.scaleHeight());
+    page.printText(QStringLiteral("n = ") + numberText(n));
+    page.endDocument();
 }
 
 void printOnSystemPrinter(Dialogs &dialogs, const QString &pdfName,

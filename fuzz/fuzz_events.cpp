@@ -146,6 +146,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         checkLimits(f1, f2);
     }
-    ui::setScreenPointer(canvas::kArrowPointer);
+    ui::setScreenPointer(canvas::Pointer::Arrow);
     return 0;
 }

@@ -145,7 +145,7 @@ void TestApp::keyboard()
     // The palette and the scroll bar work from the keyboard.
     QTest::keyClick(f.pointSymbolBox, Qt::Key_Space);
     QCOMPARE(f.scene().armedSymbol(), raypath::MarkerSymbol::Point);
-    QCOMPARE(f.pointSymbolBox->isFramed(), 1);
+    QVERIFY(f.pointSymbolBox->isFramed());
     QCOMPARE(f.reflectedExtensionBox->accessibleName(), QStringLiteral("Verlängerungen"));
 }
 

@@ -14,6 +14,12 @@ using Path = QList<QPointF>;
 
 namespace {
 
+// The rows name pointer shapes by number: 1 arrow, 2 cross, 12 no-drop sign.
+canvas::Pointer shape(int code)
+{
+    return code == 2 ? canvas::Pointer::Cross : code == 12 ? canvas::Pointer::NoDrop : canvas::Pointer::Arrow;
+}
+
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 
@@ -130,15 +136,15 @@ private slots:
         f->gridBox->setChecked(grid);
         f->field->clear();
         f->pressOnField(button, path.front().x(), path.front().y());
-        QCOMPARE(f->field->pointer(), fieldPointer);
+        QCOMPARE(f->field->pointer(), shape(fieldPointer));
         for (const QPointF &s : path.mid(1))
             f->dragOnField(button, s.x(), s.y());
         QCOMPARE(toQPointF(f->scene().eye()), eye);
         QCOMPARE(toQPointF(f->scene().objectPoint()), p);
-        QCOMPARE(ui::screenPointer(), screen);
+        QCOMPARE(ui::screenPointer(), shape(screen));
         f->releaseOnField(button, path.back().x(), path.back().y());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(f->field->pointer(), 1);
+        QCOMPARE(f->field->pointer(), canvas::Pointer::Arrow);
         const QImage &img = f->field->image();
         QVERIFY(around(img, pixelOf(*f, eye + QPointF(50, 0)), kBlack, 2) > 0);  // the eye's outline
         QVERIFY(around(img, pixelOf(*f, {-900, 0}), kBlack, 2) >= 8);            // the interface
@@ -221,7 +227,7 @@ private slots:
         QVERIFY(QGuiApplication::overrideCursor());
         QTest::mouseRelease(f->field, button, {}, pixelOf(*f, {-100, 400}));
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(f->field->pointer(), 1);
+        QCOMPARE(f->field->pointer(), canvas::Pointer::Arrow);
         // Whoever restores the override cursor once finds the arrow again.
         mash();
         QGuiApplication::restoreOverrideCursor();

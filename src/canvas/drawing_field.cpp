@@ -387,29 +387,29 @@ void DrawingField::fillDisc(QPointF centre, double radius, QRgb colour)
     }
 }
 
-void DrawingField::setPointer(int code)
+void DrawingField::setPointer(Pointer shape)
 {
-    if (code == pointer_)
+    if (shape == pointer_)
         return;
-    pointer_ = code;
-    switch (code) {
-    case kCrossPointer:
+    pointer_ = shape;
+    switch (shape) {
+    case Pointer::Cross:
         setCursor(Qt::CrossCursor);
         break;
-    case kNoDropPointer:
+    case Pointer::NoDrop:
         setCursor(Qt::ForbiddenCursor);
         break;
-    default:
+    case Pointer::Arrow:
         unsetCursor();
         break;
     }
 }
 
-void DrawingField::setFramed(int style)
+void DrawingField::setFramed(bool framed)
 {
-    if (style == border_)
+    if (framed == framed_)
         return;
-    border_ = style;
+    framed_ = framed;
     update();
 }
 
@@ -441,7 +441,7 @@ void DrawingField::paintEvent(QPaintEvent *event)
     QPainter p(this);
     for (const QRect &r : event->region())
         p.drawImage(r.topLeft(), image_, r);
-    if (border_ == 1) {
+    if (framed_) {
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }

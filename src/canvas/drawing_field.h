@@ -22,8 +22,6 @@ class QPainter;
 
 namespace canvas {
 
-// Pointer shapes over a field.
-enum MousePointerCode { kArrowPointer = 1, kCrossPointer = 2, kNoDropPointer = 12 };
 
 // Mouse button codes of the field's events: 1 left, 2 right, 4 middle; a move
 // reports the sum of the buttons held.
@@ -49,12 +47,11 @@ public:
     void dot(double x, double y, QRgb colour) override;
     void disc(double x, double y, double r, QRgb colour) override;
 
-    void setPointer(int code);
-    int pointer() const { return pointer_; }
-    // 0 no frame, 1 a single-line frame (the palette boxes show their
-    // selection so).
-    void setFramed(int style);
-    int isFramed() const { return border_; }
+    void setPointer(Pointer shape);
+    Pointer pointer() const { return pointer_; }
+    // A single-line frame: the palette boxes show their selection so.
+    void setFramed(bool framed);
+    bool isFramed() const { return framed_; }
 
     const SceneMapping &mapping() const { return mapping_; }
     // The device pixel under a scene point.
@@ -110,8 +107,8 @@ private:
     SceneMapping mapping_;
     QRectF clipRect_;
     bool appeared_ = false;
-    int pointer_ = kArrowPointer;
-    int border_ = 0;
+    Pointer pointer_ = Pointer::Arrow;
+    bool framed_ = false;
     bool leftPressedInside_ = false;
     // Per tile, row by row, a fingerprint of the operations that drew on it
     // since the last repaint was asked for, and of the operations that drew

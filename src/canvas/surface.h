@@ -17,6 +17,9 @@ inline constexpr QRgb kGrey = qRgb(192, 192, 192);
 
 inline QRgb greyLevel(int g) { return qRgb(g, g, g); }
 
+// Pointer shapes over a field, and over the whole screen while a drag is on.
+enum class Pointer { Arrow, Cross, NoDrop };
+
 // Line styles as the views name them.
 enum LineStyle { kSolid = 0, kDashed = 1, kDotted = 2 };
 

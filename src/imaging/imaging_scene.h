@@ -30,7 +30,7 @@ inline constexpr int kPaperDotPen = 20;
 // Other stands for any other button and for several held at once.
 enum class MouseButton { Left, Right, Other };
 
-enum class Pointer { Arrow, Cross, NoDrop };
+using canvas::Pointer;
 
 // What a mouse event asks of the pointers: the screen-wide one, which
 // overrides every window's, and the field's own. Either may stay as it is.

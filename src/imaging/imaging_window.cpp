@@ -44,19 +44,6 @@ MouseButton buttonOf(int code)
     return MouseButton::Other;
 }
 
-int pointerCode(Pointer p)
-{
-    switch (p) {
-    case Pointer::Cross:
-        return canvas::kCrossPointer;
-    case Pointer::NoDrop:
-        return canvas::kNoDropPointer;
-    case Pointer::Arrow:
-        break;
-    }
-    return canvas::kArrowPointer;
-}
-
 }  // namespace
 
 ImagingWindow::ImagingWindow(QWidget *parent) : QWidget(parent)
@@ -196,9 +183,9 @@ void ImagingWindow::showIndex(int barValue)
 void ImagingWindow::applyPointers(const PointerChange &change)
 {
     if (change.screen)
-        ui::setScreenPointer(pointerCode(*change.screen));
+        ui::setScreenPointer(*change.screen);
     if (change.field)
-        field->setPointer(pointerCode(*change.field));
+        field->setPointer(*change.field);
 }
 
 void ImagingWindow::pressOnField(int button, float x, float y)

@@ -141,7 +141,7 @@ void RayPathScene::move(MouseButton held, float x, float y)
 {
     const bool nearObject = std::abs(object_.x - x) < kObjectGrabReach
                             && std::abs(object_.y - y) < kObjectGrabReach;
-    pointer_ = nearObject && held != MouseButton::Left ? PointerShape::Cross : PointerShape::Arrow;
+    pointer_ = nearObject && held != MouseButton::Left ? Pointer::Cross : Pointer::Arrow;
 
     const bool armed = armed_ != MarkerSymbol::None;
     Surface &s = screen();

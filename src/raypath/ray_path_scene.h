@@ -36,7 +36,7 @@ enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 4 };
 
 // The pointer over the field: a crosshair near P, where the right button
 // grabs it.
-enum class PointerShape { Arrow, Cross };
+using canvas::Pointer;
 
 // The palette symbol a left drag in the field places instead of a ray.
 enum class MarkerSymbol { None, Point, Eye };
@@ -89,7 +89,7 @@ public:
     void press(MouseButton button, float x, float y);
     void move(MouseButton held, float x, float y);
     void release(MouseButton button, float x, float y);
-    PointerShape pointer() const { return pointer_; }
+    Pointer pointer() const { return pointer_; }
 
     // Keeps the live ray as a fixed one, if the user saw it and the store
     // has room; true when it was kept.
@@ -144,7 +144,7 @@ private:
     // The eye symbol drawn last, and the one being dragged.
     Point eye_;
     MarkerSymbol armed_ = MarkerSymbol::None;
-    PointerShape pointer_ = PointerShape::Arrow;
+    Pointer pointer_ = Pointer::Arrow;
 };
 
 }  // namespace raypath

@@ -32,11 +32,6 @@ const QRectF kLowerIndexBox(800, 50, 200, 100);
 const QPointF kRayHintAt(-990, -980);
 const QPointF kObjectHintAt(-990, 900);
 
-int pointerCode(PointerShape shape)
-{
-    return shape == PointerShape::Cross ? canvas::kCrossPointer : canvas::kArrowPointer;
-}
-
 }  // namespace
 
 RayPathWindow::RayPathWindow(QWidget *parent) : QWidget(parent)
@@ -254,9 +249,9 @@ void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
 
 void RayPathWindow::showSceneState()
 {
-    field->setPointer(pointerCode(scene_->pointer()));
-    eyeSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Eye ? 1 : 0);
-    pointSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Point ? 1 : 0);
+    field->setPointer(scene_->pointer());
+    eyeSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Eye);
+    pointSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Point);
 }
 
 void RayPathWindow::print()

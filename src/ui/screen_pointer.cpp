@@ -1,6 +1,5 @@
 #include "ui/screen_pointer.h"
 
-#include "canvas/drawing_field.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -9,26 +8,26 @@ namespace ui {
 
 using namespace canvas;
 
-void setScreenPointer(int code)
+void setScreenPointer(Pointer code)
 {
-    if (code != kCrossPointer && code != kNoDropPointer) {
+    if (code != Pointer::Cross && code != Pointer::NoDrop) {
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
         return;
     }
-    const QCursor cursor(code == kCrossPointer ? Qt::CrossCursor : Qt::ForbiddenCursor);
+    const QCursor cursor(code == Pointer::Cross ? Qt::CrossCursor : Qt::ForbiddenCursor);
     if (QGuiApplication::overrideCursor())
         QGuiApplication::changeOverrideCursor(cursor);
     else
         QGuiApplication::setOverrideCursor(cursor);
 }
 
-int screenPointer()
+Pointer screenPointer()
 {
     const QCursor *c = QGuiApplication::overrideCursor();
     if (!c)
-        return kArrowPointer;
-    return c->shape() == Qt::CrossCursor ? kCrossPointer : kNoDropPointer;
+        return Pointer::Arrow;
+    return c->shape() == Qt::CrossCursor ? Pointer::Cross : Pointer::NoDrop;
 }
 
 }  // namespace ui

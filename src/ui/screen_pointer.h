@@ -3,10 +3,12 @@
 // keeps at most one on the stack however often it is set.
 #pragma once
 
+#include "canvas/surface.h"
+
 namespace ui {
 
-// 1 arrow (no override), 2 crosshair, 12 no-drop sign.
-void setScreenPointer(int code);
-int screenPointer();
+// The arrow means no override.
+void setScreenPointer(canvas::Pointer shape);
+canvas::Pointer screenPointer();
 
 }  // namespace ui

@@ -46,14 +46,12 @@ MouseButton buttonOf(int code)
 
 }  // namespace
 
-ImagingWindow::ImagingWindow(QWidget *parent) : QWidget(parent)
+ImagingWindow::ImagingWindow(QWidget *parent) : ui::MainWindow(parent)
 {
     setWindowTitle(QString::fromUtf8(kCaption));
     setAutoFillBackground(true);
     ui::setBackground(this, QPalette::Window, QColor(192, 192, 192));
     createControls();
-    ownDialogs_ = std::make_unique<ui::QtDialogs>(this);
-    dialogs_ = ownDialogs_.get();
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     applyLayout(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
@@ -83,7 +81,7 @@ void ImagingWindow::createControls()
     gridBox = makeCheckBox(this, "gridBox", "Raster", false);
     clearRowButton = makeButton(this, "clearRowButton", "Löschen");
     indexLabel = makeLabel(this, "indexLabel", "  Brechzahl n  ");
-    indexBar = makeIndexScrollBar(this, kInitialIndexBarValue);
+    indexBar = makeIndexScrollBar(this);
     indexBar->setObjectName(QStringLiteral("indexBar"));
     upperIndexBox = makeIndexBox(this, "upperIndexBox", Qt::white);
     lowerIndexBox = makeIndexBox(this, "lowerIndexBox");
@@ -216,12 +214,6 @@ void ImagingWindow::printOut(canvas::PageSurface &page)
         return;  // cancelled: nothing printed, the picture stays as it is
     scene().drawOnPaper(page);
     ui::endPrintout(page, *title, scene().index(), ui::kImagingLabelHeight);
-}
-
-void ImagingWindow::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    QCoreApplication::quit();
 }
 
 }  // namespace imaging

@@ -6,7 +6,7 @@
 #include "canvas/drawing_field.h"
 #include "canvas/page.h"
 #include "imaging/imaging_scene.h"
-#include "ui/dialogs.h"
+#include "ui/main_window.h"
 
 #include <QWidget>
 #include <memory>
@@ -21,9 +21,8 @@ class QScrollBar;
 namespace imaging {
 
 // Where the index bar stands when the window opens: n = 1.33.
-inline constexpr int kInitialIndexBarValue = 133;
 
-class ImagingWindow : public QWidget
+class ImagingWindow : public ui::MainWindow
 {
     Q_OBJECT
 
@@ -69,19 +68,11 @@ public:
     // "Bild alsDatei": saves the picture as a Windows bitmap.
     void saveBitmap();
 
-    // The dialogues the commands ask through; the platform's unless a test
-    // puts scripted ones in their place.
-    ui::Dialogs &dialogs() { return *dialogs_; }
-    void setDialogs(ui::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
 
 signals:
     // "zum Strahlenverlauf" and "Info": the application switches windows.
     void rayPathRequested();
     void infoRequested();
-
-protected:
-    // Closing the imaging window ends the program.
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -90,8 +81,6 @@ private:
 
     // Draws on the field.
     std::unique_ptr<ImagingScene> scene_;
-    std::unique_ptr<ui::Dialogs> ownDialogs_;
-    ui::Dialogs *dialogs_ = nullptr;
 };
 
 }  // namespace imaging

@@ -34,12 +34,10 @@ const QPointF kObjectHintAt(-990, 900);
 
 }  // namespace
 
-RayPathWindow::RayPathWindow(QWidget *parent) : QWidget(parent)
+RayPathWindow::RayPathWindow(QWidget *parent) : ui::MainWindow(parent)
 {
     setWindowTitle(QString::fromUtf8(kCaption));
     createControls();
-    ownDialogs_ = std::make_unique<ui::QtDialogs>(this);
-    dialogs_ = ownDialogs_.get();
     connectControls();
 
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -73,7 +71,7 @@ void RayPathWindow::createControls()
     clearRaysButton = makeButton(this, "clearRaysButton", "Strahlen löschen");
     indexCaption = makeLabel(this, "indexCaption", "     Brechzahl n = ");
     indexText = makeIndexBox(this, "indexText", QColor(192, 192, 192));
-    indexBar = makeIndexScrollBar(this, kInitialIndexScroll);
+    indexBar = makeIndexScrollBar(this);
     indexBar->setObjectName(QStringLiteral("indexBar"));
 
     markersCaption = makeLabel(this, "markersCaption", " Markierungen setzen (anklicken!)");
@@ -269,12 +267,6 @@ void RayPathWindow::printOut(canvas::PageSurface &page)
     scene_->redraw();
     scene_->drawOnPaper(page);
     ui::endPrintout(page, *title, scene_->index(), ui::kRayPathLabelHeight);
-}
-
-void RayPathWindow::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    QCoreApplication::quit();
 }
 
 }  // namespace raypath

@@ -3,7 +3,7 @@
 // symbols, print, and lead to the other windows.
 #pragma once
 
-#include "ui/dialogs.h"
+#include "ui/main_window.h"
 #include "canvas/drawing_field.h"
 #include "canvas/page.h"
 #include "raypath/ray_path_scene.h"
@@ -20,9 +20,8 @@ class QScrollBar;
 namespace raypath {
 
 // The index scroll bar's value at start: n = 1.33.
-inline constexpr int kInitialIndexScroll = 133;
 
-class RayPathWindow : public QWidget
+class RayPathWindow : public ui::MainWindow
 {
     Q_OBJECT
 
@@ -66,17 +65,10 @@ public:
     void print();
     void printOut(canvas::PageSurface &page);
 
-    // The dialogues the commands ask through; the platform's unless a test
-    // puts scripted ones in their place.
-    ui::Dialogs &dialogs() { return *dialogs_; }
-    void setDialogs(ui::Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
 
 signals:
     void infoRequested();
     void imagingRequested();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -91,8 +83,6 @@ private:
     void showSceneState();
 
     std::unique_ptr<RayPathScene> scene_;
-    std::unique_ptr<ui::Dialogs> ownDialogs_;
-    ui::Dialogs *dialogs_ = nullptr;
 };
 
 }  // namespace raypath

@@ -57,13 +57,13 @@ QLineEdit *makeIndexBox(QWidget *parent, const char *name, QColor background)
     return t;
 }
 
-QScrollBar *makeIndexScrollBar(QWidget *parent, int value)
+QScrollBar *makeIndexScrollBar(QWidget *parent)
 {
     QScrollBar *bar = named(new QScrollBar(Qt::Horizontal, parent), "indexBar");
     bar->setRange(50, 200);
     bar->setSingleStep(1);
     bar->setPageStep(10);
-    bar->setValue(value);
+    bar->setValue(kInitialIndexBarValue);
     // A scroll bar's keys run backwards by default (Right lowers the value);
     // here they move the thumb, and n, the way they point.
     bar->setInvertedControls(false);

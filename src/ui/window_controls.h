@@ -28,9 +28,11 @@ QPushButton *makeButton(QWidget *parent, const char *name, const char *text);
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const char *text, bool ticked);
 // A box that shows an index; the user reads it, but cannot type into it.
 QLineEdit *makeIndexBox(QWidget *parent, const char *name, QColor background = QColor());
+// Where both index scroll bars start: n = 1.33, water.
+inline constexpr int kInitialIndexBarValue = 133;
 // The scroll bar that sets the index: 50 to 200 (n times 100), steps of 1
 // and 10, worked from the keyboard as well.
-QScrollBar *makeIndexScrollBar(QWidget *parent, int value);
+QScrollBar *makeIndexScrollBar(QWidget *parent);
 void setBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour);
 
 // Tab visits the controls in this order, and each button and box carries its

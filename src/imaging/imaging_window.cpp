@@ -11,12 +11,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <cmath>
 
@@ -53,8 +51,7 @@ ImagingWindow::ImagingWindow(QWidget *parent) : ui::MainWindow(parent)
     ui::setBackground(this, QPalette::Window, QColor(192, 192, 192));
     createControls();
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    applyLayout(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+    applyLayout(availableScreenArea());
     const float n = scene().index();
     upperIndexBox->setText(QStringLiteral("   1.00"));
     lowerIndexBox->setText(QStringLiteral("   ") + numberText(n));

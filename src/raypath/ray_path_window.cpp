@@ -10,11 +10,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <cmath>
 
@@ -40,8 +38,7 @@ RayPathWindow::RayPathWindow(QWidget *parent) : ui::MainWindow(parent)
     createControls();
     connectControls();
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    applyLayout(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+    applyLayout(availableScreenArea());
     // Index displays as designed, with the user's decimal separator.
     upperIndexText->setText(QStringLiteral(" n = 1"));
     lowerIndexText->setText(QStringLiteral(" n = ") + numberText(1.33f));

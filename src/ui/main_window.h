@@ -21,6 +21,10 @@ public:
     Dialogs &dialogs() { return *dialogs_; }
     void setDialogs(Dialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
 
+    // Where a main window lays itself out: the primary screen's available
+    // area, or 1024 x 768 where there is no screen.
+    static QRect availableScreenArea();
+
 protected:
     // Ends the program at once, without a question and without saving.
     void closeEvent(QCloseEvent *event) override;

@@ -17,27 +17,23 @@ void moveTo(QPoint p) { run({"mousemove", QString::number(p.x()), QString::numbe
 
 }  // namespace
 
-QPoint Field::toScreen(double x, double y) const
-{
+QPoint Field::toScreen(double x, double y) const {
     const double r = double(size.width()) / size.height();
     return origin + QPoint(int(std::floor((x + 1000) / 2000 * size.width())),
                            int(std::floor((y * r + 1000) / 2000 * size.height())));
 }
 
-bool available()
-{
+bool available() {
     return QGuiApplication::platformName() == QLatin1String("xcb")
            && !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
 }
 
-void click(QPoint p, int button)
-{
+void click(QPoint p, int button) {
     moveTo(p);
     run({"click", QString::number(button)});
 }
 
-void drag(QPoint from, QPoint to, int button)
-{
+void drag(QPoint from, QPoint to, int button) {
     moveTo(from);
     run({"mousedown", QString::number(button)});
     for (int i = 1; i <= 4; ++i)  // a few steps, as a hand would move
@@ -45,8 +41,7 @@ void drag(QPoint from, QPoint to, int button)
     run({"mouseup", QString::number(button)});
 }
 
-QPoint windowAt(const QString &caption)
-{
+QPoint windowAt(const QString &caption) {
     QProcess p;
     p.start(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", caption, "getwindowgeometry", "--shell"});
     p.waitForFinished(10000);
@@ -57,8 +52,7 @@ QPoint windowAt(const QString &caption)
     return at;
 }
 
-QImage screen()
-{
+QImage screen() {
     QTest::qWait(300);
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }

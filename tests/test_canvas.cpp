@@ -11,14 +11,12 @@ namespace {
 
 // A field 400 px wide and 0.98 as high, x from -1000 to 1000 (or in pixels).
 struct Field : DrawingField {
-    explicit Field(bool pixels = false) : DrawingField(kWhite)
-    {
+    explicit Field(bool pixels = false) : DrawingField(kWhite) {
         resize(400, 392);
         pixels ? setScale(0, 0, 400, 392) : setScale(-1000, -980, 1000, 980);
     }
     // The pixels of a colour, and where they are.
-    QRect find(QRgb colour, int *count = nullptr)
-    {
+    QRect find(QRgb colour, int *count = nullptr) {
         QRect box;
         for (int y = 0; y < height(); ++y)
             for (int x = 0; x < width(); ++x)
@@ -30,8 +28,7 @@ struct Field : DrawingField {
     }
     // Pixels where the screen differs from the picture, once the repaints
     // the field asked for are done.
-    int offScreen()
-    {
+    int offScreen() {
         QCoreApplication::processEvents();
         QEvent request(QEvent::UpdateRequest);
         QCoreApplication::sendEvent(this, &request);
@@ -46,23 +43,20 @@ struct Field : DrawingField {
 
 }  // namespace
 
-class TestCanvas : public QObject
-{
+class TestCanvas : public QObject {
     Q_OBJECT
 private slots:
     // At every pen width: a line far beyond the field is clipped to it; an
     // element drawn again in white is gone without a ghost; non-finite
     // coordinates draw nothing; a dot is round, pen wide, wherever it falls.
-    void drawing_data()
-    {
+    void drawing_data() {
         QTest::addColumn<int>("pen");
         QTest::addColumn<int>("style");
         for (int pen : {1, 3, 15, 20})
             QTest::addRow("pen %d", pen) << pen << int(kSolid);
         QTest::newRow("dotted, erased solid") << 1 << int(kDotted);
     }
-    void drawing()
-    {
+    void drawing() {
         QFETCH(int, pen); QFETCH(int, style);
         Field f;
         const QImage blank = f.image().copy();
@@ -107,8 +101,7 @@ private slots:
     // and over. The picture is kept: hidden and shown again it is unchanged,
     // and the paint handler runs only when the field first appears or its
     // image is made anew.
-    void keptPictureOnScreen()
-    {
+    void keptPictureOnScreen() {
         Field f;
         int paints = 0;
         connect(&f, &DrawingField::paintRequested, [&] { ++paints; f.circle(0, 0, 500); });
@@ -140,8 +133,7 @@ private slots:
 
     // The mouse reports its button and scene units: the top edge is y = -980,
     // the left edge x = -1000, the middle row the interface.
-    void mouseInSceneUnits()
-    {
+    void mouseInSceneUnits() {
         Field f;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));

@@ -2,8 +2,8 @@
 // that reaches the eye, and the image point the eye sees. Expected values
 // come from the law of refraction worked out independently here.
 #include <QtTest>
+#include <array>
 #include <cmath>
-#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -12,10 +12,8 @@
 
 using namespace optics;
 
-#define CHECK_NEAR(actual, expected, tol)                                                   \
-    QVERIFY2(std::abs(double(actual) - double(expected)) <= (tol),                          \
-             qPrintable(QStringLiteral("%1 = %2, expected %3").arg(QLatin1String(#actual))  \
-                            .arg(double(actual), 0, 'f', 5).arg(double(expected), 0, 'f', 5)))
+#define CHECK_NEAR(a, e, tol) \
+    QVERIFY2(std::abs(double(a) - double(e)) <= (tol), qPrintable(QStringLiteral(#a " = %1, expected %2").arg(double(a)).arg(double(e))))
 
 namespace {
 
@@ -23,11 +21,11 @@ constexpr double kDeg = 180.0 / std::numbers::pi;
 struct Vec { double x, y; };
 int sign(double v) { return (v > 0) - (v < 0); }
 double eff(double py, double n) { return py >= 0 ? n : 1.0 / n; }
+template <size_t N> using Rows = std::initializer_list<std::array<double, N>>;
 void columns(std::initializer_list<const char *> names) { for (const char *name : names) QTest::addColumn<double>(name); }
 // Unit direction (y downward) of the ray from (xP, d) refracted at (x, 0)
 // into the upper medium; none under total reflection.
-std::optional<Vec> refracted(double xP, double d, double x, double n)
-{
+std::optional<Vec> refracted(double xP, double d, double x, double n) {
     const double s = n * std::abs(x - xP) / std::hypot(x - xP, d);
     return s < 1 ? std::optional(Vec{sign(x - xP) * s, -std::sqrt(1 - s * s)}) : std::nullopt;
 }
@@ -36,34 +34,26 @@ double sideOf(Vec dir, double x, Vec q) { return dir.x * q.y - dir.y * (q.x - x)
 
 }  // namespace
 
-class TestOptics : public QObject
-{
+class TestOptics : public QObject {
     Q_OBJECT
 private slots:
     // A fixed ray from P (px, py) through (hitX, 0): angle of incidence,
     // Snell's law or total reflection, reflection at the same angle, far ends
     // 2000 units away, in the right medium, onward in the ray's direction.
-    void fixedRay_data()
-    {
+    void fixedRay_data() {
         columns({"px", "py", "n", "hitX"});
-        QTest::newRow("water, right") << 0.0 << 500.0 << 1.33 << 300.0;
-        QTest::newRow("water, left") << 0.0 << 500.0 << 1.33 << -300.0;
-        QTest::newRow("water, just inside critical angle") << 0.0 << 500.0 << 1.33 << 569.0;
-        QTest::newRow("water, just past critical angle") << 0.0 << 500.0 << 1.33 << 571.0;
-        QTest::newRow("P above, into water") << 0.0 << -500.0 << 1.33 << 300.0;
-        QTest::newRow("P above, n 0.75, 48.58 deg") << 100.0 << -500.0 << 0.75 << 100 - 500 * std::tan(48.58 / kDeg);
-        QTest::newRow("P above, n 0.75, 48.60 deg") << 100.0 << -500.0 << 0.75 << 100 - 500 * std::tan(48.60 / kDeg);
-        QTest::newRow("n 0.5, far right") << 0.0 << 500.0 << 0.5 << 1500.0;
-        QTest::newRow("n 2, total") << 200.0 << 300.0 << 2.0 << -100.0;
-        QTest::newRow("P above, n 0.6, total") << 0.0 << -400.0 << 0.6 << 900.0;
-        QTest::newRow("normal from below") << 0.0 << 500.0 << 1.33 << 0.0;
-        QTest::newRow("normal from above") << 40.0 << -500.0 << 1.33 << 40.0;
-        const double tiny = std::numeric_limits<float>::denorm_min();  // P a hair off the interface
-        QTest::newRow("denormal depth") << -128.0 << tiny << 1.33 << 0.0;
-        QTest::newRow("denormal height") << 300.0 << -tiny << 1.33 << -40.0;
+        const double tiny = std::numeric_limits<float>::denorm_min(), t58 = 500 * std::tan(48.58 / kDeg), t60 = 500 * std::tan(48.60 / kDeg);
+        for (auto [px, py, n, hitX] : Rows<4>{
+                 // water from below: both sides, just inside and past the critical angle (x = 570.2)
+                 {0, 500, 1.33, 300}, {0, 500, 1.33, -300}, {0, 500, 1.33, 569}, {0, 500, 1.33, 571},
+                 // from above: into water, and into a thinner medium around 48.59 degrees
+                 {0, -500, 1.33, 300}, {100, -500, 0.75, 100 - t58}, {100, -500, 0.75, 100 - t60},
+                 {0, 500, 0.5, 1500}, {200, 300, 2, -100}, {0, -400, 0.6, 900},  // far out, total
+                 {0, 500, 1.33, 0}, {40, -500, 1.33, 40},  // along the normal
+                 {-128, tiny, 1.33, 0}, {300, -tiny, 1.33, -40}})  // P a hair off the interface
+            QTest::addRow("P (%g, %g), n %g, x %g", px, py, n, hitX) << px << py << n << hitX;
     }
-    void fixedRay()
-    {
+    void fixedRay() {
         QFETCH(double, px); QFETCH(double, py); QFETCH(double, n); QFETCH(double, hitX);
         const Point p{float(px), float(py)};
         const auto inc = fixedIncidence(p, float(hitX));
@@ -77,14 +67,12 @@ private slots:
         QCOMPARE(r.refracted, s <= 1);
         QCOMPARE(int(r.reflectedGrey), s <= 1 ? 100 : 0);  // black under total reflection
         CHECK_NEAR(r.reflectionTurn * kDeg, py < 0 ? 180 : 0, 1e-4);
-        // Reflected back into P's medium at the same angle, onward in the ray's direction.
         CHECK_NEAR(r.reflectedEnd.x - hitX, 2000 * sign(hitX - px) * sinA, 0.5);
         CHECK_NEAR(r.reflectedEnd.y, 2000 * sign(py) * std::sqrt(1 - sinA * sinA), 0.5);
         CHECK_NEAR(r.reflectedBackEnd.x + r.reflectedEnd.x, 2 * hitX, 0.5);
         CHECK_NEAR(r.reflectedBackEnd.y + r.reflectedEnd.y, 0, 0.5);
         if (s > 1)
             return;
-        // Refracted into the other medium by sin b = s.
         const Vec v{2000 * sign(hitX - px) * s, -2000 * sign(py) * std::sqrt(1 - s * s)};
         CHECK_NEAR(r.refractedEnd.x - hitX, v.x, 0.5);
         CHECK_NEAR(r.refractedEnd.y, v.y, 0.5);
@@ -93,84 +81,68 @@ private slots:
         CHECK_NEAR(std::remainder(r.refractedAngle - std::atan2(-v.y, v.x), 2 * std::numbers::pi), 0, 3e-4);
     }
 
-    // The live ray from P (0, py) through the aim point.
-    void liveRay_data()
-    {
-        columns({"py", "ax", "ay", "hitX"});
-        QTest::addColumn<int>("grey");  // -1: no ray
-        QTest::newRow("horizontal: none") << 500.0 << 300.0 << 500.0 << 0.0 << -1;
-        QTest::newRow("vertical: none") << 500.0 << 0.0 << 100.0 << 0.0 << -1;
-        QTest::newRow("meets interface at 50000: none") << 500.0 << 1000.0 << 490.0 << 0.0 << -1;
-        QTest::newRow("aim on interface") << 500.0 << 300.0 << 0.0 << 300.0 << 200;
-        QTest::newRow("aim halfway") << 500.0 << 150.0 << 250.0 << 300.0 << 200;
-        QTest::newRow("aim beyond interface") << 500.0 << 600.0 << -500.0 << 300.0 << 200;
-        QTest::newRow("P above") << -500.0 << 150.0 << -250.0 << 300.0 << 200;
-        QTest::newRow("total reflection") << 500.0 << 800.0 << 0.0 << 800.0 << 0;
-        QTest::newRow("hit at 2000") << 500.0 << 2000.0 << 0.0 << 2000.0 << 0;
-        QTest::newRow("hit at 2001: none") << 500.0 << 2001.0 << 0.0 << 0.0 << -1;
+    // The live ray from P (0, py) through the aim point: none when that line
+    // is level, upright, or meets the interface beyond 2000; the reflected
+    // ray light grey (200), black under total reflection.
+    void liveRay_data() {
+        columns({"py", "ax", "ay", "hitX", "grey"});
+        for (auto [py, ax, ay, hitX, grey] : Rows<5>{
+                 {500, 300, 500, 0, -1}, {500, 0, 100, 0, -1}, {500, 1000, 490, 0, -1}, {500, 2001, 0, 0, -1},
+                 {500, 300, 0, 300, 200}, {500, 150, 250, 300, 200}, {500, 600, -500, 300, 200}, {-500, 150, -250, 300, 200},
+                 {500, 800, 0, 800, 0}, {500, 2000, 0, 2000, 0}})
+            QTest::addRow("P y %g, aim (%g, %g)", py, ax, ay) << py << ax << ay << hitX << grey;
     }
-    void liveRay()
-    {
-        QFETCH(double, py); QFETCH(double, ax); QFETCH(double, ay); QFETCH(double, hitX); QFETCH(int, grey);
+    void liveRay() {
+        QFETCH(double, py); QFETCH(double, ax); QFETCH(double, ay); QFETCH(double, hitX); QFETCH(double, grey);
         const auto inc = liveIncidence({0, float(py)}, {float(ax), float(ay)});
         QCOMPARE(inc.has_value(), grey >= 0);
         if (!inc)
             return;
         CHECK_NEAR(inc->hitX, hitX, 0.5);
-        const RayConstruction r = constructRay({0, float(py)}, *inc, eff(py, 1.33), kLiveReflectedGrey);
-        QCOMPARE(int(r.reflectedGrey), grey);
+        QCOMPARE(double(constructRay({0, float(py)}, *inc, eff(py, 1.33), kLiveReflectedGrey).reflectedGrey), grey);
     }
 
-    // The scan finds the last ray from P that still passes left of the eye,
-    // within one step of its finest pass; P' is where that ray's backward
-    // extension meets its neighbour's, d / 100 to its right.
-    void imagePoint_data()
-    {
+    // The scan finds the last ray from P (xP, d) that still passes left of
+    // the eye, within one step of its finest pass; P' is where that ray's
+    // backward extension meets its neighbour's, d / 100 to its right:
+    // shallower than P when the lower medium is denser, deeper when thinner.
+    // ix = NaN: no reference point; ix = inf: no image at all.
+    void imagePoint_data() {
         columns({"xP", "d", "ex", "ey", "n", "ix", "iy"});
-        const double nan = qQNaN(), none = qInf();  // nan: the geometry alone decides; inf: no image
-        QTest::newRow("water, eye right") << 0.0 << 500.0 << 300.0 << -500.0 << 1.33 << 6.6 << 347.3;
-        QTest::newRow("eye above P: d / n") << 0.0 << 500.0 << 0.0 << -500.0 << 1.33 << 0.0 << 500 / 1.33;
-        QTest::newRow("eye above P, n 2") << 100.0 << 600.0 << 100.0 << -300.0 << 2.0 << 100.0 << 300.0;
-        QTest::newRow("eye above P, n 0.8") << -50.0 << 400.0 << -50.0 << -700.0 << 0.8 << -50.0 << 500.0;
-        QTest::newRow("n 1: image is P") << 0.0 << 500.0 << 300.0 << -500.0 << 1.0 << 0.0 << 500.0;
-        QTest::newRow("n 0.5: deeper") << 0.0 << 500.0 << 300.0 << -500.0 << 0.5 << nan << nan;
-        QTest::newRow("eye left, n 2") << -300.0 << 50.0 << 500.0 << -800.0 << 2.0 << nan << nan;
-        QTest::newRow("far left point") << -900.0 << 100.0 << 300.0 << -500.0 << 1.33 << nan << nan;
-        // Just above n = 1 the first ray of the scan grazes the interface.
-        for (double n : {1.01, 1.02, 1.03, 1.04})
-            QTest::addRow("n %.2f", n) << 0.0 << 500.0 << 300.0 << -500.0 << n << nan << nan;
-        QTest::newRow("no image: far left point, low eye") << -900.0 << 100.0 << 300.0 << -50.0 << 1.33 << none << none;
-        QTest::newRow("no image: n 2, low eye far right") << 0.0 << 500.0 << 900.0 << -100.0 << 2.0 << none << none;
-        QTest::newRow("no image: eye below interface") << 0.0 << 500.0 << 300.0 << 40.0 << 1.33 << none << none;
-        QTest::newRow("no image: P on interface") << 0.0 << 0.0 << 300.0 << -500.0 << 1.33 << none << none;
-        QTest::newRow("no image: P above interface") << 50.0 << -200.0 << 300.0 << -500.0 << 1.33 << none << none;
-        QTest::newRow("no image: P depth NaN") << 0.0 << nan << 300.0 << -500.0 << 1.33 << none << none;
+        const double nan = qQNaN(), none = qInf();
+        for (auto [xP, d, ex, ey, n, ix, iy] : Rows<7>{
+                 {0, 500, 300, -500, 1.33, 6.6, 347.3}, {0, 500, 0, -500, 1.33, 0, 500 / 1.33},
+                 {100, 600, 100, -300, 2, 100, 300}, {-50, 400, -50, -700, 0.8, -50, 500}, {0, 500, 300, -500, 1, 0, 500},
+                 {0, 500, 300, -500, 0.5, nan, nan}, {-300, 50, 500, -800, 2, nan, nan}, {-900, 100, 300, -500, 1.33, nan, nan},
+                 // just above n = 1 the first ray of the scan grazes the interface
+                 {0, 500, 300, -500, 1.01, nan, nan}, {0, 500, 300, -500, 1.02, nan, nan},
+                 {0, 500, 300, -500, 1.03, nan, nan}, {0, 500, 300, -500, 1.04, nan, nan},
+                 // no ray reaches the eye; the eye below or P on or above the interface
+                 {-900, 100, 300, -50, 1.33, none, none}, {0, 500, 900, -100, 2, none, none},
+                 {0, 500, 300, 40, 1.33, none, none}, {0, 0, 300, -500, 1.33, none, none},
+                 {50, -200, 300, -500, 1.33, none, none}, {0, nan, 300, -500, 1.33, none, none}})
+            QTest::addRow("P (%g, %g), eye (%g, %g), n %g", xP, d, ex, ey, n) << xP << d << ex << ey << n << ix << iy;
     }
-    void imagePoint()
-    {
+    void imagePoint() {
         QFETCH(double, xP); QFETCH(double, d); QFETCH(double, ex); QFETCH(double, ey);
         QFETCH(double, n); QFETCH(double, ix); QFETCH(double, iy);
         const auto image = optics::imagePoint({float(xP), float(d)}, {float(ex), float(ey)}, float(n));
         QCOMPARE(image.has_value(), !std::isinf(ix));
         if (!image)
             return;
-        const Vec eye{ex, ey};
         const float xs = findCentralRay(float(xP), float(d), {float(ex), float(ey)}, float(n));
-        const double step = 2 * (n > 1 ? d / std::sqrt(n * n - 1) : 1000.0) / 10000;
-        const auto ray = refracted(xP, d, xs, n), next = refracted(xP, d, xs + step + 1e-3, n);
+        const double step = 2 * (n > 1 ? d / std::sqrt(n * n - 1) : 1000.0) / 10000 + 1e-3;
+        const auto ray = refracted(xP, d, xs, n), next = refracted(xP, d, xs + step, n);
         QVERIFY(ray);
-        QVERIFY2(sideOf(*ray, xs, eye) > -1e-3 && (!next || sideOf(*next, xs + step + 1e-3, eye) <= 1e-3),
-                 qPrintable(QString::number(xs)));
-        const double xa = xs + d / 100;
+        QVERIFY2(sideOf(*ray, xs, {ex, ey}) > -1e-3 && (!next || sideOf(*next, xs + step, {ex, ey}) <= 1e-3), qPrintable(QString::number(xs)));
         CHECK_NEAR(sideOf(*ray, xs, {image->x, image->y}), 0, 0.01);
-        CHECK_NEAR(sideOf(*refracted(xP, d, xa, n), xa, {image->x, image->y}), 0, 0.01);
+        CHECK_NEAR(sideOf(*refracted(xP, d, xs + d / 100, n), xs + d / 100, {image->x, image->y}), 0, 0.01);
         QVERIFY(n > 1 ? image->y > 0 && image->y < d : n < 1 ? image->y > d : std::abs(image->y - d) < 0.1);
         if (!std::isnan(ix)) {
             CHECK_NEAR(image->x, ix, 0.1);
             CHECK_NEAR(image->y, iy, 0.1);
         }
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestOptics)

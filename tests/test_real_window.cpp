@@ -16,8 +16,7 @@ namespace {
 QString program;  // build/tavrix, from the command line
 
 // How many pixels within `radius` of p have the colour.
-int around(const QImage &img, QPoint p, QRgb colour, int radius = 1)
-{
+int around(const QImage &img, QPoint p, QRgb colour, int radius = 1) {
     int n = 0;
     for (int y = p.y() - radius; y <= p.y() + radius; ++y)
         for (int x = p.x() - radius; x <= p.x() + radius; ++x)
@@ -27,12 +26,10 @@ int around(const QImage &img, QPoint p, QRgb colour, int radius = 1)
 
 }  // namespace
 
-class TestRealWindow : public QObject
-{
+class TestRealWindow : public QObject {
     Q_OBJECT
 private slots:
-    void raysPointAndImagingView()
-    {
+    void raysPointAndImagingView() {
         if (!xdo::available())
             QSKIP("skipped: no X server or no xdotool (run under xvfb-run)");
         QProcess tavrix;
@@ -75,8 +72,7 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
     if (argc > 1 && !QByteArray(argv[argc - 1]).startsWith('-'))
         program = QString::fromLocal8Bit(argv[--argc]);

@@ -100,8 +100,9 @@ private slots:
         Field f;
         int paints = 0;
         connect(&f, &DrawingField::paintRequested, [&] { ++paints; f.circle(0, 0, 500); });
+        QList<int> buttons;
         QList<QPointF> presses;
-        connect(&f, &DrawingField::mouseDown, [&](int b, double x, double y) { presses << QPointF(b, 0) << QPointF(x, y); });
+        connect(&f, &DrawingField::mouseDown, [&](int b, double x, double y) { buttons << b; presses << QPointF(x, y); });
         QPointF end;
         connect(&f, &DrawingField::mouseMove, [&](int buttons, double x, double y) {
             f.setPenWidth(buttons == kLeftButton ? 3 : 1);
@@ -125,7 +126,8 @@ private slots:
         QCOMPARE(f.offScreen(), 0);
         for (auto [button, p] : {std::pair{Qt::LeftButton, QPoint(200, 0)}, {Qt::RightButton, QPoint(0, 196)}, {Qt::MiddleButton, QPoint(399, 391)}})
             QTest::mouseClick(&f, button, {}, p);
-        const QList<QPointF> want{{kLeftButton, 0}, {0, -980}, {kRightButton, 0}, {-1000, 0}, {kMiddleButton, 0}, {995, 975}};
+        QCOMPARE(buttons, QList<int>({kLeftButton, kRightButton, kMiddleButton}));
+        const QList<QPointF> want{{0, -980}, {-1000, 0}, {995, 975}};
         QCOMPARE(presses.size(), want.size());
         for (int i = 0; i < want.size(); ++i)
             QVERIFY2(QLineF(presses[i], want[i]).length() < 6, qPrintable(QStringLiteral("%1: %2, %3").arg(i).arg(presses[i].x()).arg(presses[i].y())));

@@ -61,7 +61,7 @@ private slots:
         CHECK_NEAR(inc->hitX, hitX, 1e-3);
         if (hitX != px)
             CHECK_NEAR(inc->slope, -py / (hitX - px), 1e-4);
-        const RayConstruction r = constructRay(p, *inc, eff(py, n), kFixedReflectedGrey);
+        const RayConstruction r = constructRay(p, *inc, effectiveIndex(p.y, float(n)), kFixedReflectedGrey);
         const double sinA = std::abs(hitX - px) / std::hypot(hitX - px, py), s = eff(py, n) * sinA;
         CHECK_NEAR(r.incidenceAngle * kDeg, std::asin(sinA) * kDeg, 0.02);
         QCOMPARE(r.refracted, s <= 1);
@@ -99,7 +99,7 @@ private slots:
         if (!inc)
             return;
         CHECK_NEAR(inc->hitX, hitX, 0.5);
-        QCOMPARE(double(constructRay({0, float(py)}, *inc, eff(py, 1.33), kLiveReflectedGrey).reflectedGrey), grey);
+        QCOMPARE(double(constructRay({0, float(py)}, *inc, effectiveIndex(float(py), 1.33f), kLiveReflectedGrey).reflectedGrey), grey);
     }
 
     // The scan finds the last ray from P (xP, d) that still passes left of

@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(w.rayPathInfo()->textBox()->toPlainText(), text);
 
         rays.imagingButton->click();
-        imaging::ImagingWindow *images = w.imagingWindow();
+        QPointer<imaging::ImagingWindow> images = w.imagingWindow();
         QVERIFY(images && images->isVisible() && !rays.isVisible());
         QCOMPARE(images->scene().index(), 1.33f);  // each window has its own index
         for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Down})

@@ -121,8 +121,7 @@ private slots:
         const QImage before = f.image().copy();
         f.hide();
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QVERIFY(f.image() == before);
+        QVERIFY(QTest::qWaitForWindowExposed(&f) && f.image() == before);
         QCOMPARE(f.offScreen(), 0);
         for (auto [button, p] : {std::pair{Qt::LeftButton, QPoint(200, 0)}, {Qt::RightButton, QPoint(0, 196)}, {Qt::MiddleButton, QPoint(399, 391)}})
             QTest::mouseClick(&f, button, {}, p);

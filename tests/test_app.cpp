@@ -93,7 +93,7 @@ private slots:
         QTest::addColumn<bool>("imaging"); QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("at"); QTest::addColumn<QString>("text");
         const auto row = [](bool imaging, const char *name, QRectF at, const char *text) {
-            QTest::addRow("%s %s", imaging ? "imaging" : "ray path", name) << imaging << QString(name) << at << QString::fromUtf8(text);
+            QTest::addRow("%s %s", imaging ? "imaging" : "ray path", *name ? name : "window") << imaging << QString(name) << at << QString::fromUtf8(text);
         };
         row(false, "", {}, "Tavrix   -  Strahlenverlauf");
         row(false, "field", {0, 0, 0.75, 0.735}, "");
@@ -155,12 +155,9 @@ private slots:
             {false, 60, {"1.67", " n = 1.67", "n = 1 "}}, {false, 75, {"1.33", " n = 1.33", "n = 1 "}},
             {false, 100, {"1", "n = 1 ", " n = 1"}}, {false, 199, {"1.99", "n = 1 ", " n = 1.99"}},
             {false, 200, {"2", "n = 1 ", " n = 2"}},
-            {true, 0, {"   1.00", "   1.33", " n = 1 ", " n = 1.33"}},
-            {true, 50, {"  2", "  1.00", " n = 2", " n = 1 "}},
-            {true, 60, {"  1.67", "  1.00", " n = 1.67", " n = 1 "}},
-            {true, 75, {"  1.33", "  1.00", " n = 1.33", " n = 1 "}},
-            {true, 100, {"  1.00 ", "  1", " n = 1 ", " n = 1"}},
-            {true, 199, {"  1.00 ", "  1.99", " n = 1 ", " n = 1.99"}},
+            {true, 0, {"   1.00", "   1.33", " n = 1 ", " n = 1.33"}}, {true, 50, {"  2", "  1.00", " n = 2", " n = 1 "}},
+            {true, 60, {"  1.67", "  1.00", " n = 1.67", " n = 1 "}}, {true, 75, {"  1.33", "  1.00", " n = 1.33", " n = 1 "}},
+            {true, 100, {"  1.00 ", "  1", " n = 1 ", " n = 1"}}, {true, 199, {"  1.00 ", "  1.99", " n = 1 ", " n = 1.99"}},
             {true, 200, {"  1.00 ", "  2", " n = 1 ", " n = 2"}},
         };
         for (const QString locale : {"C", "de_DE"})

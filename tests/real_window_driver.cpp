@@ -12,66 +12,47 @@ namespace xdo {
 
 namespace {
 
-bool run(const QStringList &args)
-{
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
-}
-
-QString number(int v)
-{
-    return QString::number(v);
-}
+void run(const QStringList &args) { QProcess::execute(QStringLiteral("xdotool"), args); }
+void moveTo(QPoint p) { run({"mousemove", QString::number(p.x()), QString::number(p.y())}); }
 
 }  // namespace
 
-QPoint Field::toScreen(double x, double y) const
-{
+QPoint Field::toScreen(double x, double y) const {
     const double r = double(size.width()) / size.height();
-    const double px = (x + 1000) / 2000 * size.width();
-    const double py = (y + 1000 / r) / (2000 / r) * size.height();
-    return origin + QPoint(int(std::floor(px)), int(std::floor(py)));
+    return origin + QPoint(int(std::floor((x + 1000) / 2000 * size.width())),
+                           int(std::floor((y * r + 1000) / 2000 * size.height())));
 }
 
-bool available()
-{
+bool available() {
     return QGuiApplication::platformName() == QLatin1String("xcb")
            && !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
 }
 
-void click(QPoint p, int button)
-{
-    run({"mousemove", number(p.x()), number(p.y()), "click", number(button)});
+void click(QPoint p, int button) {
+    moveTo(p);
+    run({"click", QString::number(button)});
 }
 
-void drag(QPoint from, QPoint to, int button)
-{
-    run({"mousemove", number(from.x()), number(from.y()), "mousedown", number(button)});
-    // A few steps, as a hand would move.
-    for (int i = 1; i <= 4; ++i) {
-        const QPoint p = from + (to - from) * i / 4;
-        run({"mousemove", number(p.x()), number(p.y())});
-    }
-    run({"mouseup", number(button)});
+void drag(QPoint from, QPoint to, int button) {
+    moveTo(from);
+    run({"mousedown", QString::number(button)});
+    for (int i = 1; i <= 4; ++i)  // a few steps, as a hand would move
+        moveTo(from + (to - from) * i / 4);
+    run({"mouseup", QString::number(button)});
 }
 
-QPoint windowAt(const QString &caption)
-{
+QPoint windowAt(const QString &caption) {
     QProcess p;
-    p.start(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", caption,
-                                        "getwindowgeometry", "--shell"});
+    p.start(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", caption, "getwindowgeometry", "--shell"});
     p.waitForFinished(10000);
-    int x = -1, y = -1;
-    for (const QByteArray &line : p.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("X="))
-            x = line.mid(2).toInt();
-        if (line.startsWith("Y="))
-            y = line.mid(2).toInt();
-    }
-    return QPoint(x, y);
+    QPoint at(-1, -1);
+    for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
+        if (line.startsWith("X=") || line.startsWith("Y="))
+            (line[0] == 'X' ? at.rx() : at.ry()) = line.mid(2).toInt();
+    return at;
 }
 
-QImage screen()
-{
+QImage screen() {
     QTest::qWait(300);
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }

@@ -4,13 +4,11 @@
 
 #include <QImage>
 #include <QPoint>
-#include <QRect>
 #include <QSize>
-#include <QString>
 
 namespace xdo {
 
-// A drawing field on the screen, with the scene units of the main windows.
+// A drawing field on the screen, in the main windows' scene units.
 struct Field {
     QPoint origin;  // screen pixel of the field's upper-left corner
     QSize size;
@@ -20,10 +18,7 @@ struct Field {
 bool available();  // an X server and xdotool
 void click(QPoint p, int button);
 void drag(QPoint from, QPoint to, int button);
-// Upper-left corner of the client area of the window whose caption contains
-// `caption`, once it is shown; (-1, -1) when none appears.
-QPoint windowAt(const QString &caption);
-// The whole screen, after the program had a moment to draw.
-QImage screen();
+QPoint windowAt(const QString &caption);  // client area's corner; (-1, -1) when none appears
+QImage screen();  // after the program had a moment to draw
 
 }  // namespace xdo

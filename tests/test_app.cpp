@@ -176,8 +176,9 @@ private slots:
         if (value)
             v.bar(imaging)->setValue(value);
         QStringList shown;
-        for (const char *name : imaging ? std::initializer_list<const char *>{"upperIndexBox", "lowerIndexBox", "upperFieldIndexBox", "lowerFieldIndexBox"}
-                                        : std::initializer_list<const char *>{"indexText", "upperIndexText", "lowerIndexText"})
+        const QStringList boxes = imaging ? QStringList{"upperIndexBox", "lowerIndexBox", "upperFieldIndexBox", "lowerFieldIndexBox"}
+                                          : QStringList{"indexText", "upperIndexText", "lowerIndexText"};
+        for (const QString &name : boxes)
             shown << textOf(v.control(imaging, name));
         QCOMPARE(shown, texts);
         QCOMPARE(imaging ? v.images.scene().index() : v.rays.scene().index(), value ? float(value / 100.0) : 1.33f);

@@ -10,48 +10,40 @@
 #include <memory>
 
 using namespace raypath;
-using canvas::Pointer;
 
 namespace {
 
-constexpr QRgb kBlack = qRgb(0, 0, 0), kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
 
 QPointF unit(QPointF d) { return d / std::hypot(d.x(), d.y()); }
 
-// What the field shows around a pixel: the ink most of the pixels within 6
-// of it have; a solid line crosses that 13-pixel box whole, a dotted one in
-// pieces.
+// The ink most pixels within 6 of c have: a solid line crosses that 13-pixel
+// box whole, a dotted one in pieces.
 QString seen(const QImage &img, QPoint c)
 {
-    const std::pair<QRgb, QString> inks[] = {{kBlack, "black"},
-                                             {qRgb(100, 100, 100), "grey"},
-                                             {qRgb(255, 0, 0), "red"}};
+    const std::pair<QRgb, QString> inks[] = {{kBlack, "black"}, {qRgb(100, 100, 100), "grey"}, {qRgb(255, 0, 0), "red"}};
     int most = 0;
-    QString name = QStringLiteral("-");
-    for (const auto &[colour, ink] : inks) {
-        const int n = colourAround(img, c, colour, 6);
-        if (n > most) {
+    QString name = "-";
+    for (const auto &[colour, ink] : inks)
+        if (const int n = colourAround(img, c, colour, 6); n > most) {
             most = n;
             name = n >= 11 ? ink : "dotted " + ink;
         }
-    }
     return name;
 }
 
-// Where a ray from P through (hitX, 0) goes on, by the law of refraction and
-// of reflection: the refracted ray, its backward extension, the reflected
-// ray, its extension, and the normal; none for the refracted parts under
-// total reflection.
+// By the laws of refraction and reflection, the ways a ray from P through
+// (hitX, 0) leaves the interface: refracted, the refracted ray's extension,
+// reflected, the reflected ray's extension, and a short way along the
+// normal beside the refracted ray. Straight on under total reflection.
 QList<QPointF> rayDirections(QPointF p, double hitX, double n)
 {
-    const double nEff = p.y() > 0 ? n : 1 / n;
     const QPointF in = unit(QPointF(hitX, 0) - p);
-    const double sinB = nEff * std::abs(in.x()), sign = in.x() < 0 ? -1 : 1;
-    const QPointF refracted = sinB < 1 ? QPointF(sign * sinB, in.y() > 0 ? std::sqrt(1 - sinB * sinB)
-                                                                          : -std::sqrt(1 - sinB * sinB))
-                                       : QPointF(0, -1);
+    const double sinB = (p.y() > 0 ? n : 1 / n) * std::abs(in.x()), up = in.y() < 0 ? -1 : 1;
+    const QPointF refracted = sinB < 1 ? QPointF(std::copysign(sinB, in.x()), up * std::sqrt(1 - sinB * sinB))
+                                       : QPointF(0, up);
     const QPointF reflected(in.x(), -in.y());
-    return {refracted, -refracted, reflected, -reflected, QPointF(0, in.y() > 0 ? 0.3 : -0.3)};
+    return {refracted, -refracted, reflected, -reflected, QPointF(0, 0.3 * up)};
 }
 
 }  // namespace
@@ -81,56 +73,46 @@ private slots:
     }
     void cleanup() { form.reset(); }
 
-    // One fixed ray, 200 units along each of its parts from the interface:
-    // refracted, refracted extension, reflected, reflected extension, normal.
+    // The check boxes and one fixed ray, seen 200 units along each of its
+    // ways from the interface ("?": not looked at).
     void rayParts_data()
     {
         QTest::addColumn<QString>("boxes");
-        QTest::addColumn<double>("objectY");
+        QTest::addColumn<QPointF>("object");
         QTest::addColumn<double>("hitX");
         QTest::addColumn<QStringList>("parts");
         const QString d = "dotted black";
-        QTest::newRow("boxes at start") << "11000" << 500.0 << 300.0
-                                        << QStringList{"black", d, "-", "-", "-"};
-        QTest::newRow("every part") << "11111" << 500.0 << 300.0
-                                    << QStringList{"black", d, "grey", d, "red"};
-        QTest::newRow("nothing ticked") << "00000" << 500.0 << 300.0
-                                        << QStringList{"-", "-", "-", "-", "-"};
-        QTest::newRow("reflected extension alone") << "00010" << 500.0 << -300.0
-                                                   << QStringList{"-", "-", "-", d, "-"};
-        QTest::newRow("P above: refracted downward") << "11111" << -500.0 << 250.0
-                                                     << QStringList{"black", d, "grey", d, "red"};
-        QTest::newRow("total reflection: reflected black") << "11111" << 500.0 << 800.0
-                                                           << QStringList{"-", "-", "black", d, "red"};
-        // The critical angle arcsin(1 / 1.33) puts the boundary at 500 tan 48.75 = 570.2;
-        // there the refracted ray runs along the interface ("?": not looked at).
-        QTest::newRow("just inside the critical angle") << "00100" << 500.0 << 569.0
-                                                        << QStringList{"?", "?", "grey", "-", "-"};
-        QTest::newRow("just past the critical angle") << "00100" << 500.0 << 571.5
-                                                      << QStringList{"?", "?", "black", "-", "-"};
+        QTest::newRow("boxes at start") << "11000" << QPointF(0, 500) << 300.0 << QStringList{"black", d, "-", "-", "-"};
+        QTest::newRow("every part") << "11111" << QPointF(0, 500) << 300.0 << QStringList{"black", d, "grey", d, "red"};
+        QTest::newRow("nothing ticked") << "00000" << QPointF(0, 500) << 300.0 << QStringList{"-", "-", "-", "-", "-"};
+        QTest::newRow("reflected extension alone") << "00010" << QPointF(0, 500) << -300.0 << QStringList{"-", "-", "-", d, "-"};
+        QTest::newRow("P above, aside") << "11111" << QPointF(-200, -500) << 250.0 << QStringList{"black", d, "grey", d, "red"};
+        QTest::newRow("total reflection") << "11111" << QPointF(0, 500) << 800.0 << QStringList{"-", "-", "black", d, "red"};
+        // The critical angle arcsin(1 / 1.33) is met at 500 tan 48.75 = 570.2,
+        // where the refracted ray runs along the interface.
+        QTest::newRow("within the critical angle") << "00100" << QPointF(0, 500) << 569.0 << QStringList{"?", "?", "grey", "-", "-"};
+        QTest::newRow("past the critical angle") << "00100" << QPointF(0, 500) << 571.5 << QStringList{"?", "?", "black", "-", "-"};
     }
     void rayParts()
     {
         QFETCH(QString, boxes);
-        QFETCH(double, objectY);
+        QFETCH(QPointF, object);
         QFETCH(double, hitX);
         QFETCH(QStringList, parts);
-        const QList<QCheckBox *> checks{form->refractedBox, form->refractedExtensionBox,
-                                        form->reflectedBox, form->reflectedExtensionBox,
-                                        form->normalsBox};
+        const QList<QCheckBox *> checks{form->refractedBox, form->refractedExtensionBox, form->reflectedBox,
+                                        form->reflectedExtensionBox, form->normalsBox};
         for (int i = 0; i < checks.size(); ++i)
             checks[i]->setChecked(boxes[i] == '1');
-        scene().moveObject({0, float(objectY)});
+        scene().moveObject({float(object.x()), float(object.y())});
         scene().fixRayAt(float(hitX));
         scene().redraw();
-        const QList<QPointF> dirs = rayDirections({0, objectY}, hitX, 1.33);
-        const QImage img = shown();
+        const QList<QPointF> ways = rayDirections(object, hitX, 1.33);
         QStringList got;
-        for (int i = 0; i < dirs.size(); ++i)
-            got << (parts[i] == "?" ? "?" : seen(img, pixelOf(field(), QPointF(hitX, 0) + 200 * dirs[i])));
+        for (int i = 0; i < ways.size(); ++i)
+            got << (parts[i] == "?" ? "?" : seen(shown(), pixelOf(field(), QPointF(hitX, 0) + 200 * ways[i])));
         QCOMPARE(got, parts);
         // The incident ray is always there, halfway from P.
-        QCOMPARE(seen(img, pixelOf(field(), {hitX / 2, objectY / 2})), QStringLiteral("black"));
+        QCOMPARE(seen(shown(), pixelOf(field(), (object + QPointF(hitX, 0)) / 2)), QStringLiteral("black"));
     }
 
     // A click fixes the ray from P through the aim point; where no live ray
@@ -190,8 +172,9 @@ private slots:
         QCOMPARE(offRedraw(), 0);
     }
 
-    // P dragged with the right button: the fan of fixed rays turns with it,
-    // and from above the interface light is refracted downward.
+    // P dragged with the right button: the fixed ray turns with it, and from
+    // above the interface light is refracted downward. The pointer is a
+    // crosshair near P, unless the left button is held.
     void objectDragged_data()
     {
         QTest::addColumn<Path>("path");
@@ -209,40 +192,23 @@ private slots:
         const QPointF p(scene().objectPoint().x, scene().objectPoint().y);
         const QPointF end = field().toScene(QPointF(pixelOf(field(), path.back())));
         QVERIFY(std::hypot(p.x() - end.x(), p.y() - end.y()) < 0.01);
-        QVERIFY(colourAt(field(), p, kBlack) == 9);
-        QCOMPARE(colourAt(field(), {0, 500}, kWhite), p == QPointF(0, 500) ? 0 : 9);
+        QCOMPARE(colourAt(field(), p, kBlack), 9);
+        QCOMPARE(colourAt(field(), {0, 500}, kBlack), p == QPointF(0, 500) ? 9 : 0);
         QVERIFY(colourAt(field(), {900, 0}, kBlack) > 0);  // the interface
-        // The ray through (300, 0) now, or none with P on the interface.
         const QPointF onRefracted = QPointF(300, 0) + 200 * rayDirections(p, 300, 1.33)[0];
-        QCOMPARE(seen(shown(), pixelOf(field(), onRefracted)),
-                 p.y() == 0 ? QStringLiteral("-") : QStringLiteral("black"));
-    }
-
-    void pointerNearP_data()
-    {
-        QTest::addColumn<QPointF>("offset");
-        QTest::addColumn<Qt::MouseButtons>("held");
-        QTest::addColumn<bool>("cross");
-        QTest::newRow("near P") << QPointF(40, -40) << Qt::MouseButtons() << true;
-        QTest::newRow("near on both axes") << QPointF(85, -85) << Qt::MouseButtons() << true;
-        QTest::newRow("too far across") << QPointF(130, 0) << Qt::MouseButtons() << false;
-        QTest::newRow("left button held") << QPointF(40, -40) << Qt::MouseButtons(Qt::LeftButton) << false;
-        QTest::newRow("right button held") << QPointF(40, -40) << Qt::MouseButtons(Qt::RightButton) << true;
-    }
-    void pointerNearP()
-    {
-        QFETCH(QPointF, offset);
-        QFETCH(Qt::MouseButtons, held);
-        QFETCH(bool, cross);
-        // From the other shape first, so that the move has to change it.
-        moveHolding(field(), Qt::NoButton, cross ? QPointF(500, 500) : QPointF(0, 500));
-        moveHolding(field(), held, QPointF(0, 500) + offset);
-        QCOMPARE(field().pointer(), cross ? Pointer::Cross : Pointer::Arrow);
+        QCOMPARE(seen(shown(), pixelOf(field(), onRefracted)), QString(p.y() == 0 ? "-" : "black"));
+        for (auto [offset, held, cross] : {std::tuple{QPointF(85, -85), Qt::NoButton, true},
+                                           {QPointF(130, 0), Qt::NoButton, false},
+                                           {QPointF(40, -40), Qt::LeftButton, false},
+                                           {QPointF(40, -40), Qt::RightButton, true}}) {
+            moveHolding(field(), held, p + offset);
+            QCOMPARE(field().pointer(), cross ? canvas::Pointer::Cross : canvas::Pointer::Arrow);
+        }
     }
 
     // Rays, point and eye markers dropped on the last free place of their
     // store, and on a full store, where they are refused and leave the
-    // picture as it was.
+    // picture as it was. A dropped symbol is disarmed.
     void storeLimits_data()
     {
         QTest::addColumn<char>("kind");
@@ -259,63 +225,32 @@ private slots:
         QFETCH(char, kind);
         QFETCH(int, stored);
         const int limit = kind == 'r' ? 100 : 20;
-        const auto count = [&] {
-            return int(kind == 'r' ? scene().rayHits().size()
-                       : kind == 'p' ? scene().pointMarkers().size() : scene().eyeMarkers().size());
-        };
-        for (int i = 1; i <= stored; ++i) {  // along the bottom, away from the drop
-            if (kind == 'r')
-                scene().fixRayAt(-990.f + 20 * i);
-            else if (kind == 'p')
-                scene().addPointMarker({-950.f + 90 * i, 750});
-            else
-                scene().addEyeMarker({-950.f + 90 * i, 750});
-        }
+        for (int i = 1; i <= stored; ++i)  // along the bottom, away from the drop
+            kind == 'r' ? scene().fixRayAt(-990.f + 20 * i)
+                        : (kind == 'p' ? scene().addPointMarker({-950.f + 90 * i, 750})
+                                       : scene().addEyeMarker({-950.f + 90 * i, 750}));
         scene().redraw();
         const QImage before = shown();
         if (kind != 'r')
             QTest::mouseClick(kind == 'e' ? form->eyeSymbolBox : form->pointSymbolBox, Qt::LeftButton);
+        QCOMPARE(form->eyeSymbolBox->isFramed(), kind == 'e');
+        QCOMPARE(form->pointSymbolBox->isFramed(), kind == 'p');
         const QPointF drop(550, -550);
         drag(field(), Qt::LeftButton, {{400, -400}, {480, -480}, drop});
-        QCOMPARE(count(), limit);
-        QCOMPARE(scene().armedSymbol(), MarkerSymbol::None);
+        QCOMPARE(int(kind == 'r' ? scene().rayHits().size()
+                      : kind == 'p' ? scene().pointMarkers().size() : scene().eyeMarkers().size()), limit);
         QVERIFY(!form->eyeSymbolBox->isFramed() && !form->pointSymbolBox->isFramed());
         if (stored == limit)
             QCOMPARE(pixelsDiffering(before, shown()), 0);
         else  // the new marker, or the incident ray halfway to (261.9, 0)
-            QVERIFY(colourAt(field(), kind == 'e' ? drop + QPointF(50, 0)
-                                      : kind == 'p' ? drop : QPointF(131, 250), kBlack) > 0);
+            QVERIFY(colourAt(field(), kind == 'e' ? drop + QPointF(50, 0) : kind == 'p' ? drop : QPointF(131, 250),
+                             kBlack) > 0);
         QCOMPARE(offRedraw(), 0);
     }
 
-    // Clicks on the palette: 'e' the eye, 'p' the point; then a click in
-    // the field places the armed symbol, or else fixes a ray.
-    void palette_data()
-    {
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<int>("eyes");
-        QTest::addColumn<int>("points");
-        QTest::newRow("eye") << "e" << 1 << 0;
-        QTest::newRow("eye, then point") << "ep" << 0 << 1;
-        QTest::newRow("eye twice: a ray") << "ee" << 0 << 0;
-    }
-    void palette()
-    {
-        QFETCH(QString, clicks);
-        QFETCH(int, eyes);
-        QFETCH(int, points);
-        for (QChar c : clicks)
-            QTest::mouseClick(c == 'e' ? form->eyeSymbolBox : form->pointSymbolBox, Qt::LeftButton);
-        QCOMPARE(int(form->eyeSymbolBox->isFramed()), eyes);
-        QCOMPARE(int(form->pointSymbolBox->isFramed()), points);
-        click(field(), Qt::LeftButton, {-300, -300});
-        QCOMPARE(int(scene().eyeMarkers().size()), eyes);
-        QCOMPARE(int(scene().pointMarkers().size()), points);
-        QCOMPARE(int(scene().rayHits().size()), 1 - eyes - points);
-    }
-
     // Every eye looks at the point marker placed last, or at (0, 0): its
-    // pupil 30 units from its centre towards it.
+    // pupil 30 units from its centre towards it. Clicking the eye's box
+    // twice disarms it, and the next click fixes a ray.
     void eyesLookAt_data()
     {
         QTest::addColumn<Path>("points");
@@ -328,6 +263,7 @@ private slots:
         QFETCH(Path, points);
         QFETCH(QPointF, target);
         for (const QPointF &p : points) {
+            QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);  // the point's box disarms the eye's
             QTest::mouseClick(form->pointSymbolBox, Qt::LeftButton);
             click(field(), Qt::LeftButton, p);
         }
@@ -337,6 +273,11 @@ private slots:
         const QPointF towards = 30 * unit(target - eye);
         QCOMPARE(colourAt(field(), eye + towards, kBlack), 9);
         QCOMPARE(colourAt(field(), eye - towards, kBlack), 0);
+        QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
+        QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
+        click(field(), Qt::LeftButton, {300, 0});
+        QCOMPARE(int(scene().eyeMarkers().size() + scene().pointMarkers().size() + scene().rayHits().size()),
+                 int(points.size()) + 2);
     }
 
     // "Strahlen löschen" takes the rays and leaves P, the interface and the

@@ -1,7 +1,6 @@
 #include "probes.h"
 
 #include <QtTest>
-#include <cstdlib>
 
 int colourAround(const QImage &img, QPoint c, QRgb colour, int radius, int tolerance)
 {
@@ -11,26 +10,9 @@ int colourAround(const QImage &img, QPoint c, QRgb colour, int radius, int toler
             if (!img.valid(x, y))
                 continue;
             const QRgb p = img.pixel(x, y);
-            n += std::abs(qRed(p) - qRed(colour)) <= tolerance
-                 && std::abs(qGreen(p) - qGreen(colour)) <= tolerance
+            n += std::abs(qRed(p) - qRed(colour)) <= tolerance && std::abs(qGreen(p) - qGreen(colour)) <= tolerance
                  && std::abs(qBlue(p) - qBlue(colour)) <= tolerance;
         }
-    return n;
-}
-
-int colourAt(canvas::DrawingField &field, QPointF s, QRgb colour, int radius)
-{
-    return colourAround(field.image(), pixelOf(field, s), colour, radius);
-}
-
-int pixelsDiffering(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return -1;
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
     return n;
 }
 

@@ -10,28 +10,21 @@
 using Path = QList<QPointF>;
 
 // The device pixel under a scene point of the field.
-inline QPoint pixelOf(const canvas::DrawingField &field, QPointF s)
-{
-    return field.toPixel(s.x(), s.y());
-}
+inline QPoint pixelOf(const canvas::DrawingField &field, QPointF s) { return field.toPixel(s.x(), s.y()); }
 
 // Pixels within `radius` of c (a square) whose channels each lie within
 // `tolerance` of `colour`.
 int colourAround(const QImage &img, QPoint c, QRgb colour, int radius = 1, int tolerance = 0);
 
 // The same around the pixel of a scene point, on what the field shows now.
-int colourAt(canvas::DrawingField &field, QPointF s, QRgb colour, int radius = 1);
-
-// Pixels in which two pictures of one size differ.
-int pixelsDiffering(const QImage &a, const QImage &b);
+inline int colourAt(canvas::DrawingField &field, QPointF s, QRgb colour, int radius = 1)
+{
+    return colourAround(field.image(), pixelOf(field, s), colour, radius);
+}
 
 // A move with buttons held, which QTest cannot send.
 void moveHolding(canvas::DrawingField &field, Qt::MouseButtons held, QPointF s);
 
 // Press at the first point, move through all of them, let go at the last.
 void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path);
-
-inline void click(canvas::DrawingField &field, Qt::MouseButton button, QPointF s)
-{
-    drag(field, button, {s});
-}
+inline void click(canvas::DrawingField &field, Qt::MouseButton button, QPointF s) { drag(field, button, {s}); }

@@ -35,7 +35,7 @@ class TestImaging : public QObject
 
     std::unique_ptr<ImagingWindow> f;
     canvas::DrawingField &field() { return *f->field; }
-    int redPixels() { return colourAround(field().image(), {0, 0}, kRed, 4000); }
+    int redPixels() { return colourAround(field().image(), {0, 0}, kRed, 3000); }
     // Whether the red image point shows where the eye sees an object point.
     bool imageShown(QPointF object)
     {
@@ -80,10 +80,8 @@ private slots:
         row("eye: drag past the limit", 1, false, {{200, -300}, {-100, -49.9}}, {200, -300}, p0, 1, 12);
         row("eye, rows: press on the row limit", 1, true, {{200, 50}}, {200, 50}, p0, 1, 2);
         row("eye, rows: press past it", 1, true, {{200, 50.1}}, e0, p0, 1, 12);
-        row("eye, rows: drag below the interface", 1, true, {{200, -300}, {200, 40}}, {200, -300}, p0, 1, 12);
         row("P: press on the press limit", 2, false, {{150, 10}}, e0, {150, 50}, 1, 2);
         row("P: press just short of it", 2, false, {{150, 9.99}}, e0, p0, 12, 1);
-        row("P: press at 120", 2, false, {{150, 120}}, e0, {150, 120}, 1, 2);
         row("P: drag to 20", 2, false, {{150, 60}, {-200, 20}}, e0, {-200, 50}, 1, 2);
         row("P: drag above the interface", 2, false, {{150, 60}, {-200, -20}}, e0, {150, 50}, 1, 12);
         row("P, grid: single point not snapped", 2, false, {{123, 476}}, e0, {123, 476}, 1, 2, true);
@@ -91,7 +89,6 @@ private slots:
         // With the grid ticked a row point goes to the nearest node, halves up.
         row("row, grid: nearest node", 2, true, {{123, 476}}, e0, {100, 500}, 1, 2, true);
         row("row, grid: halfway", 2, true, {{125, 475}}, e0, {150, 500}, 1, 2, true);
-        row("row, grid: left of the axis", 2, true, {{-75, 524}}, e0, {-50, 500}, 1, 2, true);
         row("row, grid: above the interface", 2, true, {{-125, -26}}, e0, {-100, -50}, 1, 2, true);
         row("row, grid: dragged off the node", 2, true, {{123, 476}, {127, 481}}, e0, {127, 481}, 1, 2, true);
     }
@@ -149,7 +146,7 @@ private slots:
                 outside += img.pixel(x, y) != qRgb(255, 255, 255)
                            && std::hypot(x - centre.x(), y - centre.y()) > reach;
         QCOMPARE(outside, 0);
-        QVERIFY(colourAt(field(), end + QPointF(50, 0), kBlack) > 0);
+        QVERIFY(colourAt(field(), end + QPointF(50, 0), kBlack) > 0);  // the eye is there
         QTest::mouseRelease(&field(), Qt::LeftButton, {}, centre);
     }
 
@@ -200,28 +197,12 @@ private slots:
         QCOMPARE(int(row.size()), 100);
         QCOMPARE(qp(row.back()), last);
         QCOMPARE(qp(f->scene().objectPoint()), last);
-        QCOMPARE(pixelsDiffering(field().image(), full), 0);
+        QCOMPARE(field().image(), full);
         QTest::mouseClick(f->clearRowButton, Qt::LeftButton);
         QVERIFY(row.empty());
         QCOMPARE(redPixels(), 0);
         QCOMPARE(colourAt(field(), first[0], kBlack), 0);
         QCOMPARE(colourAt(field(), last, kBlack), 9);
-    }
-
-    // Presses of both buttons, allowed and refused ones mixed, stack at most
-    // one screen pointer, which the release takes away.
-    void pointerStack()
-    {
-        f->pointRowsButton->setChecked(true);
-        for (int i = 0; i < 20; ++i) {
-            QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, i % 2 ? -300.0 : 60.0}));
-            moveHolding(field(), Qt::LeftButton, {100, i % 3 ? -200.0 : 0.0});
-            QTest::mousePress(&field(), Qt::RightButton, {}, pixelOf(field(), {-100, i % 2 ? 300.0 : 0.0}));
-            moveHolding(field(), Qt::RightButton, {-100, i % 3 ? 400.0 : -300.0});
-        }
-        QVERIFY(QGuiApplication::overrideCursor());
-        QGuiApplication::restoreOverrideCursor();
-        QVERIFY(!QGuiApplication::overrideCursor());
     }
 };
 

@@ -22,10 +22,7 @@ constexpr QRgb kRed = qRgb(255, 0, 0), kBlack = qRgb(0, 0, 0);
 QPointF qp(Point p) { return {p.x, p.y}; }
 
 // Pointer codes of the rows: 1 arrow, 2 cross, 12 no-drop sign.
-Pointer shape(int code)
-{
-    return code == 2 ? Pointer::Cross : code == 12 ? Pointer::NoDrop : Pointer::Arrow;
-}
+Pointer shape(int code) { return code == 2 ? Pointer::Cross : code == 12 ? Pointer::NoDrop : Pointer::Arrow; }
 
 }  // namespace
 
@@ -37,10 +34,9 @@ class TestImaging : public QObject
     canvas::DrawingField &field() { return *f->field; }
     int redPixels() { return colourAround(field().image(), {0, 0}, kRed, 3000); }
     // Whether the red image point shows where the eye sees an object point.
-    bool imageShown(QPointF object)
+    bool imageShown(QPointF p)
     {
-        const auto image = optics::imagePoint({float(object.x()), float(object.y())},
-                                              f->scene().eye(), f->scene().index());
+        const auto image = optics::imagePoint({float(p.x()), float(p.y())}, f->scene().eye(), f->scene().index());
         return image && colourAt(field(), qp(*image), kRed, 3) > 0;
     }
 
@@ -71,8 +67,8 @@ private slots:
         QTest::addColumn<int>("fieldPointer");
         QTest::addColumn<int>("screen");
         const QPointF e0(300, -500), p0(0, 500);
-        auto row = [](const char *name, int button, bool rows, const Path &path, QPointF eye,
-                      QPointF p, int fieldPointer, int screen, bool grid = false) {
+        auto row = [](const char *name, int button, bool rows, const Path &path, QPointF eye, QPointF p,
+                      int fieldPointer, int screen, bool grid = false) {
             QTest::newRow(name) << button << rows << grid << path << eye << p << fieldPointer << screen;
         };
         row("eye: press on the limit", 1, false, {{200, -50}}, {200, -50}, p0, 1, 2);
@@ -169,11 +165,10 @@ private slots:
 
     void grid()
     {
-        const QPointF node(-900, 900);
         f->gridBox->click();
-        QCOMPARE(colourAt(field(), node, kBlack, 0), 1);
+        QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);  // a node
         f->gridBox->click();
-        QCOMPARE(colourAt(field(), node, kBlack, 1), 0);
+        QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 1), 0);
     }
 
     // A row filled with real clicks up to its last place and past it, and

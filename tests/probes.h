@@ -2,12 +2,19 @@
 #pragma once
 
 #include "canvas/drawing_field.h"
+#include "optics/point.h"
 
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <cmath>
 
 using Path = QList<QPointF>;
+
+inline QPointF qp(optics::Point p) { return {p.x, p.y}; }
+
+// The pupil of an eye at `eye` that looks at `target`: 30 units towards it.
+inline QPointF pupil(QPointF eye, QPointF target) { return eye + 30 * (target - eye) / std::hypot((target - eye).x(), (target - eye).y()); }
 
 // The device pixel under a scene point of the field.
 inline QPoint pixelOf(const canvas::DrawingField &field, QPointF s) { return field.toPixel(s.x(), s.y()); }

@@ -19,8 +19,6 @@ namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0), kBlack = qRgb(0, 0, 0);
 
-QPointF qp(Point p) { return {p.x, p.y}; }
-
 // Pointer codes of the rows: 1 arrow, 2 cross, 12 no-drop sign.
 Pointer shape(int code) { return code == 2 ? Pointer::Cross : code == 12 ? Pointer::NoDrop : Pointer::Arrow; }
 
@@ -54,8 +52,7 @@ private slots:
             QGuiApplication::restoreOverrideCursor();
     }
 
-    // Presses and drags with exact scene values (1 left, 2 right); the field
-    // is blanked first, so what shows after the release was drawn by it.
+    // Presses and drags (1 left, 2 right) on a blanked field; the release draws the picture.
     void mouse_data()
     {
         QTest::addColumn<int>("button");
@@ -124,8 +121,7 @@ private slots:
         }
     }
 
-    // The eye dragged in small steps over a blank field leaves nothing
-    // outside the circle where it stands.
+    // The eye dragged over a blank field leaves nothing outside its circle.
     void eyeDragLeavesNoRings()
     {
         field().clear();
@@ -146,8 +142,7 @@ private slots:
         QTest::mouseRelease(&field(), Qt::LeftButton, {}, centre);
     }
 
-    // The red image point follows the index bar to where the eye sees P
-    // (at n = 0.5 it lies below the field).
+    // The red image point follows the index bar (at n = 0.5 it lies below the field).
     void imageFollowsIndex_data()
     {
         QTest::addColumn<int>("value");
@@ -171,8 +166,7 @@ private slots:
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 1), 0);
     }
 
-    // A row filled with real clicks up to its last place and past it, and
-    // emptied with "Löschen".
+    // A row clicked full and past it, and emptied with "Löschen".
     void rowOfPoints()
     {
         f->pointRowsButton->setChecked(true);

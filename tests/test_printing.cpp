@@ -31,15 +31,6 @@ bool near(const DrawOp &op, QPointF p, double tolerance = 0.5)
     return std::abs(op.x1 - p.x()) < tolerance && std::abs(op.y1 - p.y()) < tolerance;
 }
 
-QPointF qp(optics::Point p) { return {p.x, p.y}; }
-
-// The pupil of an eye at `eye` looking at `target`: 30 units towards it.
-QPointF pupil(QPointF eye, QPointF target)
-{
-    const QPointF d = target - eye;
-    return eye + 30 * d / std::hypot(d.x(), d.y());
-}
-
 // Whether the page has a dot of that pen and colour at a point.
 bool dotAt(const RecordingPage &page, int width, QRgb colour, QPointF at)
 {
@@ -61,10 +52,8 @@ class TestPrinting : public QObject
     Q_OBJECT
 
 private slots:
-    // The title line asked twice and joined as typed, the printer dialog;
-    // page units with the origin in the middle of the paper, one unit as long
-    // across as down; the title and the labels of both media in fractions of
-    // the page.
+    // The title asked twice and joined as typed; page units from the paper's middle, one unit
+    // as long across as down; the title and both index labels at fractions of the page.
     void pageAndLabels_data()
     {
         QTest::addColumn<bool>("imaging");
@@ -107,9 +96,8 @@ private slots:
         QCOMPARE(page.endDocs, 1);
     }
 
-    // The ray through (300, 0) from P = (0, 500) on paper, with every part
-    // ticked: each part leaves the interface into its own quarter. Eye
-    // markers look at the point marker placed last, as on the screen.
+    // Each part of the ray from (0, 500) through (300, 0) leaves into its own quarter;
+    // eye markers look at the point marker placed last.
     void rayPathOnPaper_data()
     {
         QTest::addColumn<QPointF>("towards");
@@ -151,7 +139,6 @@ private slots:
             }
         }
         QCOMPARE(found, 1);
-        // The incident ray, the interface, P and the markers with the paper's pens.
         const auto has = [&](QLineF want, int width) {
             return std::any_of(lines.begin(), lines.end(), [&](const DrawOp &l) {
                 return QLineF(l.x1, l.y1, l.x2, l.y2) == want && l.width == width;
@@ -164,8 +151,7 @@ private slots:
         QCOMPARE(page.of(DrawOp::Circle).front().width, 10);
     }
 
-    // The imaging picture on paper: the bundle from P, the red image point
-    // of every object point, P over it, the eye looking at P.
+    // The bundle from P, a red image point for every object point, the eye looking at P.
     void imagingOnPaper_data()
     {
         QTest::addColumn<bool>("rows");
@@ -215,10 +201,8 @@ private slots:
         QCOMPARE(dotAt(page, 3, kBlack, {-1000, -1000}), grid);
     }
 
-    // The whole button without a printer: the page goes to a PDF in the home
-    // folder, read back here as text and as a picture; Cancel in the printer
-    // dialog leaves the file that was there; a home folder that is gone is
-    // reported.
+    // Without a printer the page goes to a PDF in the home folder, read back as text and
+    // picture; Cancel leaves the file that was there; a missing home folder is reported.
     void printButton_data()
     {
         QTest::addColumn<bool>("imaging");
@@ -248,8 +232,7 @@ private slots:
         imaging::ImagingWindow i;
         raypath::RayPathWindow r;
         (imaging ? static_cast<ui::MainWindow &>(i) : r).setDialogs(&dialogs);
-        // P far from the middle, where a scale that differs across and down
-        // would miss it by millimetres.
+        // P far out, where a scale that differs across and down would miss it.
         const QPointF object = imaging ? QPointF(700, 900) : QPointF(0, 500);
         i.scene().moveObjectPoint({700, 900});
         (imaging ? i.printButton : r.printButton)->click();
@@ -292,12 +275,9 @@ private slots:
                  "the pupil towards P");
     }
 
-    // "Bild alsDatei": the file holds the picture the field shows; nothing
-    // typed saves "titel.bmp" in the current folder. %1 is a fresh folder
-    // holding a file alt.bmp and a link that points at itself. A name that
-    // cannot be written, by root either, is told why in German, and a file of
-    // that name stays as it was, also when the write fails once the file is
-    // open (here at a limit of the file size).
+    // "Bild alsDatei": the file holds the picture shown, or the German reason why not, and an
+    // old file stays as it was, also when the write fails once open (at a file size limit).
+    // %1 is a folder with a file alt.bmp and a link that points at itself.
     void saveBitmap_data()
     {
         QTest::addColumn<QString>("name");

@@ -298,7 +298,8 @@ private slots:
         imaging::ImagingWindow f;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.scene().moveEye({-300, -400});  // and the picture is drawn anew before saving
+        const auto stale = optics::imagePoint(f.scene().objectPoint(), f.scene().eye(), f.scene().index());
+        f.scene().moveEye({-900, -200});  // the picture is drawn anew before saving
         ScriptedDialogs dialogs({name});
         f.setDialogs(&dialogs);
         const QString before = QDir::currentPath();
@@ -323,6 +324,7 @@ private slots:
         QCOMPARE(file, f.field->image().convertToFormat(file.format()));
         const auto image = optics::imagePoint(f.scene().objectPoint(), f.scene().eye(), f.scene().index());
         QVERIFY(colourAround(file, pixelOf(*f.field, qp(*image)), kRed, 2) > 0);
+        QCOMPARE(colourAround(file, pixelOf(*f.field, qp(*stale)), kRed, 2), 0);
         QCOMPARE(colourAround(file, pixelOf(*f.field, {0, 500}), kBlack, 1), 9);
     }
 };

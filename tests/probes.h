@@ -1,0 +1,37 @@
+// Probes of what a drawing field shows, and the mouse on it, as a user works it.
+#pragma once
+
+#include "canvas/drawing_field.h"
+#include "optics/point.h"
+
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <cmath>
+
+using Path = QList<QPointF>;
+
+inline QPointF qp(optics::Point p) { return {p.x, p.y}; }
+
+// The pupil of an eye at `eye` that looks at `target`: 30 units towards it.
+inline QPointF pupil(QPointF eye, QPointF target) { return eye + 30 * (target - eye) / std::hypot((target - eye).x(), (target - eye).y()); }
+
+// The device pixel under a scene point of the field.
+inline QPoint pixelOf(const canvas::DrawingField &field, QPointF s) { return field.toPixel(s.x(), s.y()); }
+
+// Pixels within `radius` of c (a square) whose channels each lie within
+// `tolerance` of `colour`.
+int colourAround(const QImage &img, QPoint c, QRgb colour, int radius = 1, int tolerance = 0);
+
+// The same around the pixel of a scene point, on what the field shows now.
+inline int colourAt(canvas::DrawingField &field, QPointF s, QRgb colour, int radius = 1)
+{
+    return colourAround(field.image(), pixelOf(field, s), colour, radius);
+}
+
+// A move with buttons held, which QTest cannot send.
+void moveHolding(canvas::DrawingField &field, Qt::MouseButtons held, QPointF s);
+
+// Press at the first point, move through all of them, let go at the last.
+void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path);
+inline void click(canvas::DrawingField &field, Qt::MouseButton button, QPointF s) { drag(field, button, {s}); }

@@ -10,12 +10,9 @@
 
 namespace xdo {
 
-namespace {
-
-void run(const QStringList &args) { QProcess::execute(QStringLiteral("xdotool"), args); }
-void moveTo(QPoint p) { run({"mousemove", QString::number(p.x()), QString::number(p.y())}); }
-
-}  // namespace
+static void run(const QStringList &args) { QProcess::execute("xdotool", args); }
+static void moveTo(QPoint p) { run({"mousemove", QString::number(p.x()),
+                                   QString::number(p.y())}); }
 
 QPoint Field::toScreen(double x, double y) const {
     const double r = double(size.width()) / size.height();
@@ -43,7 +40,8 @@ void drag(QPoint from, QPoint to, int button) {
 
 QPoint windowAt(const QString &caption) {
     QProcess p;
-    p.start(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", caption, "getwindowgeometry", "--shell"});
+    p.start(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", caption,
+                                        "getwindowgeometry", "--shell"});
     p.waitForFinished(10000);
     QPoint at(-1, -1);
     for (const QByteArray &line : p.readAllStandardOutput().split('\n'))

@@ -8,8 +8,7 @@
 
 namespace xdo {
 
-// A drawing field on the screen, in the main windows' scene units.
-struct Field {
+struct Field {  // a drawing field on the screen, in the main windows' scene units
     QPoint origin;  // screen pixel of the field's upper-left corner
     QSize size;
     QPoint toScreen(double x, double y) const;

@@ -11,8 +11,9 @@
 namespace xdo {
 
 static void run(const QStringList &args) { QProcess::execute("xdotool", args); }
-static void moveTo(QPoint p) { run({"mousemove", QString::number(p.x()),
-                                   QString::number(p.y())}); }
+static void moveTo(QPoint p) {
+    run({"mousemove", QString::number(p.x()), QString::number(p.y())});
+}
 
 QPoint Field::toScreen(double x, double y) const {
     const double r = double(size.width()) / size.height();

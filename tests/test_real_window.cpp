@@ -37,9 +37,7 @@ private slots:
         for (int y = at.y() - 3; y <= at.y() + 3; ++y)
             for (int x = at.x() - 3; x <= at.x() + 3; ++x)
                 red += (shot.pixel(x, y) & 0xffffff) == 0xff0000;
-        QVERIFY2(red > 0, "red image point");
-        tavrix.kill();
-        tavrix.waitForFinished(5000);
+        QVERIFY2(red > 0, "red image point");  // the program ends with its QProcess
     }
 };
 

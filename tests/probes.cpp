@@ -10,8 +10,9 @@ int colourAround(const QImage &img, QPoint c, QRgb colour, int radius, int toler
             if (!img.valid(x, y))
                 continue;
             const QRgb p = img.pixel(x, y);
-            n += std::abs(qRed(p) - qRed(colour)) <= tolerance && std::abs(qGreen(p) - qGreen(colour)) <= tolerance
-                 && std::abs(qBlue(p) - qBlue(colour)) <= tolerance;
+            const auto close = [&](int a, int b) { return std::abs(a - b) <= tolerance; };
+            n += close(qRed(p), qRed(colour)) && close(qGreen(p), qGreen(colour))
+                 && close(qBlue(p), qBlue(colour));
         }
     return n;
 }
@@ -19,7 +20,7 @@ int colourAround(const QImage &img, QPoint c, QRgb colour, int radius, int toler
 void moveHolding(canvas::DrawingField &field, Qt::MouseButtons held, QPointF s)
 {
     const QPoint p = pixelOf(field, s);
-    QMouseEvent ev(QEvent::MouseMove, p, field.mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
+    QMouseEvent ev(QEvent::MouseMove, p, field.mapToGlobal(p), Qt::NoButton, held, {});
     QCoreApplication::sendEvent(&field, &ev);
 }
 

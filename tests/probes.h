@@ -14,10 +14,14 @@ using Path = QList<QPointF>;
 inline QPointF qp(optics::Point p) { return {p.x, p.y}; }
 
 // The pupil of an eye at `eye` that looks at `target`: 30 units towards it.
-inline QPointF pupil(QPointF eye, QPointF target) { return eye + 30 * (target - eye) / std::hypot((target - eye).x(), (target - eye).y()); }
+inline QPointF pupil(QPointF eye, QPointF target)
+{
+    const QPointF d = target - eye;
+    return eye + 30 * d / std::hypot(d.x(), d.y());
+}
 
 // The device pixel under a scene point of the field.
-inline QPoint pixelOf(const canvas::DrawingField &field, QPointF s) { return field.toPixel(s.x(), s.y()); }
+inline QPoint pixelOf(const canvas::DrawingField &f, QPointF s) { return f.toPixel(s.x(), s.y()); }
 
 // Pixels within `radius` of c (a square) whose channels each lie within
 // `tolerance` of `colour`.
@@ -34,4 +38,4 @@ void moveHolding(canvas::DrawingField &field, Qt::MouseButtons held, QPointF s);
 
 // Press at the first point, move through all of them, let go at the last.
 void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path);
-inline void click(canvas::DrawingField &field, Qt::MouseButton button, QPointF s) { drag(field, button, {s}); }
+inline void click(canvas::DrawingField &f, Qt::MouseButton b, QPointF s) { drag(f, b, {s}); }

@@ -20,15 +20,13 @@ struct DrawOp {
     QString text = {};
 };
 
-// A page of a given paper size in twips (A4 unless told otherwise); counts
-// calls that carried a NaN or an infinite value.
+// A page of a given paper size in twips (A4 unless told otherwise).
 class RecordingPage : public canvas::PageSurface
 {
 public:
     explicit RecordingPage(int widthTwips = 11906, int heightTwips = 16838)
         : width_(widthTwips), height_(heightTwips) {}
     std::vector<DrawOp> ops;
-    int nonFinite = 0;
     int endDocs = 0;
     std::vector<DrawOp> of(DrawOp::Kind kind) const;
 
@@ -38,15 +36,22 @@ public:
     using Surface::circle;
     using Surface::dot;
     using Surface::line;
-    void line(double x1, double y1, double x2, double y2, QRgb c) override { record({DrawOp::Line, x1, y1, x2, y2, c}); }
-    void circle(double x, double y, double r, QRgb c) override { record({DrawOp::Circle, x, y, r, 0, c}); }
-    void dot(double x, double y, QRgb c) override { record({DrawOp::Dot, x, y, 0, 0, c}); }
-    void disc(double x, double y, double r, QRgb c) override { record({DrawOp::Disc, x, y, r, 0, c}); }
-    void printText(const QString &text) override;
+    void line(double x1, double y1, double x2, double y2, QRgb c) override
+    {
+        record({DrawOp::Line, x1, y1, x2, y2, c});
+    }
+    void circle(double x, double y, double r, QRgb c) override { add(DrawOp::Circle, x, y, r, c); }
+    void dot(double x, double y, QRgb c) override { add(DrawOp::Dot, x, y, 0, c); }
+    void disc(double x, double y, double r, QRgb c) override { add(DrawOp::Disc, x, y, r, c); }
+    void printText(const QString &text) override
+    {
+        record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, 1, 0, text});
+    }
     void endDocument() override { ++endDocs; }
 
 private:
     void record(DrawOp op);
+    void add(DrawOp::Kind k, double x, double y, double r, QRgb c) { record({k, x, y, r, 0, c}); }
     int width_, height_;
 };
 
@@ -65,7 +70,7 @@ public:
     // whether the dialog is confirmed.
     std::function<void(QPrinter &)> printerChoice;
     bool acceptPrinter = true;
-    QStringList answers, log, titles;
+    QStringList answers, log;
 };
 
 QString describe(const DrawOp &op);

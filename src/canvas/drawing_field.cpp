@@ -369,7 +369,6 @@ void DrawingField::fillDisc(QPointF centre, double radius, QRgb colour)
     // Sets every pixel whose middle lies within the radius, straight into
     // the image: one piece, with no gaps between rings at any scale.
     endPainting();
-    update();
     const QRgb pixel = 0xff000000u | colour;
     const double r2 = radius * radius;
     const int top = std::max(int(std::floor(centre.y() - radius)), 0);

@@ -274,32 +274,33 @@ void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     // The painter must not hold the buffer while it is written directly.
     endPainting();
     const int w = image_.width(), h = image_.height();
-    int x0 = std::clamp(int(std::floor(line.x1())), 0, w - 1);
-    int y0 = std::clamp(int(std::floor(line.y1())), 0, h - 1);
+    const int x0 = std::clamp(int(std::floor(line.x1())), 0, w - 1);
+    const int y0 = std::clamp(int(std::floor(line.y1())), 0, h - 1);
     const int x1 = std::clamp(int(std::floor(line.x2())), 0, w - 1);
     const int y1 = std::clamp(int(std::floor(line.y2())), 0, h - 1);
     uchar *bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
     const QRgb pixel = 0xff000000u | colour;
     touchLine(x0, y0, x1, y1, operationKey(kThinLine, x0, y0, x1, y1, pixel, dotted));
-    // Bresenham; dotted lines set every third pixel.
-    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    // Bresenham; dotted lines set every third pixel. A line of n steps along
+    // its longer axis sets n + 1 pixels. The steps are taken without
+    // branches: which way the line goes next cannot be predicted.
+    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    const qsizetype stepX = x0 < x1 ? 1 : -1;
+    const qsizetype stepY = (y0 < y1 ? 1 : -1) * qsizetype(stride / sizeof(QRgb));
+    const int steps = std::max(dx, -dy);
+    QRgb *p = reinterpret_cast<QRgb *>(bits + y0 * stride) + x0;
     int err = dx + dy;
-    for (int k = 0;; ++k) {
-        if (!dotted || k % 3 == 0)
-            reinterpret_cast<QRgb *>(bits + y0 * stride)[x0] = pixel;
-        if (x0 == x1 && y0 == y1)
+    for (int k = 0, phase = 0;; ++k) {
+        if (!dotted || phase == 0)
+            *p = pixel;
+        if (k == steps)
             break;
+        phase = phase == 2 ? 0 : phase + 1;
         const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
+        const bool alongX = e2 >= dy, alongY = e2 <= dx;
+        err += (alongX ? dy : 0) + (alongY ? dx : 0);
+        p += (alongX ? stepX : 0) + (alongY ? stepY : 0);
     }
     scheduleUpdate();
 }

@@ -320,11 +320,9 @@ void DrawingField::circle(double x, double y, double r, QRgb colour)
     const double pen = penWidth() / 2.0 + 2;
     touchArea(QRectF(c, c).adjusted(-rd - pen, -rd - pen, rd + pen, rd + pen),
               operationKey(kCircle, c.x(), c.y(), rd, colour, penWidth()));
-    setPen(colour, false);
-    if (rd < 0.5)
-        painter().drawPoint(c);
-    else
-        painter().drawEllipse(c, rd, rd);
+    // The pen's width across the circle line, at least a pixel.
+    const double half = std::max(1, penWidth()) / 2.0;
+    fillRing(c, rd + half, rd - half, colour);
 }
 
 void DrawingField::dot(double x, double y, QRgb colour)
@@ -346,7 +344,7 @@ void DrawingField::dot(double x, double y, QRgb colour)
     const int w = std::max(1, penWidth());
     const QPointF centre = w % 2 ? QPointF(std::floor(c.x()) + 0.5, std::floor(c.y()) + 0.5)
                                  : QPointF(std::round(c.x()), std::round(c.y()));
-    fillDisc(centre, w / 2.0, colour);
+    fillRing(centre, w / 2.0, 0, colour);
 }
 
 void DrawingField::disc(double x, double y, double r, QRgb colour)
@@ -362,27 +360,59 @@ void DrawingField::disc(double x, double y, double r, QRgb colour)
     if (c.x() + rd < 0 || c.y() + rd < 0 || c.x() - rd > image_.width()
         || c.y() - rd > image_.height())
         return;
-    fillDisc(c, rd, colour);
+    fillRing(c, rd, 0, colour);
 }
 
-void DrawingField::fillDisc(QPointF centre, double radius, QRgb colour)
+void DrawingField::fillRing(QPointF centre, double outer, double inner, QRgb colour)
 {
-    // Sets every pixel whose middle lies within the radius, straight into
-    // the image: one piece, with no gaps between rings at any scale.
+    // Sets every pixel whose middle lies within the outer radius and not
+    // closer than the inner one, straight into the image: no gaps between
+    // rings at any scale, and discs of one shape wherever they fall.
     endPainting();
     const QRgb pixel = 0xff000000u | colour;
-    const double r2 = radius * radius;
-    const int top = std::max(int(std::floor(centre.y() - radius)), 0);
-    const int bottom = std::min(int(std::ceil(centre.y() + radius)), image_.height());
-    const int left = std::max(int(std::floor(centre.x() - radius)), 0);
-    const int right = std::min(int(std::ceil(centre.x() + radius)), image_.width());
+    const double outer2 = outer * outer, inner2 = inner > 0 ? inner * inner : 0;
+    const double cx = centre.x();
+    const int top = std::max(int(std::floor(centre.y() - outer)), 0);
+    const int bottom = std::min(int(std::ceil(centre.y() + outer)), image_.height());
+    const int lastColumn = image_.width() - 1;
     for (int y = top; y < bottom; ++y) {
+        const double dy = y + 0.5 - centre.y(), dy2 = dy * dy;
+        // The pixels of a row within a radius are one run; its ends come
+        // from the root and are settled by the exact test, so that rounding
+        // cannot move them.
+        const auto runWithin = [&](double r2, bool onCircleCounts) {
+            const auto within = [&](int x) {
+                const double dx = x + 0.5 - cx, d2 = dx * dx + dy2;
+                return onCircleCounts ? d2 <= r2 : d2 < r2;
+            };
+            const double half = std::sqrt(std::max(r2 - dy2, 0.0));
+            int first = int(std::ceil(cx - half - 0.5)), last = int(std::floor(cx + half - 0.5));
+            while (within(first - 1))
+                --first;
+            while (first <= last && !within(first))
+                ++first;
+            while (within(last + 1))
+                ++last;
+            while (last >= first && !within(last))
+                --last;
+            return std::pair{first, last};
+        };
+        const auto [first, last] = runWithin(outer2, true);
+        if (first > last)
+            continue;
+        const auto [holeFirst, holeLast] = runWithin(inner2, false);
         QRgb *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-        const double dy = y + 0.5 - centre.y();
-        for (int x = left; x < right; ++x) {
-            const double dx = x + 0.5 - centre.x();
-            if (dx * dx + dy * dy <= r2)
-                row[x] = pixel;
+        const auto fill = [&](int from, int to) {
+            from = std::max(from, 0);
+            to = std::min(to, lastColumn);
+            if (from <= to)
+                std::fill(row + from, row + to + 1, pixel);
+        };
+        if (holeFirst > holeLast) {
+            fill(first, last);
+        } else {
+            fill(first, holeFirst - 1);
+            fill(holeLast + 1, last);
         }
     }
 }

@@ -89,7 +89,7 @@ private:
     void endPainting();
     void makeImage();
     void setPen(QRgb colour, bool styled);
-    void fillDisc(QPointF centre, double radius, QRgb colour);
+    void fillRing(QPointF centre, double outer, double inner, QRgb colour);
     void drawThinLine(const QLineF &line, QRgb colour, bool dotted);
     QPointF eventPoint(const QMouseEvent *event) const;
     void touchTile(int tile, quint64 operation);

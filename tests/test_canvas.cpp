@@ -8,6 +8,8 @@ using namespace canvas;
 
 namespace {
 
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+
 // A field 400 x 392 px; x from -1000 to 1000 and y from -980 to 980.
 struct Field : DrawingField {
     Field() : DrawingField(kWhite) {
@@ -22,6 +24,13 @@ struct Field : DrawingField {
                 if ((image().pixel(x, y) & 0xffffff) == (colour & 0xffffff))
                     box |= QRect(x, y, 1, 1);
         return box;
+    }
+    // Pixels repainted so far.
+    qint64 painted = 0;
+    void paintEvent(QPaintEvent *e) override {
+        for (const QRect &r : e->region())
+            painted += qint64(r.width()) * r.height();
+        DrawingField::paintEvent(e);
     }
     // Whether the screen shows the picture, once the repaints asked for are done.
     bool onScreen() {
@@ -83,6 +92,50 @@ private slots:
 
     // The screen shows the picture through a drag, hidden and shown again, painted
     // anew only with a new image. The mouse reports scene units and its button.
+    // An overlay of thin lines is taken back to the picture under it, on
+    // screen too; one with a wide line, or with anything drawn after it, is not.
+    void overlay_data() {
+        QTest::addColumn<int>("pen");
+        QTest::addColumn<QString>("drawnAfter");
+        QTest::addColumn<bool>("takenBack");
+        QTest::addRow("thin and dotted lines") << 1 << "" << true;
+        QTest::addRow("a wide line") << 3 << "" << false;
+        QTest::addRow("a line after it") << 1 << "line" << false;
+        QTest::addRow("a dot after it") << 1 << "dot" << false;
+    }
+    void overlay() {
+        QFETCH(int, pen);
+        QFETCH(QString, drawnAfter);
+        QFETCH(bool, takenBack);
+        Field f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        for (int i = 0; i < 5; ++i)
+            f.line(-900 + 400 * i, -900, 900 - 300 * i, 900, i % 2 ? kRed : kBlack);
+        const QImage picture = f.image().copy();
+        QVERIFY(f.onScreen());
+        for (int round = 0; round < 2; ++round) {
+            f.beginOverlay();
+            f.setLineStyle(kDotted);
+            f.line(-800, 100 * round, 0, -300, kBlack);
+            f.setLineStyle(kSolid);
+            f.setPenWidth(pen);
+            f.line(-500, -900, -200 + 100 * round, 0, kBlue);
+            f.line(-900, 800, 0, -100, kRed);
+            f.endOverlay();
+            if (drawnAfter == "line")
+                f.line(0, 0, 100, 100, kBlue);
+            else if (drawnAfter == "dot")
+                f.dot(0, 0, kBlue);
+            f.painted = 0;
+            QVERIFY(f.onScreen() && f.image() != picture);
+            QVERIFY(f.painted < 400 * 392 / 2);  // only around what was drawn
+            QCOMPARE(f.takeBackOverlay(), takenBack);
+            QCOMPARE(f.image() == picture, takenBack);
+            QVERIFY(f.onScreen());
+        }
+    }
+
     void keptPictureOnScreen() {
         Field f;
         int paints = 0;

@@ -49,7 +49,7 @@ quint64 operationKey(int kind, Values... values)
     return h;
 }
 
-enum OperationKind { kClsOperation = 1, kThinLine, kPainterLine, kCircle, kDot, kDisc };
+enum OperationKind { kClsOperation = 1, kThinLine, kPainterLine, kCircle, kDot, kDisc, kTakeBack };
 
 }  // namespace
 
@@ -84,6 +84,7 @@ void DrawingField::makeImage()
     tileColumns_ = (s.width() + tile - 1) / tile;
     const size_t tiles = size_t(tileColumns_) * ((s.height() + tile - 1) / tile);
     drawnTiles_.assign(tiles, 0);
+    overlayUndoable_ = false;
     // Matches no drawing: the new image is repainted whole.
     shownTiles_.assign(tiles, ~quint64(0));
     update();
@@ -231,6 +232,7 @@ void DrawingField::setPen(QRgb colour, bool styled)
 
 void DrawingField::clear()
 {
+    noteDrawing(false);
     if (image_.isNull() || image_.size() != size().expandedTo(QSize(1, 1)))
         makeImage();
     QPainter &p = painter();
@@ -246,7 +248,9 @@ void DrawingField::line(double x1, double y1, double x2, double y2, QRgb colour)
         makeImage();
     const QPointF a = mapping_.toDevice(x1, y1);
     const QPointF b = mapping_.toDevice(x2, y2);
-    if (penWidth() <= 1 && lineStyle() != kDashed) {
+    const bool thin = penWidth() <= 1 && lineStyle() != kDashed;
+    noteDrawing(thin);
+    if (thin) {
         // The thin lines are nearly all of a redraw: set their pixels
         // straight into the image.
         const QRectF area(0, 0, image_.width() - 1e-6, image_.height() - 1e-6);
@@ -290,10 +294,18 @@ void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     const qsizetype stepY = (y0 < y1 ? 1 : -1) * qsizetype(stride / sizeof(QRgb));
     const int steps = std::max(dx, -dy);
     QRgb *p = reinterpret_cast<QRgb *>(bits + y0 * stride) + x0;
+    // An overlay line notes each pixel's colour before it sets it.
+    const bool noting = overlayUndoable_;
+    if (noting)
+        overlayLines_.push_back(QLine(x0, y0, x1, y1));
+    QRgb *const first = reinterpret_cast<QRgb *>(bits);
     int err = dx + dy;
     for (int k = 0, phase = 0;; ++k) {
-        if (!dotted || phase == 0)
+        if (!dotted || phase == 0) {
+            if (noting)
+                underOverlay_.emplace_back(p - first, *p);
             *p = pixel;
+        }
         if (k == steps)
             break;
         phase = phase == 2 ? 0 : phase + 1;
@@ -307,6 +319,7 @@ void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
 
 void DrawingField::circle(double x, double y, double r, QRgb colour)
 {
+    noteDrawing(false);
     if (image_.isNull())
         makeImage();
     const QPointF c = mapping_.toDevice(x, y);
@@ -327,6 +340,7 @@ void DrawingField::circle(double x, double y, double r, QRgb colour)
 
 void DrawingField::dot(double x, double y, QRgb colour)
 {
+    noteDrawing(false);
     if (image_.isNull())
         makeImage();
     const QPointF c = mapping_.toDevice(x, y);
@@ -349,6 +363,7 @@ void DrawingField::dot(double x, double y, QRgb colour)
 
 void DrawingField::disc(double x, double y, double r, QRgb colour)
 {
+    noteDrawing(false);
     if (image_.isNull())
         makeImage();
     const QPointF c = mapping_.toDevice(x, y);
@@ -415,6 +430,37 @@ void DrawingField::fillRing(QPointF centre, double outer, double inner, QRgb col
             fill(holeLast + 1, last);
         }
     }
+}
+
+void DrawingField::beginOverlay()
+{
+    if (!overlayUndoable_) {
+        // A new picture under the overlay.
+        underOverlay_.clear();
+        overlayLines_.clear();
+        overlayUndoable_ = true;
+        ++underGeneration_;
+    }
+    inOverlay_ = true;
+}
+
+bool DrawingField::takeBackOverlay()
+{
+    if (!overlayUndoable_ || inOverlay_)
+        return false;
+    endPainting();
+    QRgb *const first = reinterpret_cast<QRgb *>(image_.bits());
+    for (auto it = underOverlay_.rbegin(); it != underOverlay_.rend(); ++it)
+        first[it->first] = it->second;
+    // The tiles show the picture under the overlay again, whatever drew
+    // on them before.
+    const quint64 key = operationKey(kTakeBack, underGeneration_);
+    for (const QLine &l : overlayLines_)
+        touchLine(l.x1(), l.y1(), l.x2(), l.y2(), key);
+    underOverlay_.clear();
+    overlayLines_.clear();
+    scheduleUpdate();
+    return true;
 }
 
 void DrawingField::setPointer(Pointer shape)

@@ -7,7 +7,9 @@
 // scene over itself, yet changes little more than the moved element. The
 // view's Paint handler (paintRequested) runs when the field first appears and
 // whenever its image is made anew. Nothing is antialiased: elements are erased by drawing
-// them again in white, and soft fringes would leave ghosts behind.
+// them again in white, and soft fringes would leave ghosts behind. An
+// overlay of thin lines (the ray that follows the mouse) is taken back by
+// putting back the pixels it covered, without drawing the scene again.
 #pragma once
 
 #include "canvas/scene_mapping.h"
@@ -46,6 +48,9 @@ public:
     void circle(double x, double y, double r, QRgb colour) override;
     void dot(double x, double y, QRgb colour) override;
     void disc(double x, double y, double r, QRgb colour) override;
+    void beginOverlay() override;
+    void endOverlay() override { inOverlay_ = false; }
+    bool takeBackOverlay() override;
 
     void setPointer(Pointer shape);
     Pointer pointer() const { return pointer_; }
@@ -91,6 +96,11 @@ private:
     void setPen(QRgb colour, bool styled);
     void fillRing(QPointF centre, double outer, double inner, QRgb colour);
     void drawThinLine(const QLineF &line, QRgb colour, bool dotted);
+    // Every drawing operation says whether an overlay could take it back.
+    void noteDrawing(bool undoable)
+    {
+        overlayUndoable_ = overlayUndoable_ && inOverlay_ && undoable;
+    }
     QPointF eventPoint(const QMouseEvent *event) const;
     void touchTile(int tile, quint64 operation);
     void touchArea(const QRectF &reach, quint64 operation);
@@ -117,6 +127,15 @@ private:
     std::vector<quint64> shownTiles_;
     int tileColumns_ = 0;
     bool updatePending_ = false;
+    // The overlay: whether it can be taken back, the pixels it covered
+    // (offset in the image and the colour before, in drawing order) and
+    // its lines, whose tiles change again when it goes. The generation
+    // names the picture under it.
+    bool inOverlay_ = false;
+    bool overlayUndoable_ = false;
+    std::vector<std::pair<qsizetype, QRgb>> underOverlay_;
+    std::vector<QLine> overlayLines_;
+    quint64 underGeneration_ = 0;
     // The pen last given to the painter.
     bool penSet_ = false;
     QRgb penColour_ = 0;

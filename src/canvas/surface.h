@@ -48,6 +48,17 @@ public:
     virtual void disc(double x, double y, double r, QRgb colour) = 0;
     void dot(double x, double y) { dot(x, y, foreColor()); }
 
+    // Something drawn over the picture for a moment, such as the ray that
+    // follows the mouse. The screen notes the pixels it covers, so that
+    // takeBackOverlay can put them back as they were.
+    virtual void beginOverlay() {}
+    virtual void endOverlay() {}
+    // Takes back what was drawn between beginOverlay and endOverlay since
+    // the last take-back. Returns false if it cannot: something else was
+    // drawn in the meantime, or the surface keeps nothing; the caller then
+    // erases and redraws as it would without an overlay.
+    virtual bool takeBackOverlay() { return false; }
+
     void setPenWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
     int penWidth() const { return drawWidth_; }
     void setLineStyle(int s) { drawStyle_ = s; }

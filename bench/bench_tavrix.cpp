@@ -1,6 +1,7 @@
 // How long the things a teacher waits for take: a mouse move with a full
-// ray-path scene, with and without bringing it to the screen, a full redraw, a row-mode release, one image point, the
-// start, printing and saving. Every figure is also given as a multiple of
+// ray-path scene, with and without bringing it to the screen, the first move
+// of a drag, a full redraw, a row-mode release, one image point, the start,
+// printing and saving. Every figure is also given as a multiple of
 // Cls on the same field, the floor that every redraw pays.
 #include "ui/dialogs.h"
 #include "canvas/printer_page.h"
@@ -132,6 +133,22 @@ void BM_RayPathMouseMove(benchmark::State &state)
     });
 }
 
+// The first move of a drag: the press drew the live ray over the picture,
+// so the move erases it and draws the rays anew. Later moves of the drag
+// take the live ray back instead.
+void BM_RayPathFirstMove(benchmark::State &state)
+{
+    raypath::RayPathWindow f;
+    fillRayPath(f);
+    int i = 0;
+    timed(state, [&] {
+        ++i;
+        f.scene().press(raypath::MouseButton::Left, 100, 200);
+        f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
+        benchmark::DoNotOptimize(f.field->image().constBits());
+    });
+}
+
 // The same move in a shown window laid out for a whole screen, with the
 // repaint that follows it done at once: the program's full share of a move.
 // The counter is the part of the field repainted per move.
@@ -256,6 +273,7 @@ void BM_SaveBitmap(benchmark::State &state)
 
 BENCHMARK(BM_Cls)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RayPathMouseMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RayPathFirstMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RayPathMoveRepaint)
     ->Args({1920, 1080})
     ->Args({3840, 2160})

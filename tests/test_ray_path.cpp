@@ -169,6 +169,27 @@ private slots:
         }
     }
 
+    // A ray dragged over fixed rays, markers and its own earlier places leaves the
+    // fixed scene redrawn with the live ray on top.
+    void liveRayDragged()
+    {
+        for (QCheckBox *c : {form->refractedExtensionBox, form->reflectedBox,
+                             form->reflectedExtensionBox, form->normalsBox})
+            c->setChecked(true);
+        for (float x : {-400.f, 100.f, 350.f})
+            scene().fixRayAt(x);
+        scene().addPointMarker({200, -300});
+        scene().addEyeMarker({-250, -350});
+        scene().redraw();
+        QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {-300, 0}));
+        for (QPointF aim : Path{{250, -200}, {600, 100}, {-50, -600}, {100, -100}})
+            moveHolding(field(), Qt::LeftButton, aim);
+        const QImage dragged = shown();
+        scene().redraw();
+        scene().drawLiveRay();
+        QCOMPARE(dragged, shown());
+    }
+
     // Rays and markers dragged to the last free place of their store, and to a full
     // store, which refuses them and leaves the picture as it was.
     void storeLimits_data()

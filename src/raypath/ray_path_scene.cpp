@@ -146,13 +146,19 @@ void RayPathScene::move(MouseButton held, float x, float y)
     const bool armed = armed_ != MarkerSymbol::None;
     Surface &s = screen();
     if (held == MouseButton::Left && !armed) {
-        eraseLiveRay();
-        s.setPenWidth(1);
-        drawInterfaceLine(s, kBlack);
-        redrawRays();
+        // The field takes the last live ray back when nothing else was
+        // drawn since; otherwise it is erased and the rays drawn anew.
+        if (!s.takeBackOverlay()) {
+            eraseLiveRay();
+            s.setPenWidth(1);
+            drawInterfaceLine(s, kBlack);
+            redrawRays();
+        }
         aim_ = {x, y};
         s.setPenWidth(1);
+        s.beginOverlay();
         drawLiveRay();
+        s.endOverlay();
     } else if (held == MouseButton::Left) {
         dragSymbol(x, y);
     } else if (held == MouseButton::Right) {

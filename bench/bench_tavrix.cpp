@@ -61,11 +61,14 @@ class PaintedPixels : public QObject
 {
 public:
     qint64 pixels = 0;
+    qint64 rects = 0;
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::Paint)
-            for (const QRect &r : static_cast<QPaintEvent *>(e)->region())
+            for (const QRect &r : static_cast<QPaintEvent *>(e)->region()) {
                 pixels += qint64(r.width()) * r.height();
+                ++rects;
+            }
         return false;
     }
 };
@@ -179,6 +182,7 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
         repaintNow();
     });
     const QSize field = f.field->size();
+    state.counters["rects"] = double(painted.rects) / double(state.iterations());
     state.counters["repainted"] = double(painted.pixels) / double(state.iterations())
                                   / (double(field.width()) * field.height());
     state.SetLabel(QStringLiteral("%1x%2 field").arg(field.width()).arg(field.height()).toStdString());

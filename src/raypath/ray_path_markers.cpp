@@ -121,10 +121,11 @@ void RayPathScene::clearMarkers()
     s.setPenWidth(5);
     for (const Point &p : pointMarkers_)
         s.dot(p.x, p.y, kWhite);
+    // Each eye goes in one white disc, 5 pixels wider than the eye all
+    // round: rings of white would leave arcs between them on a fine screen.
     s.setPenWidth(10);
     for (const Point &e : eyeMarkers_)
-        for (int r = 0; r <= 50; r += 10)
-            s.circle(e.x, e.y, r, kWhite);
+        s.disc(e.x, e.y, kEyeRadius, kWhite);
     pointMarkers_.clear();
     eyeMarkers_.clear();
     s.setPenWidth(1);

@@ -193,7 +193,8 @@ private slots:
         QCOMPARE(images->scene().index(), 1.21f);
     }
 
-    // A dragged eye leaves nothing but itself, where a scene unit is about a pixel.
+    // A dragged eye leaves nothing but itself, where a scene unit is about a pixel;
+    // an eye marker cleared leaves nothing at all.
     void eyeDragLeavesNoTrace() {
         for (bool imaging : {true, false}) {  // the imaging eye, the ray-path eye marker
             Views v;
@@ -211,12 +212,16 @@ private slots:
                 else
                     i ? v.rays.scene().move(left, x, y) : v.rays.scene().press(left, x, y);
             }
+            if (!imaging) {
+                v.rays.scene().release(left, -700 + 43.3f * 30, -700 + 17.1f * 30);
+                v.rays.scene().clearMarkers();
+            }
             const QPointF last = field->toPixel(-700 + 43.3 * 30, -700 + 17.1 * 30);
             int traces = 0;
             for (int y = 0; y < field->height(); ++y)
                 for (int x = 0; x < field->width(); ++x)
                     traces += field->image().pixel(x, y) != canvas::kWhite
-                              && QLineF(QPointF(x, y), last).length() > 63;
+                              && (!imaging || QLineF(QPointF(x, y), last).length() > 63);
             QCOMPARE(traces, 0);
         }
     }

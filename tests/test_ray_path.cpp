@@ -152,8 +152,8 @@ private slots:
         drag(field(), Qt::LeftButton, symbolPath);
         QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
         QVERIFY(asRedrawn());
-        form->reflectedBox->setChecked(true);
-        form->normalsBox->setChecked(true);
+        for (QCheckBox *c : {form->reflectedBox, form->reflectedExtensionBox, form->normalsBox})
+            c->setChecked(true);
         for (int i = 1; i <= 100; ++i)
             scene().fixRayAt(-990.f + 20 * i);
         scene().redraw();

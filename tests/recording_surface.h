@@ -33,9 +33,6 @@ public:
     int paperWidthTwips() const override { return width_; }
     int paperHeightTwips() const override { return height_; }
     void clear() override { record({DrawOp::Clear}); }
-    using Surface::circle;
-    using Surface::dot;
-    using Surface::line;
     void line(double x1, double y1, double x2, double y2, QRgb c) override
     {
         record({DrawOp::Line, x1, y1, x2, y2, c});

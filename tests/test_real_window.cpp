@@ -2,6 +2,7 @@
 // back. CTest runs it under xvfb-run; without X or xdotool it is skipped.
 #include "imaging/imaging_window_layout.h"
 #include "optics/image_construction.h"
+#include "probes.h"
 #include "raypath/ray_path_layout.h"
 #include "real_window_driver.h"
 
@@ -32,12 +33,8 @@ private slots:
         QVERIFY(w2.x() >= 0 && image);
         const xdo::Field f2{w2 + field.topLeft(), field.size()};
         const QPoint at = f2.toScreen(image->x, image->y);
-        const QImage shot = xdo::screen();
-        int red = 0;
-        for (int y = at.y() - 3; y <= at.y() + 3; ++y)
-            for (int x = at.x() - 3; x <= at.x() + 3; ++x)
-                red += (shot.pixel(x, y) & 0xffffff) == 0xff0000;
-        QVERIFY2(red > 0, "red image point");  // the program ends with its QProcess
+        // The red image point; the program ends with its QProcess.
+        QVERIFY2(colourAround(xdo::screen(), at, qRgb(255, 0, 0), 3) > 0, "red image point");
     }
 };
 

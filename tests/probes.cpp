@@ -1,5 +1,6 @@
 #include "probes.h"
 
+#include <QScreen>
 #include <QtTest>
 
 int colourAround(const QImage &img, QPoint c, QRgb colour, int radius, int tolerance)
@@ -30,4 +31,28 @@ void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path)
     for (const QPointF &s : path)
         moveHolding(field, button, s);
     QTest::mouseRelease(&field, button, {}, pixelOf(field, path.back()));
+}
+
+bool showsImage(canvas::DrawingField &field)
+{
+    QWidget *window = field.window();
+    QCoreApplication::processEvents();
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window, &request);
+    const QRect area(field.mapTo(window, QPoint(0, 0)), field.size());
+    const QImage shot = window->screen()
+                            ->grabWindow(window->winId(), area.x(), area.y(), area.width(),
+                                         area.height())
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32);
+    const QImage image = field.image().convertToFormat(QImage::Format_RGB32);
+    QRegion covered;
+    for (const QWidget *child : field.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible())
+            covered += child->geometry();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (shot.pixel(x, y) != image.pixel(x, y) && !covered.contains(QPoint(x, y)))
+                return false;
+    return shot.size() == image.size();
 }

@@ -33,6 +33,10 @@ inline int colourAt(canvas::DrawingField &field, QPointF s, QRgb colour, int rad
     return colourAround(field.image(), pixelOf(field, s), colour, radius);
 }
 
+// Whether the screen shows the field's image, once the repaints asked for
+// are done; widgets inside the field cover it.
+bool showsImage(canvas::DrawingField &field);
+
 // A move with buttons held, which QTest cannot send.
 void moveHolding(canvas::DrawingField &field, Qt::MouseButtons held, QPointF s);
 

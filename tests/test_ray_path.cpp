@@ -136,27 +136,6 @@ private slots:
         }
     }
 
-    // A ray dragged over fixed rays, markers and its own earlier places leaves the
-    // fixed scene redrawn with the live ray on top.
-    void liveRayDragged()
-    {
-        for (QCheckBox *c : {form->refractedExtensionBox, form->reflectedBox,
-                             form->reflectedExtensionBox, form->normalsBox})
-            c->setChecked(true);
-        for (float x : {-400.f, 100.f, 350.f})
-            scene().fixRayAt(x);
-        scene().addPointMarker({200, -300});
-        scene().addEyeMarker({-250, -350});
-        scene().redraw();
-        QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {-300, 0}));
-        for (QPointF aim : Path{{250, -200}, {600, 100}, {-50, -600}, {100, -100}})
-            moveHolding(field(), Qt::LeftButton, aim);
-        const QImage dragged = shown();
-        scene().redraw();
-        scene().drawLiveRay();
-        QCOMPARE(dragged, shown());
-    }
-
     // 20 point markers and 19 eyes: an eye dragged in takes the last free place; with 100 rays
     // too, an eye, a point and a ray dragged in are refused and the picture stays as it was.
     void storeLimits()

@@ -4,14 +4,11 @@
 #include "help/help_texts.h"
 #include "help/info_window.h"
 #include "imaging/imaging_window.h"
-#include "probes.h"
 #include "raypath/ray_path_window.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
@@ -192,48 +189,6 @@ private slots:
         rays.imagingButton->click();
         QCOMPARE(w.imagingWindow(), images);
         QCOMPARE(images->scene().index(), 1.21f);
-    }
-
-    // After every step in both views the screen shows exactly the field's image; a ray
-    // dragged over rays and markers leaves them redrawn with the live ray on top.
-    void screenShowsTheField() {
-        Views v;
-        canvas::DrawingField &rays = *v.rays.field, &images = *v.images.field;
-        for (QWidget *w : {static_cast<QWidget *>(&v.rays), v.control(true, "")}) {
-            w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-        }
-        const auto check = [](canvas::DrawingField &field, const char *step) {
-            QVERIFY2(showsImage(field), step);
-        };
-        for (QAbstractButton *b : {v.rays.reflectedBox, v.rays.reflectedExtensionBox,
-                                   v.rays.normalsBox})
-            b->click();
-        for (float x : {-500.f, -150.f, 250.f})
-            click(rays, Qt::LeftButton, {x, 0});
-        v.rays.scene().toggleSymbol(raypath::MarkerSymbol::Eye);
-        drag(rays, Qt::LeftButton, {{400, -500}, {380, -520}});
-        check(rays, "rays and eye marker");
-        QTest::mousePress(&rays, Qt::LeftButton, {}, pixelOf(rays, {100, 200}));
-        for (QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {-690, 700}, {0, 200}}) {
-            moveHolding(rays, Qt::LeftButton, s);
-            check(rays, "live ray");
-        }
-        const QImage dragged = rays.image().copy();
-        v.rays.scene().redraw();
-        v.rays.scene().drawLiveRay();
-        QCOMPARE(rays.image(), dragged);
-        QTest::mouseRelease(&rays, Qt::LeftButton, {}, pixelOf(rays, {0, 200}));
-        drag(rays, Qt::RightButton, {{0, 500}, {10, 300}, {20, -200}, {-100, -600}});
-        check(rays, "P across the interface");
-        drag(images, Qt::LeftButton, {{300, -500}, {200, -600}});
-        v.images.pointRowsButton->click();
-        v.images.gridBox->click();
-        for (float x : {-300.f, 0.f, 300.f})
-            click(images, Qt::RightButton, {x, 400});
-        check(images, "eye, row and grid");
-        v.images.gridBox->click();
-        check(images, "grid off");
     }
 
     // Closing a main window ends the program, also with an info window open.

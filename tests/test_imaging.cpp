@@ -108,6 +108,7 @@ private slots:
         QCOMPARE(qp(f->scene().objectPoint()), p);
         QCOMPARE(ui::screenPointer(), shape(screen));
         f->releaseOnField(button, path.back().x(), path.back().y());
+        QVERIFY(showsImage(field()));
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(field().pointer(), Pointer::Arrow);
         QVERIFY(colourAt(field(), eye + QPointF(50, 0), kBlack, 2) > 0);  // the eye's outline
@@ -127,8 +128,10 @@ private slots:
         QCOMPARE(colourAt(field(), {0, 500}, kBlack), 9);
         f->gridBox->click();
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);  // a node
+        QVERIFY(showsImage(field()));
         f->gridBox->click();
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 1), 0);
+        QVERIFY(showsImage(field()));
     }
 
     // A row clicked full and past it, and emptied with "Löschen".

@@ -120,6 +120,7 @@ private slots:
         QFETCH(Path, path);
         scene().fixRayAt(300);
         drag(field(), Qt::RightButton, path);
+        QVERIFY(showsImage(field()));
         const QPointF p(scene().objectPoint().x, scene().objectPoint().y);
         const QPointF end = field().toScene(QPointF(pixelOf(field(), path.back())));
         QVERIFY(std::hypot(p.x() - end.x(), p.y() - end.y()) < 0.01);
@@ -193,6 +194,19 @@ private slots:
         click(field(), Qt::LeftButton, eye);
         QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), 9);
         QCOMPARE(colourAt(field(), pupil(eye, 2 * eye - mark), kBlack), 0);
+        // A live ray dragged over them: the screen shows the field after every move,
+        // and the field the redrawn scene with the live ray on top.
+        form->reflectedExtensionBox->click();
+        QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 200}));
+        for (QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {0, 200}}) {
+            moveHolding(field(), Qt::LeftButton, s);
+            QVERIFY(showsImage(field()));
+        }
+        const QImage dragged = shown();
+        scene().redraw();
+        scene().drawLiveRay();
+        QCOMPARE(shown(), dragged);
+        QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {0, 200}));
         const QPointF onRay(150, 250), object(0, 500), line(-700, 0);
         QVERIFY(colourAt(field(), onRay, kBlack) > 0);
         form->clearRaysButton->click();

@@ -72,17 +72,18 @@ PerMove dragRay(const Field &field, qint64 program, qint64 server)
     return cost;
 }
 
+// The median over the repeats, and the range: a repeat now and then takes
+// several times as long, on an empty field as well as a full one.
 void report(const char *what, std::vector<PerMove> runs)
 {
-    auto range = [&](double PerMove::*m) {
-        const auto [lo, hi] = std::minmax_element(runs.begin(), runs.end(),
-                                                  [m](auto &a, auto &b) { return a.*m < b.*m; });
-        return std::pair{(*lo).*m, (*hi).*m};
+    auto spread = [&](double PerMove::*m) {
+        std::sort(runs.begin(), runs.end(), [m](auto &a, auto &b) { return a.*m < b.*m; });
+        return std::tuple{runs[runs.size() / 2].*m, runs.front().*m, runs.back().*m};
     };
-    const auto [p0, p1] = range(&PerMove::program);
-    const auto [s0, s1] = range(&PerMove::server);
-    std::printf("  %-10s program %.2f-%.2f ms, X server %.2f-%.2f ms per move\n", what, p0, p1,
-                s0, s1);
+    const auto [p, p0, p1] = spread(&PerMove::program);
+    const auto [s, s0, s1] = spread(&PerMove::server);
+    std::printf("  %-10s program %.2f ms (%.2f-%.2f), X server %.2f ms (%.2f-%.2f) per move\n",
+                what, p, p0, p1, s, s0, s1);
 }
 
 }  // namespace

@@ -219,6 +219,13 @@ private slots:
         for (QPointF gone : {mark, pupil(eye, mark)})
             QCOMPARE(colourAt(field(), gone, kBlack), 0);
         QVERIFY(colourAt(field(), object, kBlack) > 0);
+        // Also where a unit is about a pixel, an eye cleared leaves no arcs behind.
+        field().resize(2130, 2087);
+        field().setScale(-1000, -980, 1000, 980);
+        scene().addEyeMarker({300, -300});
+        scene().redraw();
+        form->clearMarkersButton->click();
+        QCOMPARE(colourAround(field().image(), pixelOf(field(), {300, -300}), kBlack, 70), 0);
     }
 };
 

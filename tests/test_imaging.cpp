@@ -19,6 +19,17 @@ namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0), kBlack = qRgb(0, 0, 0);
 
+// A press (1 left, 2 right) and drags, where the eye and P end up, and the
+// pointers on the field and the screen.
+struct MouseRow {
+    int button;
+    bool rows;
+    Path path;
+    QPointF eye, p;
+    int fieldPointer, screen;
+    bool grid = false;
+};
+
 // Pointer codes of the rows: 1 arrow, 2 cross, 12 no-drop sign.
 Pointer shape(int code)
 {
@@ -26,6 +37,8 @@ Pointer shape(int code)
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(MouseRow)
 
 class TestImaging : public QObject
 {
@@ -59,44 +72,27 @@ private slots:
     // Presses and drags (1 left, 2 right) on a blanked field; the release draws the picture.
     void mouse_data()
     {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("rows");
-        QTest::addColumn<bool>("grid");
-        QTest::addColumn<Path>("path");
-        QTest::addColumn<QPointF>("eye");
-        QTest::addColumn<QPointF>("p");
-        QTest::addColumn<int>("fieldPointer");
-        QTest::addColumn<int>("screen");
+        QTest::addColumn<MouseRow>("r");
         const QPointF e0(300, -500), p0(0, 500);
-        auto row = [](const char *name, int button, bool rows, const Path &path, QPointF eye,
-                      QPointF p, int fieldPointer, int screen, bool grid = false) {
-            QTest::newRow(name) << button << rows << grid << path << eye << p << fieldPointer
-                                << screen;
-        };
-        row("eye: press on the limit", 1, false, {{200, -50}}, {200, -50}, p0, 1, 2);
-        row("eye: press just below it", 1, false, {{200, -49.9}}, e0, p0, 1, 12);
-        row("eye: dragged past", 1, false, {{200, -300}, {-100, -49.9}}, {200, -300}, p0, 1, 12);
-        row("eye, rows: press on the row limit", 1, true, {{200, 50}}, {200, 50}, p0, 1, 2);
-        row("eye, rows: press past it", 1, true, {{200, 50.1}}, e0, p0, 1, 12);
-        row("P: press on the press limit", 2, false, {{150, 10}}, e0, {150, 50}, 1, 2);
-        row("P: press just short of it", 2, false, {{150, 9.99}}, e0, p0, 12, 1);
-        row("P: drag to 20", 2, false, {{150, 60}, {-200, 20}}, e0, {-200, 50}, 1, 2);
-        row("P: dragged above", 2, false, {{150, 60}, {-200, -20}}, e0, {150, 50}, 1, 12);
-        row("row: no grid", 2, true, {{123, 476}}, e0, {123, 476}, 1, 2);
+        auto row = [](const char *name, MouseRow r) { QTest::newRow(name) << r; };
+        row("eye: press on the limit", {1, false, {{200, -50}}, {200, -50}, p0, 1, 2});
+        row("eye: press just below it", {1, false, {{200, -49.9}}, e0, p0, 1, 12});
+        row("eye: dragged past", {1, false, {{200, -300}, {-100, -49.9}}, {200, -300}, p0, 1, 12});
+        row("eye, rows: press on the row limit", {1, true, {{200, 50}}, {200, 50}, p0, 1, 2});
+        row("eye, rows: press past it", {1, true, {{200, 50.1}}, e0, p0, 1, 12});
+        row("P: press on the press limit", {2, false, {{150, 10}}, e0, {150, 50}, 1, 2});
+        row("P: press just short of it", {2, false, {{150, 9.99}}, e0, p0, 12, 1});
+        row("P: drag to 20", {2, false, {{150, 60}, {-200, 20}}, e0, {-200, 50}, 1, 2});
+        row("P: dragged above", {2, false, {{150, 60}, {-200, -20}}, e0, {150, 50}, 1, 12});
+        row("row: no grid", {2, true, {{123, 476}}, e0, {123, 476}, 1, 2});
         // With the grid ticked a row point goes to the nearest node, halves up.
-        row("row, grid: nearest node", 2, true, {{123, 476}}, e0, {100, 500}, 1, 2, true);
-        row("row, grid: halfway", 2, true, {{125, 475}}, e0, {150, 500}, 1, 2, true);
+        row("row, grid: nearest node", {2, true, {{123, 476}}, e0, {100, 500}, 1, 2, true});
+        row("row, grid: halfway", {2, true, {{125, 475}}, e0, {150, 500}, 1, 2, true});
     }
     void mouse()
     {
-        QFETCH(int, button);
-        QFETCH(bool, rows);
-        QFETCH(bool, grid);
-        QFETCH(Path, path);
-        QFETCH(QPointF, eye);
-        QFETCH(QPointF, p);
-        QFETCH(int, fieldPointer);
-        QFETCH(int, screen);
+        QFETCH(MouseRow, r);
+        const auto [button, rows, path, eye, p, fieldPointer, screen, grid] = r;
         f->pointRowsButton->setChecked(rows);
         f->gridBox->setChecked(grid);
         field().clear();

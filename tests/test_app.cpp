@@ -1,4 +1,4 @@
-// The program's windows: the controls, the index boxes, keys, moves, the end.
+// The program's windows: the controls, the index boxes, keys, the end.
 #include "app/application_setup.h"
 #include "app/windows.h"
 #include "help/help_texts.h"
@@ -126,44 +126,49 @@ private slots:
         QVERIFY2(off <= 3, qPrintable(QDebug::toString(g)));
     }
 
-    // The index boxes (beside the bar, in the field) at a scroll value (0: as it
-    // opens), also in German. Below n = 1 the upper medium shows the reciprocal.
+    // The index boxes of both windows at a scroll value (0: as they open), also in German:
+    // the ray path's beside the bar, above, below || the imaging's beside the bar, then in
+    // the field. Below n = 1 the upper medium shows the reciprocal.
     void indexTexts_data() {
-        QTest::addColumn<bool>("imaging"); QTest::addColumn<int>("value");
-        QTest::addColumn<QStringList>("texts");
-        for (auto [imaging, value, texts] : QList<std::tuple<bool, int, QStringList>>{
-                 {false, 0, {"1.33", " n = 1", " n = 1.33"}},
-                 {false, 60, {"1.67", " n = 1.67", "n = 1 "}},
-                 {false, 100, {"1", "n = 1 ", " n = 1"}},
-                 {true, 0, {"   1.00", "   1.33", " n = 1 ", " n = 1.33"}},
-                 {true, 60, {"  1.67", "  1.00", " n = 1.67", " n = 1 "}},
-                 {true, 199, {"  1.00 ", "  1.99", " n = 1 ", " n = 1.99"}}})
-            QTest::addRow("%s %d", imaging ? "imaging" : "rays", value)
-                << imaging << value << texts;
+        QTest::addColumn<int>("value"); QTest::addColumn<QString>("texts");
+        for (auto [value, texts] : QList<std::pair<int, const char *>>{
+                 {0, "1.33| n = 1| n = 1.33||   1.00|   1.33| n = 1 | n = 1.33"},
+                 {50, "2| n = 2|n = 1 ||  2|  1.00| n = 2| n = 1 "},
+                 {60, "1.67| n = 1.67|n = 1 ||  1.67|  1.00| n = 1.67| n = 1 "},
+                 {75, "1.33| n = 1.33|n = 1 ||  1.33|  1.00| n = 1.33| n = 1 "},
+                 {100, "1|n = 1 | n = 1||  1.00 |  1| n = 1 | n = 1"},
+                 {199, "1.99|n = 1 | n = 1.99||  1.00 |  1.99| n = 1 | n = 1.99"},
+                 {200, "2|n = 1 | n = 2||  1.00 |  2| n = 1 | n = 2"}})
+            QTest::addRow("%d", value) << value << QString(texts);
     }
     void indexTexts() {
-        QFETCH(bool, imaging); QFETCH(int, value); QFETCH(QStringList, texts);
+        QFETCH(int, value); QFETCH(QString, texts);
         struct Restore { ~Restore() { QLocale::setDefault(QLocale::c()); } } restore;
         for (const char *locale : {"C", "de_DE"}) {
             QLocale::setDefault(QLocale(locale));
             Views v;
-            if (value)
-                static_cast<QScrollBar *>(v.control(imaging, "indexBar"))->setValue(value);
-            QStringList shown;
-            for (const char *box : {"upperIndexBox", "lowerIndexBox", "upperFieldIndexBox",
-                                    "lowerFieldIndexBox", "indexText", "upperIndexText",
-                                    "lowerIndexText"})
-                if (QWidget *c = v.control(imaging, box))
-                    shown << textOf(c);
-            QCOMPARE(shown, texts);
+            QStringList windows;
+            for (bool imaging : {false, true}) {
+                QStringList shown;
+                if (value)
+                    static_cast<QScrollBar *>(v.control(imaging, "indexBar"))->setValue(value);
+                for (const char *box : {"indexText", "upperIndexText", "lowerIndexText",
+                                        "upperIndexBox", "lowerIndexBox", "upperFieldIndexBox",
+                                        "lowerFieldIndexBox"})
+                    if (QWidget *c = v.control(imaging, box))
+                        shown << textOf(c);
+                windows << shown.join('|');
+            }
+            QCOMPARE(windows.join("||"), texts);
             // in German the numbers get the comma; the fixed "1.00" keeps its point
-            texts.replaceInStrings(QRegularExpression("(\\d)\\.(?!00)(\\d)"), "\\1,\\2");
+            texts.replace(QRegularExpression("(\\d)\\.(?!00)(\\d)"), "\\1,\\2");
         }
     }
 
-    // Windows are made on first showing, once, and keep their state hidden. The
-    // index keys move n the way they point: right and up towards 2.
-    void windowsKeepTheirState() {
+    // Windows are made on first showing, once, and keep their state hidden. The index
+    // keys move n the way they point: right and up towards 2. Closing a main window
+    // ends the program, also with an info window open.
+    void windowsFromStartToEnd() {
         app::Windows w;
         w.start();
         raypath::RayPathWindow &rays = *w.rayPathWindow();
@@ -189,16 +194,7 @@ private slots:
         rays.imagingButton->click();
         QCOMPARE(w.imagingWindow(), images);
         QCOMPARE(images->scene().index(), 1.21f);
-    }
-
-    // Closing a main window ends the program, also with an info window open.
-    void closingEndsTheProgram() {
-        app::Windows w;
-        w.start();
-        w.showRayPathInfo();
-        w.showImaging();
-        QVERIFY(QTest::qWaitForWindowExposed(w.imagingWindow()));
-        QTimer::singleShot(0, w.imagingWindow(), &QWidget::close);
+        QTimer::singleShot(0, images, &QWidget::close);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });  // did not end
         QCOMPARE(QApplication::exec(), 0);
     }

@@ -14,6 +14,7 @@
 
 using namespace imaging;
 using canvas::Pointer;
+using enum canvas::Pointer;
 
 namespace {
 
@@ -26,15 +27,9 @@ struct MouseRow {
     bool rows;
     Path path;
     QPointF eye, p;
-    int fieldPointer, screen;
+    Pointer fieldPointer, screen;
     bool grid = false;
 };
-
-// Pointer codes of the rows: 1 arrow, 2 cross, 12 no-drop sign.
-Pointer shape(int code)
-{
-    return code == 2 ? Pointer::Cross : code == 12 ? Pointer::NoDrop : Pointer::Arrow;
-}
 
 }  // namespace
 
@@ -75,19 +70,20 @@ private slots:
         QTest::addColumn<MouseRow>("r");
         const QPointF e0(300, -500), p0(0, 500);
         auto row = [](const char *name, MouseRow r) { QTest::newRow(name) << r; };
-        row("eye: press on the limit", {1, false, {{200, -50}}, {200, -50}, p0, 1, 2});
-        row("eye: press just below it", {1, false, {{200, -49.9}}, e0, p0, 1, 12});
-        row("eye: dragged past", {1, false, {{200, -300}, {-100, -49.9}}, {200, -300}, p0, 1, 12});
-        row("eye, rows: press on the row limit", {1, true, {{200, 50}}, {200, 50}, p0, 1, 2});
-        row("eye, rows: press past it", {1, true, {{200, 50.1}}, e0, p0, 1, 12});
-        row("P: press on the press limit", {2, false, {{150, 10}}, e0, {150, 50}, 1, 2});
-        row("P: press just short of it", {2, false, {{150, 9.99}}, e0, p0, 12, 1});
-        row("P: drag to 20", {2, false, {{150, 60}, {-200, 20}}, e0, {-200, 50}, 1, 2});
-        row("P: dragged above", {2, false, {{150, 60}, {-200, -20}}, e0, {150, 50}, 1, 12});
-        row("row: no grid", {2, true, {{123, 476}}, e0, {123, 476}, 1, 2});
+        row("eye: press on the limit", {1, false, {{200, -50}}, {200, -50}, p0, Arrow, Cross});
+        row("eye: press just below it", {1, false, {{200, -49.9}}, e0, p0, Arrow, NoDrop});
+        row("eye: dragged past",
+            {1, false, {{200, -300}, {-100, -49.9}}, {200, -300}, p0, Arrow, NoDrop});
+        row("eye, rows: press on the limit", {1, true, {{200, 50}}, {200, 50}, p0, Arrow, Cross});
+        row("eye, rows: press past it", {1, true, {{200, 50.1}}, e0, p0, Arrow, NoDrop});
+        row("P: press on the press limit", {2, false, {{150, 10}}, e0, {150, 50}, Arrow, Cross});
+        row("P: press just short of it", {2, false, {{150, 9.99}}, e0, p0, NoDrop, Arrow});
+        row("P: drag to 20", {2, false, {{150, 60}, {-200, 20}}, e0, {-200, 50}, Arrow, Cross});
+        row("P: dragged up", {2, false, {{150, 60}, {-200, -20}}, e0, {150, 50}, Arrow, NoDrop});
+        row("row: no grid", {2, true, {{123, 476}}, e0, {123, 476}, Arrow, Cross});
         // With the grid ticked a row point goes to the nearest node, halves up.
-        row("row, grid: nearest node", {2, true, {{123, 476}}, e0, {100, 500}, 1, 2, true});
-        row("row, grid: halfway", {2, true, {{125, 475}}, e0, {150, 500}, 1, 2, true});
+        row("row, grid: nearest", {2, true, {{123, 476}}, e0, {100, 500}, Arrow, Cross, true});
+        row("row, grid: halfway", {2, true, {{125, 475}}, e0, {150, 500}, Arrow, Cross, true});
     }
     void mouse()
     {
@@ -97,16 +93,16 @@ private slots:
         f->gridBox->setChecked(grid);
         field().clear();
         f->pressOnField(button, path.front().x(), path.front().y());
-        QCOMPARE(field().pointer(), shape(fieldPointer));
+        QCOMPARE(field().pointer(), fieldPointer);
         for (const QPointF &s : path.mid(1))
             f->dragOnField(button, s.x(), s.y());
         QCOMPARE(qp(f->scene().eye()), eye);
         QCOMPARE(qp(f->scene().objectPoint()), p);
-        QCOMPARE(ui::screenPointer(), shape(screen));
+        QCOMPARE(ui::screenPointer(), screen);
         f->releaseOnField(button, path.back().x(), path.back().y());
         QVERIFY(showsImage(field()));
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(field().pointer(), Pointer::Arrow);
+        QCOMPARE(field().pointer(), Arrow);
         QVERIFY(colourAt(field(), eye + QPointF(50, 0), kBlack, 2) > 0);  // the eye's outline
         QCOMPARE(int(f->scene().rowPoints().size()), int(rows && button == 2));
         if (!(rows && button == 1)) {

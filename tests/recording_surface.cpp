@@ -29,12 +29,3 @@ bool ScriptedDialogs::choosePrinter(QPrinter *printer)
         printerChoice(*printer);
     return acceptPrinter;
 }
-
-QString describe(const DrawOp &op)
-{
-    static const char *names[] = {"clear", "line", "circle", "dot", "text", "disc"};
-    return QStringLiteral("%1 (%2, %3)-(%4, %5) rgb %6 w%7 s%8 %9")
-        .arg(QLatin1String(names[op.kind])).arg(op.x1).arg(op.y1).arg(op.x2).arg(op.y2)
-        .arg(op.colour & 0xffffff, 6, 16, QLatin1Char('0'))
-        .arg(op.width).arg(op.style).arg(op.text);
-}

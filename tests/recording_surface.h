@@ -69,5 +69,3 @@ public:
     bool acceptPrinter = true;
     QStringList answers, log;
 };
-
-QString describe(const DrawOp &op);

@@ -22,7 +22,6 @@ namespace {
 struct Views {
     raypath::RayPathWindow rays;
     imaging::ImagingWindow images;
-    canvas::DrawingField *field(bool imaging) { return imaging ? images.field : rays.field; }
     QWidget *control(bool imaging, const QString &name) {
         QWidget *w = imaging ? static_cast<QWidget *>(&images) : &rays;
         return name.isEmpty() ? w : w->findChild<QWidget *>(name);
@@ -116,7 +115,7 @@ private slots:
             return;
         const QRect screen(0, 0, 2000, 2000);
         imaging ? v.images.applyLayout(screen) : v.rays.applyLayout(screen);
-        const canvas::DrawingField *f = v.field(imaging);
+        const canvas::DrawingField *f = imaging ? v.images.field : v.rays.field;
         const QRectF want = std::abs(at.x()) > 1  // scene units, else fractions of the window
             ? QRectF(f->toPixel(at.left(), at.top()), f->toPixel(at.right(), at.bottom()))
             : QRectF(at.topLeft() * 1960 + QPointF(1, 0), at.size() * 1960);

@@ -52,14 +52,12 @@ private slots:
     void infoWindow() {
         for (auto [topic, caption, headings] : {
                  std::tuple{help::HelpTopic::RayPath, "Strahlenverlauf",
-                            QStringList{"Allgemeines",
-                                        "Bewegen des Objektpunktes P, Ändern der Brechzahl",
-                                        "Starten von Lichtstrahlen",
-                                        "Markieren von Bildpunkten und Augen", "Drucken",
-                                        "Speichern des Bildes in einer Datei"}},
+                            "Allgemeines|Bewegen des Objektpunktes P, Ändern der Brechzahl|"
+                            "Starten von Lichtstrahlen|Markieren von Bildpunkten und Augen|"
+                            "Drucken|Speichern des Bildes in einer Datei"},
                  {help::HelpTopic::Imaging, "Abbildung von Punkten",
-                  {"Abbildung einzelner Punkte", "Bewegen des Auges", "Abbildung von Punktreihen",
-                   "Punktraster", "Drucken", "Speichern des Bildes in einer Datei"}}}) {
+                  "Abbildung einzelner Punkte|Bewegen des Auges|Abbildung von Punktreihen|"
+                  "Punktraster|Drucken|Speichern des Bildes in einer Datei"}}) {
             help::InfoWindow w(topic);
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -74,7 +72,7 @@ private slots:
                 if (!t.isEmpty() && !t.at(0).isSpace())
                     found << t.trimmed();
             }
-            QCOMPARE(found, headings);
+            QCOMPARE(found.join('|'), QString::fromUtf8(headings));
         }
     }
 

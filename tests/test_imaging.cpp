@@ -41,7 +41,6 @@ class TestImaging : public QObject
 
     std::unique_ptr<ImagingWindow> f;
     canvas::DrawingField &field() { return *f->field; }
-    int redPixels() { return colourAround(field().image(), {0, 0}, kRed, 3000); }
     // Whether the red image point shows where the eye sees an object point.
     bool imageShown(QPointF p)
     {
@@ -107,8 +106,7 @@ private slots:
         QCOMPARE(int(f->scene().rowPoints().size()), int(rows && button == 2));
         if (!(rows && button == 1)) {
             QCOMPARE(colourAt(field(), p, kBlack), 9);
-            QCOMPARE(imageShown(p), p.y() > 0);
-            QCOMPARE(redPixels() > 0, p.y() > 0);
+            QVERIFY(imageShown(p));
         }
     }
 
@@ -146,7 +144,7 @@ private slots:
         QCOMPARE(qp(f->scene().objectPoint()), last);
         QCOMPARE(field().image(), full);
         QTest::mouseClick(f->clearRowButton, Qt::LeftButton);
-        QCOMPARE(redPixels(), 0);
+        QCOMPARE(colourAround(field().image(), {0, 0}, kRed, 3000), 0);  // no image point
         QCOMPARE(colourAt(field(), first[0], kBlack), 0);
         QCOMPARE(colourAt(field(), last, kBlack), 9);
     }

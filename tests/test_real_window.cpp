@@ -11,8 +11,6 @@
 #include <QScreen>
 #include <QtTest>
 
-static QString program;  // build/tavrix, from the command line
-
 class TestRealWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -21,7 +19,7 @@ private slots:
         if (!xdo::available())
             QSKIP("skipped: no X server or no xdotool (run under xvfb-run)");
         QProcess tavrix;
-        tavrix.start(program);
+        tavrix.start(QStringLiteral(TAVRIX_PROGRAM));
         QVERIFY(tavrix.waitForStarted());
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         const QPoint w1 = xdo::windowAt(QStringLiteral("Strahlenverlauf"));
@@ -38,12 +36,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[]) {
-    QGuiApplication app(argc, argv);
-    if (argc > 1 && !QByteArray(argv[argc - 1]).startsWith('-'))
-        program = QString::fromLocal8Bit(argv[--argc]);
-    TestRealWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestRealWindow)
 #include "test_real_window.moc"

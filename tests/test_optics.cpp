@@ -38,32 +38,47 @@ double sideOf(Vec dir, double x, Vec q) { return dir.x * q.y - dir.y * (q.x - x)
 class TestOptics : public QObject {
     Q_OBJECT
 private slots:
-    // A fixed ray from P (px, py) through (hitX, 0): Snell's law or total
-    // reflection, far ends 2000 units away on both sides, in the right medium.
-    void fixedRay_data() {
-        columns({"px", "py", "n", "hitX"});
+    // A ray from P (px, py): fixed through (ax, 0) (kind 0), or live through the aim point
+    // (ax, ay) (kind 1), or none (kind 2: live and level with P, upright or meeting y = 0
+    // beyond 2000). Snell's law or total reflection, far ends 2000 units away on both sides,
+    // in the right medium; the reflected ray grey, fixed 100 and live 200, black when total.
+    void ray_data() {
+        columns({"px", "py", "n", "ax", "ay", "kind"});
         const double tiny = std::numeric_limits<float>::denorm_min();
         const double t58 = 100 - 500 * std::tan(48.58 / kDeg);
         const double t60 = 100 - 500 * std::tan(48.60 / kDeg);
-        for (auto [px, py, n, hitX] : Rows<4>{
-                 {0, 500, 1.33, 300}, {0, -500, 1.33, 300},  // into water, from below and above
-                 {100, -500, 0.75, t58}, {100, -500, 0.75, t60},  // thinner, about 48.59 degrees
-                 {0, 500, 0.5, 1500}, {0, -400, 0.6, 900},  // far out, total
-                 {40, -500, 1.33, 40},  // along the normal
-                 {-128, tiny, 1.33, 0}, {300, -tiny, 1.33, -40}})  // P a hair off the interface
-            QTest::addRow("P (%g, %g), n %g, x %g", px, py, n, hitX) << px << py << n << hitX;
+        for (auto [px, py, n, ax, ay, kind] : Rows<6>{
+                 // into water from below and above; thinner, about 48.59 degrees
+                 {0, 500, 1.33, 300, 0, 0}, {0, -500, 1.33, 300, 0, 0},
+                 {100, -500, 0.75, t58, 0, 0}, {100, -500, 0.75, t60, 0, 0},
+                 // far out, total; along the normal; P a hair off the interface
+                 {0, 500, 0.5, 1500, 0, 0}, {0, -400, 0.6, 900, 0, 0}, {40, -500, 1.33, 40, 0, 0},
+                 {-128, tiny, 1.33, 0, 0, 0}, {300, -tiny, 1.33, -40, 0, 0},
+                 // live from below and above, total, at the far end; none
+                 {0, 500, 1.33, 150, 250, 1}, {0, -500, 1.33, 150, -250, 1},
+                 {0, 500, 1.33, 800, 0, 1}, {0, 500, 1.33, 2000, 0, 1},
+                 {0, 500, 1.33, 300, 500, 2}, {0, 500, 1.33, 0, 100, 2}, {0, 500, 1.33, 2001, 0, 2}})
+            QTest::addRow("kind %g, P (%g, %g), n %g, aim (%g, %g)", kind, px, py, n, ax, ay)
+                << px << py << n << ax << ay << kind;
     }
-    void fixedRay() {
-        QFETCH(double, px); QFETCH(double, py); QFETCH(double, n); QFETCH(double, hitX);
+    void ray() {
+        QFETCH(double, px); QFETCH(double, py); QFETCH(double, n);
+        QFETCH(double, ax); QFETCH(double, ay); QFETCH(double, kind);
         const Point p{float(px), float(py)};
-        const auto inc = fixedIncidence(p, float(hitX));
-        QVERIFY(inc && std::abs(inc->hitX - hitX) < 1e-3);
-        const auto r = constructRay(p, *inc, effectiveIndex(p.y, float(n)), kFixedReflectedGrey);
+        const auto inc = kind ? liveIncidence(p, {float(ax), float(ay)})
+                              : fixedIncidence(p, float(ax));
+        QCOMPARE(inc.has_value(), kind < 2);
+        if (!inc)
+            return;
+        const double hitX = px + (ax - px) * py / (py - ay);  // on the line from P through the aim
+        QVERIFY(std::abs(inc->hitX - hitX) < 1e-3);
+        const auto grey = kind ? kLiveReflectedGrey : kFixedReflectedGrey;
+        const auto r = constructRay(p, *inc, effectiveIndex(p.y, float(n)), grey);
         const double sinA = std::abs(hitX - px) / std::hypot(hitX - px, py);
         const double s = (py >= 0 ? n : 1 / n) * sinA;
         CHECK_NEAR(r.incidenceAngle * kDeg, std::asin(sinA) * kDeg, 0.02);
         QCOMPARE(r.refracted, s <= 1);
-        QCOMPARE(int(r.reflectedGrey), s <= 1 ? 100 : 0);  // black under total reflection
+        QCOMPARE(int(r.reflectedGrey), s > 1 ? 0 : kind ? 200 : 100);
         const double u = 2000 * sign(hitX - px) * sinA;
         const double w = 2000 * sign(py) * std::sqrt(1 - sinA * sinA);
         CHECK_NEAR(std::hypot(r.reflectedEnd.x - hitX - u, r.reflectedEnd.y - w), 0, 0.7);
@@ -73,29 +88,6 @@ private slots:
         const Point e = r.refractedEnd, back = r.refractedBackEnd;
         CHECK_NEAR(std::hypot(e.x - hitX - v.x, e.y - v.y), 0, 0.7);
         CHECK_NEAR(std::hypot(back.x + e.x - 2 * hitX, back.y + e.y), 0, 0.7);  // extension
-    }
-
-    // The live ray from P (0, py) through the aim point (none: level, upright or
-    // beyond 2000); the reflected ray light grey, black under total reflection.
-    void liveRay_data() {
-        columns({"py", "ax", "ay", "hitX", "grey"});
-        for (auto [py, ax, ay, hitX, grey] : Rows<5>{
-                 {500, 300, 500, 0, -1}, {500, 0, 100, 0, -1}, {500, 2001, 0, 0, -1},
-                 {500, 150, 250, 300, 200}, {-500, 150, -250, 300, 200},
-                 {500, 800, 0, 800, 0}, {500, 2000, 0, 2000, 0}})
-            QTest::addRow("P y %g, aim (%g, %g)", py, ax, ay) << py << ax << ay << hitX << grey;
-    }
-    void liveRay() {
-        QFETCH(double, py); QFETCH(double, ax); QFETCH(double, ay);
-        QFETCH(double, hitX); QFETCH(double, grey);
-        const Point p{0, float(py)};
-        const auto inc = liveIncidence(p, {float(ax), float(ay)});
-        QCOMPARE(inc.has_value(), grey >= 0);
-        if (!inc)
-            return;
-        CHECK_NEAR(inc->hitX, hitX, 0.5);
-        const auto r = constructRay(p, *inc, effectiveIndex(p.y, 1.33f), kLiveReflectedGrey);
-        QCOMPARE(double(r.reflectedGrey), grey);
     }
 
     // The last scanned ray from P passing left of the eye; P' where it meets its

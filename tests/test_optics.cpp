@@ -54,10 +54,10 @@ private slots:
                  // far out, total; along the normal; P a hair off the interface
                  {0, 500, 0.5, 1500, 0, 0}, {0, -400, 0.6, 900, 0, 0}, {40, -500, 1.33, 40, 0, 0},
                  {-128, tiny, 1.33, 0, 0, 0}, {300, -tiny, 1.33, -40, 0, 0},
-                 // live from below and above, total, at the far end; none
+                 // live from below and above, total; at 2000 and just beyond; level, upright
                  {0, 500, 1.33, 150, 250, 1}, {0, -500, 1.33, 150, -250, 1},
-                 {0, 500, 1.33, 800, 0, 1}, {0, 500, 1.33, 2000, 0, 1},
-                 {0, 500, 1.33, 300, 500, 2}, {0, 500, 1.33, 0, 100, 2}, {0, 500, 1.33, 2001, 0, 2}})
+                 {0, 500, 1.33, 800, 0, 1}, {0, 500, 1.33, 2000, 0, 1}, {0, 500, 1.33, 2001, 0, 2},
+                 {0, 500, 1.33, 300, 500, 2}, {0, 500, 1.33, 0, 100, 2}})
             QTest::addRow("kind %g, P (%g, %g), n %g, aim (%g, %g)", kind, px, py, n, ax, ay)
                 << px << py << n << ax << ay << kind;
     }

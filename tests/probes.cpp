@@ -40,11 +40,9 @@ bool showsImage(canvas::DrawingField &field)
     QEvent request(QEvent::UpdateRequest);
     QCoreApplication::sendEvent(window, &request);
     const QRect area(field.mapTo(window, QPoint(0, 0)), field.size());
-    const QImage shot = window->screen()
-                            ->grabWindow(window->winId(), area.x(), area.y(), area.width(),
-                                         area.height())
-                            .toImage()
-                            .convertToFormat(QImage::Format_RGB32);
+    const QImage shot = window->screen()->grabWindow(window->winId(), area.x(), area.y(),
+                                                     area.width(), area.height())
+                            .toImage().convertToFormat(QImage::Format_RGB32);
     const QImage image = field.image().convertToFormat(QImage::Format_RGB32);
     QRegion covered;
     for (const QWidget *child : field.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))

@@ -68,7 +68,6 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    void cleanup() { form.reset(); }
 
     // The check boxes and one fixed ray, seen 200 units along each way ('?': not looked at).
     void rayParts_data()

@@ -21,10 +21,6 @@ constexpr double kDeg = 180.0 / std::numbers::pi;
 struct Vec { double x, y; };
 int sign(double v) { return (v > 0) - (v < 0); }
 template <size_t N> using Rows = std::initializer_list<std::array<double, N>>;
-void columns(std::initializer_list<const char *> cs) {
-    for (auto c : cs)
-        QTest::addColumn<double>(c);
-}
 // Unit direction of the ray from (xP, d) refracted up at (x, 0); none if total.
 std::optional<Vec> refracted(double xP, double d, double x, double n) {
     const double s = n * std::abs(x - xP) / std::hypot(x - xP, d);
@@ -43,7 +39,8 @@ private slots:
     // beyond 2000). Snell's law or total reflection, far ends 2000 units away on both sides,
     // in the right medium; the reflected ray grey, fixed 100 and live 200, black when total.
     void ray_data() {
-        columns({"px", "py", "n", "ax", "ay", "kind"});
+        for (const char *column : {"px", "py", "n", "ax", "ay", "kind"})
+            QTest::addColumn<double>(column);
         const double tiny = std::numeric_limits<float>::denorm_min();
         const double t58 = 100 - 500 * std::tan(48.58 / kDeg);
         const double t60 = 100 - 500 * std::tan(48.60 / kDeg);
@@ -93,7 +90,8 @@ private slots:
     // The last scanned ray from P passing left of the eye; P' where it meets its
     // neighbour d / 100 on. ix = NaN: no reference point; ix = inf: no image.
     void imagePoint_data() {
-        columns({"xP", "d", "ex", "ey", "n", "ix", "iy"});
+        for (const char *column : {"xP", "d", "ex", "ey", "n", "ix", "iy"})
+            QTest::addColumn<double>(column);
         const double nan = qQNaN(), none = qInf();
         for (auto [xP, d, ex, ey, n, ix, iy] : Rows<7>{
                  {0, 500, 300, -500, 1.33, 6.6, 347.3}, {0, 500, 0, -500, 1.33, 0, 500 / 1.33},

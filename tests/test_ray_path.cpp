@@ -69,7 +69,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    // The check boxes and one fixed ray, seen 200 units along each way ('?': not looked at).
+    // The check boxes and a fixed ray at n = 1.7, seen 200 units along each way ('?': unseen).
     void rayParts_data()
     {
         QTest::addColumn<QString>("boxes");
@@ -79,9 +79,9 @@ private slots:
         QTest::newRow("every part") << "11111" << QPointF(0, 500) << 300.0 << "KkGkR";
         QTest::newRow("reflected back alone") << "00010" << QPointF(0, 500) << -300.0 << "---k-";
         QTest::newRow("P above, aside") << "11111" << QPointF(-200, -500) << 250.0 << "KkGkR";
-        // The critical angle arcsin(1 / 1.33) is met at 500 tan 48.75 = 570.2.
-        QTest::newRow("within critical angle") << "00100" << QPointF(0, 500) << 569.0 << "??G--";
-        QTest::newRow("total reflection") << "11111" << QPointF(0, 500) << 571.5 << "--KkR";
+        // The critical angle arcsin(1 / 1.7) is met at 500 tan 36.03 = 363.8.
+        QTest::newRow("within critical angle") << "00100" << QPointF(0, 500) << 362.5 << "??G--";
+        QTest::newRow("total reflection") << "11111" << QPointF(0, 500) << 365.0 << "--KkR";
     }
     void rayParts()
     {
@@ -94,10 +94,10 @@ private slots:
                                         form->normalsBox};
         for (int i = 0; i < checks.size(); ++i)
             checks[i]->setChecked(boxes[i] == '1');
-        scene().moveObject({float(object.x()), float(object.y())});
         scene().fixRayAt(float(hitX));
-        scene().redraw();
-        const QList<QPointF> ways = rayDirections(object, hitX, 1.33);
+        scene().moveObject({float(object.x()), float(object.y())});
+        scene().setIndex(1.7f);  // the ray bends anew
+        const QList<QPointF> ways = rayDirections(object, hitX, 1.7);
         QString got;
         for (int i = 0; i < ways.size(); ++i) {
             const QPoint at = pixelOf(field(), QPointF(hitX, 0) + 200 * ways[i]);
@@ -148,6 +148,8 @@ private slots:
         scene().redraw();
         const QPointF drop(550, -550);
         const Path symbolPath{{400, -400}, {480, -480}, drop};
+        QVERIFY(colourAt(*form->eyeSymbolBox, {0, -50}, kBlack, 2) > 0);  // the palette's eye
+        QVERIFY(colourAt(*form->pointSymbolBox, {0, 0}, kBlack) > 0);  // and point
         QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
         drag(field(), Qt::LeftButton, symbolPath);
         QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
@@ -213,7 +215,7 @@ private slots:
         for (QPointF kept : {mark, pupil(eye, mark), object, line})
             QVERIFY(colourAt(field(), kept, kBlack) > 0);
         form->clearMarkersButton->click();
-        QVERIFY(scene().pointMarkers().empty());
+        QVERIFY(scene().pointMarkers().empty() && scene().eyeMarkers().empty());
         for (QPointF gone : {mark, pupil(eye, mark)})
             QCOMPARE(colourAt(field(), gone, kBlack), 0);
         QVERIFY(colourAt(field(), object, kBlack) > 0);

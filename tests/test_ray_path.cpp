@@ -197,6 +197,7 @@ private slots:
         // A live ray dragged over them: the screen shows the field after every move,
         // and the field the redrawn scene with the live ray on top.
         form->reflectedExtensionBox->click();
+        QVERIFY(asRedrawn());
         QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 200}));
         for (QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {0, 200}}) {
             moveHolding(field(), Qt::LeftButton, s);

@@ -109,13 +109,13 @@ private slots:
         }
     }
 
-    // The picture is drawn anew for the index bar; the grid goes when unticked.
+    // The picture is drawn anew for the index bar, with the grid; the grid goes when unticked.
     void indexAndGrid()
     {
+        f->gridBox->click();
         f->indexBar->setValue(75);
         QVERIFY(imageShown({0, 500}));
         QCOMPARE(colourAt(field(), {0, 500}, kBlack), 9);
-        f->gridBox->click();
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);  // a node
         f->gridBox->click();
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 1), 0);
@@ -130,7 +130,7 @@ private slots:
         for (const QPointF &s : first)
             click(field(), Qt::RightButton, s);
         const auto &row = f->scene().rowPoints();
-        // Below the interface a point shows its image; above it none.
+        f->indexBar->setValue(75);  // drawn anew, a point below the interface shows its image
         QVERIFY(imageShown(qp(row[0])) && imageShown(qp(row[1])));
         for (int i = 4; i <= 100; ++i)
             click(field(), Qt::RightButton, {-900 + 17.0 * i, 100 + 8.0 * i});

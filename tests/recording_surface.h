@@ -27,7 +27,6 @@ public:
     explicit RecordingPage(int widthTwips = 11906, int heightTwips = 16838)
         : width_(widthTwips), height_(heightTwips) {}
     std::vector<DrawOp> ops;
-    int endDocs = 0;
     std::vector<DrawOp> of(DrawOp::Kind kind) const;
 
     int paperWidthTwips() const override { return width_; }
@@ -44,7 +43,7 @@ public:
     {
         record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, 1, 0, text});
     }
-    void endDocument() override { ++endDocs; }
+    void endDocument() override {}
 
 private:
     void record(DrawOp op);

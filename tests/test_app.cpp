@@ -213,8 +213,9 @@ private slots:
         for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Down})
             QTest::keyClick(images->indexBar, key);
         images->infoButton->click();
+        QVERIFY(w.imagingInfo() && w.imagingInfo()->isVisible());
         images->rayPathButton->click();
-        QVERIFY(rays.isVisible() && !images->isVisible() && w.imagingInfo()->isVisible());
+        QVERIFY(rays.isVisible() && !images->isVisible());
         QVERIFY(rays.scene().objectPoint().x == -200.f && rays.scene().objectPoint().y == -300.f);
         QCOMPARE(rays.scene().index(), 1.45f);
         rays.imagingButton->click();

@@ -75,8 +75,9 @@ private slots:
         row("eye, rows: press past it", {1, true, {{200, 50.1}}, e0, p0, Arrow, NoDrop});
         row("P: press on the press limit", {2, false, {{150, 10}}, e0, {150, 50}, Arrow, Cross});
         row("P: press just short of it", {2, false, {{150, 9.99}}, e0, p0, NoDrop, Arrow});
-        // Pressed short of depth 100 P goes to depth 50.
-        row("P: drag to 20", {2, false, {{50, 99.9}, {-20, 20}}, e0, {-20, 50}, Arrow, Cross});
+        // Pressed short of depth 100 P goes to depth 50; dragged, it stays at 50 or deeper.
+        row("P: press short of 100", {2, false, {{50, 99.9}}, e0, {50, 50}, Arrow, Cross});
+        row("P: drag to 20", {2, false, {{50, 60}, {-20, 20}}, e0, {-20, 50}, Arrow, Cross});
         row("P: dragged up", {2, false, {{50, 100}, {-20, -20}}, e0, {50, 100}, Arrow, NoDrop});
         row("row: no grid", {2, true, {{123, 476}}, e0, {123, 476}, Arrow, Cross});
         // With the grid ticked a row point goes to the nearest node, halves up.

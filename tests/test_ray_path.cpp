@@ -121,8 +121,7 @@ private slots:
         drag(field(), Qt::RightButton, path);
         QVERIFY(showsImage(field()));
         const QPointF p(scene().objectPoint().x, scene().objectPoint().y);
-        const QPointF end = field().toScene(QPointF(pixelOf(field(), path.back())));
-        QVERIFY(std::hypot(p.x() - end.x(), p.y() - end.y()) < 0.01);
+        QVERIFY(QLineF(p, field().toScene(pixelOf(field(), path.back()))).length() < 0.01);
         QCOMPARE(colourAt(field(), p, kBlack), 9);
         QCOMPARE(colourAt(field(), {0, 500}, kBlack), p == QPointF(0, 500) ? 9 : 0);
         const QPointF onRefracted = QPointF(300, 0) + 200 * rayDirections(p, 300, 1.33)[0];

@@ -23,12 +23,11 @@ private slots:
         QVERIFY(tavrix.waitForStarted());
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         const QPoint w1 = xdo::windowAt(QStringLiteral("Strahlenverlauf"));
-        QVERIFY(w1.x() >= 0);
         xdo::click(raypath::computeRayPathLayout(area).imagingButton.translated(w1).center(), 1);
         const QPoint w2 = xdo::windowAt(QStringLiteral("Abbildung von Punkten"));
         const QRect field = imaging::imagingWindowLayout(area).field;
         const auto image = optics::imagePoint({0, 500}, {300, -500}, 1.33f);
-        QVERIFY(w2.x() >= 0 && image);
+        QVERIFY(w1.x() >= 0 && w2.x() >= 0 && image);
         const xdo::Field f2{w2 + field.topLeft(), field.size()};
         const QPoint at = f2.toScreen(image->x, image->y);
         // The red image point; the program ends with its QProcess.

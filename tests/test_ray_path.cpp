@@ -127,7 +127,7 @@ private slots:
         const QPointF onRefracted = QPointF(300, 0) + 200 * rayDirections(p, 300, 1.33)[0];
         QCOMPARE(seen(shown(), pixelOf(field(), onRefracted)), p.y() == 0 ? '-' : 'K');
         for (auto [offset, held, cross] : {std::tuple{QPointF(85, -85), Qt::NoButton, true},
-                                           {QPointF(130, 0), Qt::NoButton, false},
+                                           {QPointF(105, 0), Qt::NoButton, false},
                                            {QPointF(40, -40), Qt::LeftButton, false},
                                            {QPointF(40, -40), Qt::RightButton, true}}) {
             moveHolding(field(), held, p + offset);

@@ -86,7 +86,10 @@ void fillRow(imaging::ImagingWindow &f)
 class SilentDialogs : public ui::Dialogs
 {
 public:
-    QString askText(const QString &, const QString &) override { return QStringLiteral("Titel"); }
+    std::optional<QString> askText(const QString &, const QString &) override
+    {
+        return QStringLiteral("Titel");
+    }
     void showMessage(const QString &) override {}
     void showError(const QString &) override {}
     bool choosePrinter(QPrinter *) override { return true; }

@@ -16,7 +16,7 @@ std::vector<DrawOp> RecordingPage::of(DrawOp::Kind kind) const
     return out;
 }
 
-QString ScriptedDialogs::askText(const QString &prompt, const QString &)
+std::optional<QString> ScriptedDialogs::askText(const QString &prompt, const QString &)
 {
     log << QStringLiteral("InputBox ") + prompt;
     return answers.isEmpty() ? QString() : answers.takeFirst();

@@ -51,14 +51,16 @@ private:
     int width_, height_;
 };
 
-// Answers the input boxes from a list (then with empty texts) and logs every
+// Answers the input boxes from a list (then with empty texts; std::nullopt is
+// the user pressing Cancel) and logs every
 // dialogue as "InputBox <prompt>", "PrinterDialog", "MsgBox <text>" or
 // "ErrorBox <text>".
 class ScriptedDialogs : public ui::Dialogs
 {
 public:
-    explicit ScriptedDialogs(QStringList answers = {}) : answers(std::move(answers)) {}
-    QString askText(const QString &prompt, const QString &title) override;
+    using Answers = QList<std::optional<QString>>;
+    explicit ScriptedDialogs(Answers answers = {}) : answers(std::move(answers)) {}
+    std::optional<QString> askText(const QString &prompt, const QString &title) override;
     void showMessage(const QString &text) override { log << QStringLiteral("MsgBox ") + text; }
     void showError(const QString &text) override { log << QStringLiteral("ErrorBox ") + text; }
     bool choosePrinter(QPrinter *printer) override;
@@ -66,5 +68,6 @@ public:
     // whether the dialog is confirmed.
     std::function<void(QPrinter &)> printerChoice;
     bool acceptPrinter = true;
-    QStringList answers, log;
+    Answers answers;
+    QStringList log;
 };

@@ -61,6 +61,9 @@ struct TempHome {
     ~TempHome() { qputenv("HOME", saved); }
 };
 
+// The name column's word for the user pressing Cancel in the file-name box.
+const QString kCancel = QStringLiteral("<Abbrechen>");
+
 QByteArray contents(const QString &name)
 {
     QFile file(name);
@@ -110,11 +113,12 @@ private slots:
     }
 
     // At n = 0.75 on A4 across, a row of three and P below, on the grid: the bundle from P, a
-    // red image point for every object point, the eye looking at P.
+    // red image point for every object point, the eye looking at P. The second title box is
+    // cancelled: it adds nothing to the title, and the command goes on.
     void imagingOnPaper()
     {
         imaging::ImagingWindow f;
-        ScriptedDialogs dialogs({"Licht im", " Wasser"});
+        ScriptedDialogs dialogs({"Licht im Wasser", std::nullopt});  // a title box cancelled
         f.setDialogs(&dialogs);
         f.indexBar->setValue(75);
         f.pointRowsButton->setChecked(true);
@@ -216,8 +220,8 @@ private slots:
     }
 
     // "Bild alsDatei": the file holds the picture shown, or the German reason why not; an old
-    // file stays as it was, also when the write fails once open (at a file size limit).
-    // %1 is a folder with a file alt.bmp.
+    // file stays as it was, also when the write fails once open (at a file size limit), and
+    // Cancel leaves everything as it was. %1 is a folder with a file titel.bmp.
     void saveBitmap_data()
     {
         QTest::addColumn<QString>("name");
@@ -225,9 +229,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QString other = "Beim Schreiben ist ein Fehler aufgetreten: ";
         QTest::newRow("nothing typed") << "" << 0 << "";
-        QTest::newRow("over an old file") << "%1/alt.bmp" << 0 << "";
+        QTest::newRow("cancelled") << kCancel << 0 << "";
+        QTest::newRow("a name with a path") << "%1/neu.bmp" << 0 << "";
         QTest::newRow("over an old file, write fails")
-            << "%1/alt.bmp" << 1000 << other + std::strerror(EFBIG);
+            << "%1/titel.bmp" << 1000 << other + std::strerror(EFBIG);
         QTest::newRow("a folder") << "%1" << 0 << "Der Name bezeichnet einen Ordner, keine Datei.";
         QTest::newRow("too long") << "%1/" + QString(300, 'a') << 0 << "Der Name ist zu lang.";
         QTest::newRow("access denied")
@@ -239,13 +244,14 @@ private slots:
         QFETCH(int, sizeLimit);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QFile old(dir.filePath("alt.bmp"));
+        QFile old(dir.filePath("titel.bmp"));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("altes Bild") == 10 && old.flush());
         name.replace("%1", dir.path());
         imaging::ImagingWindow f;
         f.scene().moveEye({-900, -200});  // the picture is drawn anew before saving,
         f.scene().moveObjectPoint({300, 50});  // with P's bundle at the least depth
-        ScriptedDialogs dialogs({name});
+        const QImage shown = f.field->image();
+        ScriptedDialogs dialogs({name == kCancel ? std::nullopt : std::optional(name)});
         f.setDialogs(&dialogs);
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
@@ -258,10 +264,15 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
         QVERIFY(QDir::setCurrent(before));
         const QStringList errors = dialogs.log.filter("ErrorBox");
-        if (!reason.isEmpty()) {
-            QCOMPARE(errors, QStringList("ErrorBox Das Bild konnte nicht in der Datei „" + name
-                                         + "“ gespeichert werden.\n" + reason));
-            QCOMPARE(contents(dir.filePath("alt.bmp")), QByteArray("altes Bild"));
+        if (!reason.isEmpty() || name == kCancel) {
+            QCOMPARE(errors, reason.isEmpty() ? QStringList()
+                                              : QStringList("ErrorBox Das Bild konnte nicht in "
+                                                            "der Datei „" + name
+                                                            + "“ gespeichert werden.\n" + reason));
+            QCOMPARE(contents(dir.filePath("titel.bmp")), QByteArray("altes Bild"));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList("titel.bmp"));
+            if (name == kCancel)
+                QCOMPARE(f.field->image(), shown);
             return;
         }
         QVERIFY(errors.isEmpty());

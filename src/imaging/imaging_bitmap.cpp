@@ -20,9 +20,11 @@ const char *const kPrompt =
 
 void ImagingWindow::saveBitmap()
 {
-    QString fileName = dialogs().askText(QString::fromUtf8(kPrompt), QStringLiteral("Eingabe"));
-    if (fileName.isEmpty())
-        fileName = QStringLiteral("titel.bmp");
+    const std::optional<QString> typed =
+        dialogs().askText(QString::fromUtf8(kPrompt), QStringLiteral("Eingabe"));
+    if (!typed)
+        return;  // Cancel writes nothing: an old titel.bmp must not be lost
+    const QString fileName = typed->isEmpty() ? QStringLiteral("titel.bmp") : *typed;
 
     // The file shows the picture the user sees, and so does the field
     // afterwards.

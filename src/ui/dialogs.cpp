@@ -10,12 +10,14 @@ namespace ui {
 
 Dialogs::~Dialogs() = default;
 
-QString QtDialogs::askText(const QString &prompt, const QString &title)
+std::optional<QString> QtDialogs::askText(const QString &prompt, const QString &title)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal,
                                                QString(), &ok);
-    return ok ? text : QString();
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 void QtDialogs::showMessage(const QString &text)

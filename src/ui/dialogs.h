@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -14,8 +15,8 @@ class Dialogs
 {
 public:
     virtual ~Dialogs();
-    // The text typed, or an empty text when the user cancels.
-    virtual QString askText(const QString &prompt, const QString &title) = 0;
+    // The text typed (perhaps empty), or nothing when the user cancels.
+    virtual std::optional<QString> askText(const QString &prompt, const QString &title) = 0;
     // A message with an OK button only; returns when the user presses it.
     virtual void showMessage(const QString &text) = 0;
     // A message about something that went wrong.
@@ -31,7 +32,7 @@ class QtDialogs : public Dialogs
 {
 public:
     explicit QtDialogs(QWidget *parent) : parent_(parent) {}
-    QString askText(const QString &prompt, const QString &title) override;
+    std::optional<QString> askText(const QString &prompt, const QString &title) override;
     void showMessage(const QString &text) override;
     void showError(const QString &text) override;
     bool choosePrinter(QPrinter *printer) override;

@@ -12,9 +12,11 @@ std::optional<QString> beginPrintout(Dialogs &dialogs, PageSurface &page)
 {
     const QString prompt = QStringLiteral("Bitte geben Sie die Titelzeile für den Ausdruck ein!");
     const QString title = QStringLiteral("Eingabe");
+    // The title line is what the two boxes give together; a box cancelled
+    // gives nothing and the command goes on, to the printer dialog's Cancel.
     QString line;
     for (int i = 0; i < 2; ++i)
-        line += dialogs.askText(prompt, title);
+        line += dialogs.askText(prompt, title).value_or(QString());
     if (!dialogs.choosePrinter(page.printer()))
         return std::nullopt;
     dialogs.showMessage(QStringLiteral("Haben Sie etwas Geduld!"));

@@ -33,6 +33,18 @@ void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path)
     QTest::mouseRelease(&field, button, {}, pixelOf(field, path.back()));
 }
 
+void doubleClick(canvas::DrawingField &field, Qt::MouseButton button, QPointF s)
+{
+    doubleClick(field, button, s, s);
+}
+
+void doubleClick(canvas::DrawingField &field, Qt::MouseButton button, QPointF s, QPointF second)
+{
+    QTest::mouseClick(&field, button, {}, pixelOf(field, s));
+    QTest::mouseDClick(&field, button, {}, pixelOf(field, second));
+    QTest::mouseRelease(&field, button, {}, pixelOf(field, second));
+}
+
 bool showsImage(canvas::DrawingField &field)
 {
     QWidget *window = field.window();

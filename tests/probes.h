@@ -43,3 +43,8 @@ void moveHolding(canvas::DrawingField &field, Qt::MouseButtons held, QPointF s);
 // Press at the first point, move through all of them, let go at the last.
 void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path);
 inline void click(canvas::DrawingField &f, Qt::MouseButton b, QPointF s) { drag(f, b, {s}); }
+
+// A click at s, then the press Qt sends as a double click and its release at `second`. Qt
+// sends one only within its double-click distance; farther off it is a click of its own.
+void doubleClick(canvas::DrawingField &field, Qt::MouseButton button, QPointF s);
+void doubleClick(canvas::DrawingField &field, Qt::MouseButton button, QPointF s, QPointF second);

@@ -123,14 +123,17 @@ private slots:
         QVERIFY(showsImage(field()));
     }
 
-    // A row clicked full and past it, and emptied with "Löschen".
+    // A row clicked full and past it, and emptied with "Löschen". A double click stores one
+    // point.
     void rowOfPoints()
     {
         f->pointRowsButton->setChecked(true);
         const Path first{{-400, 300}, {200, 600}, {500, -200}};
-        for (const QPointF &s : first)
+        doubleClick(field(), Qt::RightButton, first[0]);
+        for (const QPointF &s : first.mid(1))
             click(field(), Qt::RightButton, s);
         const auto &row = f->scene().rowPoints();
+        QCOMPARE(int(row.size()), 3);
         f->indexBar->setValue(75);  // drawn anew, a point below the interface shows its image
         QVERIFY(imageShown(qp(row[0])) && imageShown(qp(row[1])));
         for (int i = 4; i <= 100; ++i)

@@ -173,17 +173,28 @@ private slots:
         QCOMPARE(scene().pointMarkers().size() + scene().eyeMarkers().size(), size_t(40));
     }
 
-    // A click fixes a ray, one level with P none; an eye looks at (0, 0) or at the point marker
-    // placed last. "Strahlen löschen" keeps P, line and markers; "Markierungen löschen" P.
+    // A click fixes a ray, one level with P none, a double click one too (or a drag, when the
+    // pointer moves on), and two quick clicks apart two; an eye double-clicked in looks at (0, 0), later ones at the point marker placed
+    // last. "Strahlen löschen" keeps P, line and markers; "Markierungen löschen" P.
     void clicksAndClearButtons()
     {
-        for (QPointF aim : {QPointF(300, 0), QPointF(-400, 0), QPointF(600, 500)})
-            click(field(), Qt::LeftButton, aim);
-        QCOMPARE(scene().rayHits().size(), size_t(2));
+        doubleClick(field(), Qt::LeftButton, {300, 0});
+        doubleClick(field(), Qt::LeftButton, {-400, 0}, {-200, 0});
+        QTest::mouseDClick(&field(), Qt::LeftButton, {}, pixelOf(field(), {-200, 0}));
+        moveHolding(field(), Qt::LeftButton, {100, 0});  // and dragged on: a ray there
+        QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 0}));
+        click(field(), Qt::LeftButton, {600, 500});
+        QList<int> hits;  // to the nearest 10: a pixel is about 3 units here
+        for (float x : scene().rayHits())
+            hits << qRound(x / 10) * 10;
+        QCOMPARE(hits, (QList<int>{300, -400, -200, 100}));
         QVERIFY(asRedrawn());
         const QPointF first(-300, -500), eye(300, -700), mark(-500, -500);
-        QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
-        click(field(), Qt::LeftButton, first);
+        doubleClick(*form->eyeSymbolBox, Qt::LeftButton, {0, 0});
+        QVERIFY(form->eyeSymbolBox->isFramed());
+        doubleClick(field(), Qt::LeftButton, first);
+        QCOMPARE(scene().eyeMarkers().size(), size_t(1));
+        QCOMPARE(scene().rayHits().size(), size_t(4));
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
         for (QPointF p : {QPointF(700, -400), mark}) {
             QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);

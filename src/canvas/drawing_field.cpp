@@ -1,9 +1,11 @@
 #include "canvas/drawing_field.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -594,19 +596,53 @@ QPointF DrawingField::eventPoint(const QMouseEvent *event) const
 void DrawingField::mousePressEvent(QMouseEvent *event)
 {
     const QPointF s = eventPoint(event);
+    lastPress_ = event->position();
     if (event->button() == Qt::LeftButton)
         leftPressedInside_ = true;
     emit mouseDown(buttonCode(event->button()), s.x(), s.y());
 }
 
+// Qt delivers the second press of a double click as a double click. Teachers
+// double-click out of habit: where the second press lands within the
+// double-click distance of the first, it is held back, and so is its release,
+// so that the pair acts as the one click before it. Should the pointer leave
+// that distance with the button still down, the press is delivered after all
+// and the drag goes on as a drag.
+void DrawingField::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (!nearLastPress(event->position())) {
+        mousePressEvent(event);
+        return;
+    }
+    heldBackButton_ = event->button();
+}
+
+bool DrawingField::nearLastPress(QPointF position) const
+{
+    const int reach = QGuiApplication::styleHints()->mouseDoubleClickDistance();
+    return (position - lastPress_).manhattanLength() <= reach;
+}
+
 void DrawingField::mouseMoveEvent(QMouseEvent *event)
 {
+    if (heldBackButton_ != Qt::NoButton) {
+        if (nearLastPress(event->position()))
+            return;
+        QMouseEvent press(QEvent::MouseButtonPress, lastPress_, mapToGlobal(lastPress_),
+                          heldBackButton_, event->buttons(), event->modifiers());
+        heldBackButton_ = Qt::NoButton;
+        mousePressEvent(&press);
+    }
     const QPointF s = eventPoint(event);
     emit mouseMove(buttonCode(event->buttons()), s.x(), s.y());
 }
 
 void DrawingField::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() == heldBackButton_) {
+        heldBackButton_ = Qt::NoButton;
+        return;
+    }
     const QPointF s = eventPoint(event);
     emit mouseUp(buttonCode(event->button()), s.x(), s.y());
     if (event->button() == Qt::LeftButton && leftPressedInside_) {

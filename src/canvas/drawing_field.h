@@ -83,6 +83,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     // A field that takes the keyboard focus (the palette boxes) is clicked
     // with the space bar or Enter.
     void keyPressEvent(QKeyEvent *event) override;
@@ -102,6 +103,7 @@ private:
         overlayUndoable_ = overlayUndoable_ && inOverlay_ && undoable;
     }
     QPointF eventPoint(const QMouseEvent *event) const;
+    bool nearLastPress(QPointF position) const;
     void touchTile(int tile, quint64 operation);
     void touchArea(const QRectF &reach, quint64 operation);
     void touchLine(int x0, int y0, int x1, int y1, quint64 operation);
@@ -120,6 +122,10 @@ private:
     Pointer pointer_ = Pointer::Arrow;
     bool framed_ = false;
     bool leftPressedInside_ = false;
+    // Where the last press was, in widget pixels, and the button of a double
+    // click's second press while it is held back.
+    QPointF lastPress_;
+    Qt::MouseButton heldBackButton_ = Qt::NoButton;
     // Per tile, row by row, a fingerprint of the operations that drew on it
     // since the last repaint was asked for, and of the operations that drew
     // on it the last time any did. See updateChanged.

@@ -201,12 +201,19 @@ private slots:
             QTest::mouseClick(form->pointSymbolBox, Qt::LeftButton);  // disarms the eye's box
             click(field(), Qt::LeftButton, p);
         }
+        // Markers drawn over the picture as it is: the first eye keeps its one pupil.
+        click(field(), Qt::LeftButton, {500, 0});
+        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 0);
         QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
         click(field(), Qt::LeftButton, eye);
         QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), 9);
-        // A live ray dragged over them: the screen shows the field after every move,
-        // and the field the redrawn scene with the live ray on top.
+        // Drawn anew, every eye looks at the point marker placed last. A live ray dragged over
+        // them: the screen shows the field after every move, and the field the redrawn scene
+        // with the live ray on top.
         form->reflectedExtensionBox->click();
+        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 0);
+        QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 9);
         QVERIFY(asRedrawn());
         QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 200}));
         for (QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {0, 200}}) {

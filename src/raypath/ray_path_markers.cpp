@@ -1,5 +1,6 @@
 // Point and eye markers on the ray-path field. Every eye looks at the point
-// marker placed last, or at (0, 0) on the interface while there is none.
+// marker placed last, or at (0, 0) on the interface while there is none; an
+// eye drawn before that marker turns to it with the next cleared redraw.
 #include "raypath/ray_path_scene.h"
 
 #include "canvas/eye_symbol.h"
@@ -13,10 +14,9 @@ Point RayPathScene::eyeTarget() const
     return pointMarkers_.empty() ? Point{0, 0} : pointMarkers_.back();
 }
 
-void RayPathScene::drawEye()
+void RayPathScene::drawEye(Point target)
 {
-    const Point t = eyeTarget();
-    drawEyeSymbol(screen(), eye_.x, eye_.y, t.x, t.y, kScreenEyePens);
+    drawEyeSymbol(screen(), eye_.x, eye_.y, target.x, target.y, kScreenEyePens);
 }
 
 void RayPathScene::eraseEye()
@@ -28,15 +28,17 @@ void RayPathScene::eraseEye()
     s.setPenWidth(1);
 }
 
-void RayPathScene::drawMarkers()
+void RayPathScene::drawMarkers(Underlay under)
 {
     Surface &s = screen();
     s.setPenWidth(5);
     for (const Point &p : pointMarkers_)
         s.dot(p.x, p.y, s.foreColor());
-    for (const Point &e : eyeMarkers_) {
-        eye_ = e;
-        drawEye();
+    if (under == Underlay::Cleared)
+        eyeLooks_.assign(eyeMarkers_.size(), eyeTarget());
+    for (size_t i = 0; i < eyeMarkers_.size(); ++i) {
+        eye_ = eyeMarkers_[i];
+        drawEye(eyeLooks_[i]);
     }
     s.setPenWidth(1);
 }
@@ -59,6 +61,7 @@ bool RayPathScene::addEyeMarker(Point p)
     if (int(eyeMarkers_.size()) >= kMaxMarkers)
         return false;
     eyeMarkers_.push_back(p);
+    eyeLooks_.push_back(eyeTarget());
     return true;
 }
 
@@ -71,7 +74,7 @@ void RayPathScene::pressSymbol(float x, float y)
         s.dot(x, y, s.foreColor());
     } else {
         eye_ = aim_;
-        drawEye();
+        drawEye(eyeTarget());
     }
 }
 
@@ -86,7 +89,7 @@ void RayPathScene::dragSymbol(float x, float y)
         eye_ = aim_;
         eraseEye();
         eye_ = {x, y};
-        drawEye();
+        drawEye(eyeTarget());
     }
     aim_ = {x, y};
 }
@@ -109,7 +112,7 @@ void RayPathScene::dropSymbol(float x, float y)
     } else {
         // The eye where it was dragged to, looking at the point marker
         // placed last before it.
-        drawEye();
+        drawEye(eyeTarget());
     }
     s.setPenWidth(1);
     armed_ = MarkerSymbol::None;
@@ -128,6 +131,7 @@ void RayPathScene::clearMarkers()
         s.disc(e.x, e.y, kEyeRadius, kWhite);
     pointMarkers_.clear();
     eyeMarkers_.clear();
+    eyeLooks_.clear();
     s.setPenWidth(1);
 }
 

@@ -52,16 +52,16 @@ void RayPathScene::drawRays(Surface &s, const RayScenePens &pens)
     }
 }
 
-void RayPathScene::redrawRays()
+void RayPathScene::redrawRays(Underlay under)
 {
     drawRays(screen(), kScreenRayPens);
-    drawMarkers();
+    drawMarkers(under);
 }
 
 void RayPathScene::redraw()
 {
     screen().clear();
-    redrawRays();
+    redrawRays(Underlay::Cleared);
 }
 
 void RayPathScene::drawLiveRay()
@@ -168,7 +168,7 @@ void RayPathScene::move(MouseButton held, float x, float y)
         s.dot(x, y, s.foreColor());
         setObject({x, y});
         s.setPenWidth(1);
-        redrawRays();
+        redrawRays(Underlay::Cleared);
     }
 }
 
@@ -219,7 +219,7 @@ void RayPathScene::clearRays()
     s.dot(object_.x, object_.y, s.foreColor());
     s.setPenWidth(1);
     drawInterfaceLine(s, kBlack);
-    drawMarkers();
+    drawMarkers(Underlay::Cleared);
 }
 
 void RayPathScene::drawOnPaper(Surface &page)

@@ -41,6 +41,11 @@ using canvas::Pointer;
 // The palette symbol a left drag in the field places instead of a ray.
 enum class MarkerSymbol { None, Point, Eye };
 
+// What a redraw draws over. On a cleared field every eye turns to the point
+// marker placed last; drawn over the picture as it is, an eye keeps looking
+// where it looked, since its old pupil would stay beside the new one.
+enum class Underlay { Kept, Cleared };
+
 // The segments of the ray drawn last, fixed or live: the live ray is erased
 // along them before the next one is drawn.
 struct DrawnRay {
@@ -62,7 +67,7 @@ public:
     // fixed rays and the markers.
     void redraw();
     // P, the interface, the fixed rays and the markers over what is there.
-    void redrawRays();
+    void redrawRays(Underlay under = Underlay::Kept);
     // The field's first picture: the interface across the field and P.
     void drawFirstPicture();
     // The ray from P towards the aim point, in the live grey, if P and the
@@ -125,8 +130,8 @@ private:
     void eraseLiveRay();
     void setObject(Point p);
     Point eyeTarget() const;
-    void drawMarkers();
-    void drawEye();
+    void drawMarkers(Underlay under);
+    void drawEye(Point target);
     void eraseEye();
     void pressSymbol(float x, float y);
     void dragSymbol(float x, float y);
@@ -141,6 +146,9 @@ private:
     Point aim_;
     DrawnRay lastRay_;
     std::vector<Point> pointMarkers_, eyeMarkers_;
+    // Where each eye marker looks on the field: the target it was last drawn
+    // with.
+    std::vector<Point> eyeLooks_;
     // The eye symbol drawn last, and the one being dragged.
     Point eye_;
     MarkerSymbol armed_ = MarkerSymbol::None;

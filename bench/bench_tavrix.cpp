@@ -1,6 +1,7 @@
 // How long the things a teacher waits for take: a mouse move with a full
 // ray-path scene, with and without bringing it to the screen, the first move
-// of a drag, a full redraw, a row-mode release, one image point, the start,
+// of a drag, a full redraw, a row-mode release, the imaging eye and P dragged,
+// one image point, the start,
 // printing and saving. Every figure is also given as a multiple of
 // Cls on the same field, the floor that every redraw pays.
 #include "ui/dialogs.h"
@@ -211,6 +212,35 @@ void BM_ImagingRowRelease(benchmark::State &state)
     });
 }
 
+// A move of the eye over the full row, and of P in single-point mode with the
+// row stored and the grid on: the bundle and the image points follow each move.
+void BM_ImagingEyeDrag(benchmark::State &state)
+{
+    imaging::ImagingWindow f;
+    fillRow(f);
+    f.pressOnField(canvas::kLeftButton, 0, -500);
+    int i = 0;
+    timed(state, [&] {
+        ++i;
+        f.dragOnField(canvas::kLeftButton, -300.f + i % 600, -500.f + i % 300);
+        benchmark::DoNotOptimize(f.field->image().constBits());
+    });
+}
+
+void BM_ImagingObjectDrag(benchmark::State &state)
+{
+    imaging::ImagingWindow f;
+    fillRow(f);
+    f.singlePointsButton->setChecked(true);
+    f.pressOnField(canvas::kRightButton, 0, 500);
+    int i = 0;
+    timed(state, [&] {
+        ++i;
+        f.dragOnField(canvas::kRightButton, -300.f + i % 600, 200.f + i % 500);
+        benchmark::DoNotOptimize(f.field->image().constBits());
+    });
+}
+
 void BM_ImagePoint(benchmark::State &state)
 {
     int i = 0;
@@ -287,6 +317,8 @@ BENCHMARK(BM_RayPathMoveRepaint)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RayPathFullRedraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImagingRowRelease)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImagingEyeDrag)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImagingObjectDrag)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImagePoint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintRayPathToPdf)->Unit(benchmark::kMillisecond);

@@ -151,22 +151,41 @@ private slots:
         QCOMPARE(colourAt(field(), last, kBlack), 9);
     }
 
-    // A dragged eye leaves nothing but itself, where a scene unit is about a pixel.
-    void eyeDragLeavesNoTrace()
+    // While the eye, or P of a single point, is dragged, every move shows what a release there
+    // shows: the bundle and the image points follow at once. A refused place changes nothing.
+    void dragFollows_data()
     {
-        field().resize(2130, 2087);
-        field().setScale(-1000, -980, 1000, 980);
-        field().clear();  // the eye alone
-        for (int i = 0; i <= 30; ++i) {
-            const float x = -700 + 43.3f * i, y = -700 + 17.1f * i;
-            i ? f->dragOnField(1, x, y) : f->pressOnField(1, x, y);
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("rows");
+        QTest::addColumn<Path>("path");
+        QTest::addColumn<QPointF>("end");  // where the eye or P is left
+        QTest::newRow("eye") << 1 << false << Path{{300, -500}, {-200, -300}, {-500, -40}}
+                             << QPointF(-200, -300);
+        QTest::newRow("eye over a row on the grid")
+            << 1 << true << Path{{300, -500}, {100, -400}, {-600, -120}} << QPointF(-600, -120);
+        QTest::newRow("P") << 2 << false << Path{{0, 500}, {300, 300}, {200, 30}, {-300, 0}}
+                           << QPointF(200, 50);
+    }
+    void dragFollows()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, rows);
+        QFETCH(Path, path);
+        QFETCH(QPointF, end);
+        f->pointRowsButton->setChecked(rows);
+        f->gridBox->setChecked(rows);
+        for (int i = 1; rows && i <= kMaxRowPoints; ++i)
+            f->scene().storeRowPoint({-900.f + 18 * i, 100.f + 7 * i});
+        f->pressOnField(button, path.front().x(), path.front().y());
+        for (const QPointF &s : path.mid(1)) {
+            f->dragOnField(button, s.x(), s.y());
+            QVERIFY(showsImage(field()));
+            const QImage moved = field().image().copy();
+            f->releaseOnField(button, s.x(), s.y());
+            QCOMPARE(field().image(), moved);
+            QVERIFY(imageShown(qp(f->scene().objectPoint())));
         }
-        // Every pixel farther than 63 across or down from the eye's centre is white.
-        const QImage &img = field().image();
-        const QPoint eye = pixelOf(field(), qp(f->scene().eye()));
-        const int white = colourAround(img, img.rect().center(), canvas::kWhite, 1100);
-        const int whiteNear = colourAround(img, eye, canvas::kWhite, 63);
-        QCOMPARE(img.width() * img.height() - white, 127 * 127 - whiteNear);
+        QCOMPARE(qp(button == 1 ? f->scene().eye() : f->scene().objectPoint()), end);
     }
 };
 

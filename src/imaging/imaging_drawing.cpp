@@ -102,15 +102,6 @@ void ImagingScene::drawEye()
     drawEyeSymbol(surface(), eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, kScreenEyePens);
 }
 
-void ImagingScene::eraseEye()
-{
-    // One white disc, 5 pixels wider than the eye all round; the pen stays
-    // wide, as the drawEye that always follows sets its own.
-    Surface &s = surface();
-    s.setPenWidth(10);
-    s.disc(eye_.x, eye_.y, kEyeRadius, kWhite);
-}
-
 void ImagingScene::drawRowPoints()
 {
     rowPointsOn(surface(), kScreenDotPen);

@@ -1,7 +1,8 @@
 // Working the imaging field with the mouse: the left button places and drags
 // the eye in the upper half, the right button the object point P in the lower
-// half, or, in row mode, adds a point to the row. During a drag only the moved
-// symbol is erased and drawn again; the release rebuilds the whole picture.
+// half, or, in row mode, adds a point to the row. While the eye or a single P
+// is dragged, the bundle and the image points follow at once; the row's next
+// point is only moved as a dot, and its release rebuilds the whole picture.
 #include "imaging/imaging_scene.h"
 
 #include "optics/point_grid.h"
@@ -81,30 +82,10 @@ PointerChange ImagingScene::release(MouseButton button)
     PointerChange pointer;
     pointer.screen = Pointer::Arrow;
     canvas::Surface &s = surface();
-    if (button == MouseButton::Left && !rowMode_) {
-        s.clear();
-        drawEye();
-        drawObjectDot();
-        drawInterfaceLine();
-        if (objectPoint_.y >= kObjectDepth)
-            drawBundle();
-        drawGridIfShown();
-    } else if (button == MouseButton::Left) {
-        s.clear();
-        drawEye();
-        drawInterfaceLine();
-        drawGridIfShown();
-        drawRowImages();
-        drawRowPoints();
-        drawBundle();
+    if (button == MouseButton::Left) {
+        drawAfterEyeMoved();
     } else if (button == MouseButton::Right && !rowMode_) {
-        s.clear();
-        drawObjectDot();
-        drawEye();
-        drawInterfaceLine();
-        drawGridIfShown();
-        if (objectPoint_.y >= kObjectDepth)
-            drawBundle();
+        drawAfterObjectMoved();
     } else if (button == MouseButton::Right) {
         // The release of a refused press, or one into a full row, leaves
         // everything as it is, the field's pointer too.
@@ -124,6 +105,36 @@ PointerChange ImagingScene::release(MouseButton button)
     }
     pointer.field = Pointer::Arrow;
     return pointer;
+}
+
+void ImagingScene::drawAfterEyeMoved()
+{
+    surface().clear();
+    drawEye();
+    if (!rowMode_) {
+        drawObjectDot();
+        drawInterfaceLine();
+        if (objectPoint_.y >= kObjectDepth)
+            drawBundle();
+        drawGridIfShown();
+        return;
+    }
+    drawInterfaceLine();
+    drawGridIfShown();
+    drawRowImages();
+    drawRowPoints();
+    drawBundle();
+}
+
+void ImagingScene::drawAfterObjectMoved()
+{
+    surface().clear();
+    drawObjectDot();
+    drawEye();
+    drawInterfaceLine();
+    drawGridIfShown();
+    if (objectPoint_.y >= kObjectDepth)
+        drawBundle();
 }
 
 }  // namespace imaging

@@ -1,6 +1,6 @@
 // What the user does to the imaging scene, each followed by the drawing it
-// asks for: during a move only the moved symbol is erased and drawn again;
-// a change of the index or of the row draws the whole picture anew.
+// asks for. The eye, and P in single-point mode, take the whole picture with
+// them while they are dragged; so do a change of the index or of the row.
 #include "imaging/imaging_scene.h"
 
 namespace imaging {
@@ -34,13 +34,17 @@ void ImagingScene::setIndex(float n)
 
 void ImagingScene::moveEye(Point at)
 {
-    eraseEye();
     eye_ = at;
-    drawEye();
+    drawAfterEyeMoved();
 }
 
 void ImagingScene::moveObjectPoint(Point at)
 {
+    if (!rowMode_) {
+        objectPoint_ = at;
+        drawAfterObjectMoved();
+        return;
+    }
     eraseObjectDot();
     objectPoint_ = at;
     drawObjectDot();

@@ -62,8 +62,11 @@ public:
     void showGrid(bool shown);
     // The relative index n of the lower medium; the picture is drawn anew.
     void setIndex(float n);
-    // The eye or P moved to a place: erased where it was, drawn where it is.
+    // The eye moved to a place: the picture follows it at once, drawn as the
+    // release of a drag there shows it.
     void moveEye(Point at);
+    // P moved to a place: in single-point mode the picture follows it, as the
+    // eye's does; in row mode only its dot moves, as the row's next point.
     void moveObjectPoint(Point at);
     // Adds a point to the row; false, and nothing stored, when the row is full.
     bool storeRowPoint(Point p);
@@ -88,13 +91,15 @@ private:
     void drawObjectDot();
     void eraseObjectDot();
     void drawEye();
-    void eraseEye();
     void drawBundle();
     void drawRowImages();
     void drawRowPoints();
     void drawGrid();
     void eraseGrid();
     void drawGridIfShown();
+    // The whole picture after the eye, or P in single-point mode, was placed.
+    void drawAfterEyeMoved();
+    void drawAfterObjectMoved();
 
     void bundleOn(canvas::Surface &s, int imagePen);
     void rowImagesOn(canvas::Surface &s, int imagePen);

@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
     if (!tavrix.waitForStarted() || cpuMs(server) < 0)
         return 1;
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const auto l = raypath::computeRayPathLayout(area);
+    const auto l = raypath::RayPathLayout(area);
     const QPoint w = windowAt(QStringLiteral("Strahlenverlauf"));
     if (w.x() < 0)
         return 1;

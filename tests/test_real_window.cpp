@@ -1,6 +1,6 @@
 // The real program in a real X server, driven through xdotool, the screen read
 // back. CTest runs it under xvfb-run; without X or xdotool it is skipped.
-#include "imaging/imaging_window_layout.h"
+#include "imaging/imaging_layout.h"
 #include "optics/image_construction.h"
 #include "probes.h"
 #include "raypath/ray_path_layout.h"
@@ -23,9 +23,9 @@ private slots:
         QVERIFY(tavrix.waitForStarted());
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         const QPoint w1 = xdo::windowAt(QStringLiteral("Strahlenverlauf"));
-        xdo::click(raypath::computeRayPathLayout(area).imagingButton.translated(w1).center(), 1);
+        xdo::click(raypath::RayPathLayout(area).imagingButton.translated(w1).center(), 1);
         const QPoint w2 = xdo::windowAt(QStringLiteral("Abbildung von Punkten"));
-        const QRect field = imaging::imagingWindowLayout(area).field;
+        const QRect field = imaging::ImagingLayout(area).field;
         const auto image = optics::imagePoint({0, 500}, {300, -500}, 1.33f);
         QVERIFY(w1.x() >= 0 && w2.x() >= 0 && image);
         const xdo::Field f2{w2 + field.topLeft(), field.size()};

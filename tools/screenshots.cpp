@@ -2,7 +2,7 @@
 // mouse as a teacher would, and saves the windows as PNG files. Run it in an
 // X server: `make screenshots` starts one with xvfb-run.
 // Usage: tavrix_screenshots PROGRAM OUTPUT_FOLDER
-#include "imaging/imaging_window_layout.h"
+#include "imaging/imaging_layout.h"
 #include "raypath/ray_path_layout.h"
 #include "real_window_driver.h"
 
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
 
     // The ray-path view: reflected rays and normals ticked, a fan of rays,
     // a point marker where the extensions nearly meet and an eye above it.
-    const auto l1 = raypath::computeRayPathLayout(area);
+    const auto l1 = raypath::RayPathLayout(area);
     const QPoint w1 = windowAt(QStringLiteral("Strahlenverlauf"));
     const Field f1{w1 + l1.field.topLeft(), l1.field.size()};
     click(w1 + l1.reflectedBox.topLeft() + QPoint(10, l1.reflectedBox.height() / 2), 1);
@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
 
     // The imaging view: a straight row of points on the grid and its image.
     click(w1 + l1.imagingButton.center(), 1);
-    const auto l2 = imaging::imagingWindowLayout(area);
+    const auto l2 = imaging::ImagingLayout(area);
     const QPoint w2 = windowAt(QStringLiteral("Abbildung von Punkten"));
     const Field f2{w2 + l2.field.topLeft(), l2.field.size()};
     click(w2 + l2.pointRowsButton.topLeft() + QPoint(10, l2.pointRowsButton.height() / 2), 1);

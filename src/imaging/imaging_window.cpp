@@ -1,6 +1,6 @@
 #include "imaging/imaging_window.h"
 
-#include "imaging/imaging_window_layout.h"
+#include "imaging/imaging_layout.h"
 #include "ui/fit_text.h"
 #include "ui/number_text.h"
 #include "ui/print_command.h"
@@ -122,7 +122,7 @@ void ImagingWindow::createControls()
 
 void ImagingWindow::applyLayout(const QRect &availableScreen)
 {
-    const ImagingWindowLayout l = imagingWindowLayout(availableScreen);
+    const ImagingLayout l(availableScreen);
     setGeometry(l.window);
     field->setGeometry(l.field);
     const double r = double(l.field.width()) / l.field.height();

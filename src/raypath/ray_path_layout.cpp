@@ -2,44 +2,35 @@
 
 namespace raypath {
 
-RayPathLayout computeRayPathLayout(const QRect &screen)
-{
-    using ui::bottomOf;
-    using ui::layoutBox;
-    using ui::rightOf;
-    const ui::WindowFrame frame = ui::frameForScreen(screen);
-    const double FW = frame.FW;
-    const double FH = frame.FH;
-    RayPathLayout l;
-    l.window = frame.window;
-    l.field = frame.field;
+using namespace ui;
 
-    const double L = rightOf(l.field);
-    l.partsCaption = layoutBox(L, 0.01 * FH, 0.23 * FW, 0.05 * FH);
-    l.refractedBox = layoutBox(L, bottomOf(l.partsCaption), 0.11 * FW, 0.05 * FH);
-    l.refractedExtensionBox =
-        layoutBox(rightOf(l.refractedBox), bottomOf(l.partsCaption), 0.12 * FW, 0.05 * FH);
-    l.reflectedBox = layoutBox(L, bottomOf(l.refractedBox), 0.11 * FW, 0.05 * FH);
-    l.reflectedExtensionBox = QRect(l.refractedExtensionBox.x(), l.reflectedBox.y(),
-                                    l.reflectedBox.width(), l.reflectedBox.height());
-    l.normalsBox = layoutBox(L, bottomOf(l.reflectedBox), 0.11 * FW, 0.05 * FH);
-    l.clearRaysButton = layoutBox(L, bottomOf(l.normalsBox) + 0.01 * FH, 0.24 * FW, 0.05 * FH);
-    l.indexCaption = layoutBox(L, bottomOf(l.clearRaysButton) + 0.02 * FH, 0.14 * FW, 0.03 * FH);
-    l.indexBar = layoutBox(L, bottomOf(l.indexCaption) + 0.01 * FH, 0.24 * FW, 0.03 * FH);
-    l.indexText = layoutBox(rightOf(l.indexCaption) + 0.01 * FW, l.indexCaption.y() + 0.007 * FH,
-                            0.04 * FW, 0.03 * FH);
-    l.markersCaption = layoutBox(L, bottomOf(l.indexBar) + 0.05 * FH, 0.26 * FW, 0.03 * FH);
-    const double paletteSide = 0.04 * FW;
-    l.eyeSymbolBox = layoutBox(L + 0.01 * FW, bottomOf(l.markersCaption), paletteSide, paletteSide);
-    l.pointSymbolBox = layoutBox(rightOf(l.eyeSymbolBox) + 0.01 * FW, l.eyeSymbolBox.y(),
-                                 paletteSide, l.eyeSymbolBox.width());
-    l.clearMarkersButton =
-        layoutBox(L, bottomOf(l.eyeSymbolBox) + 0.01 * FH, 0.24 * FW, 0.05 * FH);
-    l.printButton = layoutBox(L, bottomOf(l.clearMarkersButton) + 0.04 * FH, 0.115 * FW, 0.05 * FH);
-    l.infoButton = QRect(int(rightOf(l.printButton) + 0.01 * FW + 0.5), l.printButton.y(),
-                         l.printButton.width(), l.printButton.height());
-    l.imagingButton = layoutBox(L, bottomOf(l.printButton) + 0.04 * FH, 0.24 * FW, 0.05 * FH);
-    return l;
+RayPathLayout::RayPathLayout(const QRect &screen) : WindowFrame(screen)
+{
+    const double W = width, H = height;
+    const double L = rightOf(field);
+    partsCaption = layoutBox(L, 0.01 * H, 0.23 * W, 0.05 * H);
+    refractedBox = layoutBox(L, bottomOf(partsCaption), 0.11 * W, 0.05 * H);
+    refractedExtensionBox =
+        layoutBox(rightOf(refractedBox), bottomOf(partsCaption), 0.12 * W, 0.05 * H);
+    reflectedBox = layoutBox(L, bottomOf(refractedBox), 0.11 * W, 0.05 * H);
+    reflectedExtensionBox = QRect(refractedExtensionBox.x(), reflectedBox.y(), reflectedBox.width(),
+                                  reflectedBox.height());
+    normalsBox = layoutBox(L, bottomOf(reflectedBox), 0.11 * W, 0.05 * H);
+    clearRaysButton = layoutBox(L, bottomOf(normalsBox) + 0.01 * H, 0.24 * W, 0.05 * H);
+    indexCaption = layoutBox(L, bottomOf(clearRaysButton) + 0.02 * H, 0.14 * W, 0.03 * H);
+    indexBar = layoutBox(L, bottomOf(indexCaption) + 0.01 * H, 0.24 * W, 0.03 * H);
+    indexText = layoutBox(rightOf(indexCaption) + 0.01 * W, indexCaption.y() + 0.007 * H, 0.04 * W,
+                          0.03 * H);
+    markersCaption = layoutBox(L, bottomOf(indexBar) + 0.05 * H, 0.26 * W, 0.03 * H);
+    const double paletteSide = 0.04 * W;
+    eyeSymbolBox = layoutBox(L + 0.01 * W, bottomOf(markersCaption), paletteSide, paletteSide);
+    pointSymbolBox = layoutBox(rightOf(eyeSymbolBox) + 0.01 * W, eyeSymbolBox.y(), paletteSide,
+                               eyeSymbolBox.width());
+    clearMarkersButton = layoutBox(L, bottomOf(eyeSymbolBox) + 0.01 * H, 0.24 * W, 0.05 * H);
+    printButton = layoutBox(L, bottomOf(clearMarkersButton) + 0.04 * H, 0.115 * W, 0.05 * H);
+    infoButton = QRect(int(rightOf(printButton) + 0.01 * W + 0.5), printButton.y(),
+                       printButton.width(), printButton.height());
+    imagingButton = layoutBox(L, bottomOf(printButton) + 0.04 * H, 0.24 * W, 0.05 * H);
 }
 
 }  // namespace raypath

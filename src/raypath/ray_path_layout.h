@@ -9,9 +9,9 @@
 
 namespace raypath {
 
-struct RayPathLayout {
-    QRect window;  // client area, in screen coordinates
-    QRect field;
+struct RayPathLayout : ui::WindowFrame {
+    explicit RayPathLayout(const QRect &availableScreen);
+
     QRect partsCaption, refractedBox, refractedExtensionBox, reflectedBox, reflectedExtensionBox,
         normalsBox;
     QRect clearRaysButton, indexCaption, indexBar, indexText, markersCaption, eyeSymbolBox,
@@ -19,6 +19,5 @@ struct RayPathLayout {
     QRect clearMarkersButton, printButton, infoButton, imagingButton;
 };
 
-RayPathLayout computeRayPathLayout(const QRect &availableScreen);
 
 }  // namespace raypath

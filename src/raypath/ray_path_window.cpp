@@ -137,7 +137,7 @@ void RayPathWindow::connectControls()
 
 void RayPathWindow::applyLayout(const QRect &availableScreen)
 {
-    const RayPathLayout l = computeRayPathLayout(availableScreen);
+    const RayPathLayout l(availableScreen);
     setGeometry(l.window);
     field->setGeometry(l.field);
     // One scene unit has the same length across and down.

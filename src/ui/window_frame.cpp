@@ -14,23 +14,21 @@ int px(double v)
 
 }  // namespace
 
-WindowFrame frameForScreen(const QRect &screen)
+WindowFrame::WindowFrame(const QRect &screen)
 {
-    WindowFrame f;
-    f.FW = 0.98 * screen.width();
-    f.FH = 0.98 * screen.height();
-    const int clientHeight = std::max(1, px(f.FH) - kFrameAllowance);
-    f.window = QRect(screen.x() + 1, screen.y() + 1, px(f.FW), clientHeight);
+    width = 0.98 * screen.width();
+    height = 0.98 * screen.height();
+    const int clientHeight = std::max(1, px(height) - kFrameAllowance);
+    window = QRect(screen.x() + 1, screen.y() + 1, px(width), clientHeight);
 
-    int width = std::max(1, int(0.75 * f.FW));
-    int height = std::max(1, int(0.98 * width));
+    int fieldWidth = std::max(1, int(0.75 * width));
+    int fieldHeight = std::max(1, int(0.98 * fieldWidth));
     const int room = clientHeight - 2;
-    if (1 + height > room) {
-        height = std::max(1, room - 1);
-        width = std::max(1, int(height / 0.98));
+    if (1 + fieldHeight > room) {
+        fieldHeight = std::max(1, room - 1);
+        fieldWidth = std::max(1, int(fieldHeight / 0.98));
     }
-    f.field = QRect(1, 1, width, height);
-    return f;
+    field = QRect(1, 1, fieldWidth, fieldHeight);
 }
 
 QRect layoutBox(double left, double top, double width, double height)

@@ -12,14 +12,16 @@ namespace ui {
 // the window is shown.
 inline constexpr int kFrameAllowance = 30;
 
+// Each window's layout extends the frame with the places of its controls.
 struct WindowFrame {
-    double FW = 0;  // the window's width and height the column is laid out by
-    double FH = 0;
-    QRect window;   // client area, in screen coordinates
-    QRect field;    // the drawing field, in the window
-};
+    // The frame of a window laid out for the available screen area.
+    explicit WindowFrame(const QRect &availableScreen);
 
-WindowFrame frameForScreen(const QRect &availableScreen);
+    double width = 0;  // the window's width and height the column is laid out by
+    double height = 0;
+    QRect window;      // client area, in screen coordinates
+    QRect field;       // the drawing field, in the window
+};
 
 // The bottom of a control is its top plus its height, its right edge its
 // left plus its width.

@@ -2,18 +2,19 @@
 // field on the left and, to its right, the column of controls.
 #pragma once
 
+#include "ui/window_frame.h"
+
 #include <QRect>
 
 namespace imaging {
 
-struct ImagingWindowLayout {
-    QRect window;  // client area, in screen coordinates
-    QRect field;
+struct ImagingLayout : ui::WindowFrame {
+    explicit ImagingLayout(const QRect &availableScreen);
+
     QRect modeLabel, singlePointsButton, pointRowsButton, gridBox, clearRowButton;
     QRect indexLabel, indexBar, upperIndexBox, lowerIndexBox;
     QRect printButton, saveBitmapButton, rayPathButton, infoButton;
 };
 
-ImagingWindowLayout imagingWindowLayout(const QRect &availableScreen);
 
 }  // namespace imaging

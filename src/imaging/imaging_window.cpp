@@ -1,6 +1,7 @@
 #include "imaging/imaging_window.h"
 
 #include "imaging/imaging_layout.h"
+#include "ui/field_controls.h"
 #include "ui/fit_text.h"
 #include "ui/number_text.h"
 #include "ui/print_command.h"
@@ -26,12 +27,6 @@ namespace {
 
 const char *const kCaption = "Tavrix - Abbildung von Punkten";
 
-// Scene rectangles of the controls inside the field.
-const QRectF kUpperFieldIndexBox(800, -950, 200, 100);
-const QRectF kLowerFieldIndexBox(800, 50, 200, 100);
-const QPointF kEyeHintAt(-980, -980);
-const QPointF kObjectHintAt(-980, 800);
-
 // The field reports a button, or during a move the sum of those held.
 MouseButton buttonOf(int code)
 {
@@ -55,8 +50,7 @@ ImagingWindow::ImagingWindow(QWidget *parent) : ui::MainWindow(parent)
     const float n = scene().index();
     upperIndexBox->setText(QStringLiteral("   1.00"));
     lowerIndexBox->setText(QStringLiteral("   ") + numberText(n));
-    lowerFieldIndexBox->setText(QStringLiteral(" n = ") + numberText(n));
-    upperFieldIndexBox->setText(QStringLiteral(" n = 1 "));
+    fieldControls_->setIndexTexts(QStringLiteral(" n = 1 "), QStringLiteral(" n = ") + numberText(n));
 }
 
 void ImagingWindow::createControls()
@@ -87,18 +81,17 @@ void ImagingWindow::createControls()
     rayPathButton = makeButton(this, "rayPathButton", "zum Strahlenverlauf");
     infoButton = makeButton(this, "infoButton", "Info");
 
-    upperFieldIndexBox = makeIndexBox(field, "upperFieldIndexBox");
-    lowerFieldIndexBox = makeIndexBox(field, "lowerFieldIndexBox");
-    eyeHint = makeFieldLabel(field, "eyeHint", "Augenposition: linke Maustate drücken!");
-    objectHint = makeFieldLabel(field, "objectHint", "Objektposition: rechte Maustaste drücken");
+    fieldControls_ = std::make_unique<FieldControls>(
+        *field, "upperFieldIndexBox", "lowerFieldIndexBox",
+        FieldControls::Hint{"eyeHint", "Augenposition: linke Maustate drücken!", {-980, -980}},
+        FieldControls::Hint{"objectHint", "Objektposition: rechte Maustaste drücken",
+                            {-980, 800}});
 
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
     field->setAccessibleName(QStringLiteral("Zeichenfeld"));
     upperIndexBox->setAccessibleName(QStringLiteral("Brechzahl oben"));
     lowerIndexBox->setAccessibleName(QStringLiteral("Brechzahl unten"));
-    upperFieldIndexBox->setAccessibleName(QStringLiteral("Brechzahl oben"));
-    lowerFieldIndexBox->setAccessibleName(QStringLiteral("Brechzahl unten"));
     chainTabOrder({singlePointsButton, pointRowsButton, gridBox, clearRowButton, indexBar,
                    printButton, saveBitmapButton, rayPathButton, infoButton});
 
@@ -125,8 +118,7 @@ void ImagingWindow::applyLayout(const QRect &availableScreen)
     const ImagingLayout l(availableScreen);
     setGeometry(l.window);
     field->setGeometry(l.field);
-    const double r = double(l.field.width()) / l.field.height();
-    field->setScale(-1000, -1000 / r, 1000, 1000 / r);
+    ui::setSquareScale(*field);
     modeLabel->setGeometry(l.modeLabel);
     singlePointsButton->setGeometry(l.singlePointsButton);
     pointRowsButton->setGeometry(l.pointRowsButton);
@@ -141,37 +133,19 @@ void ImagingWindow::applyLayout(const QRect &availableScreen)
     rayPathButton->setGeometry(l.rayPathButton);
     infoButton->setGeometry(l.infoButton);
 
-    upperFieldIndexBox->setGeometry(ui::sceneBox(*field, kUpperFieldIndexBox));
-    lowerFieldIndexBox->setGeometry(ui::sceneBox(*field, kLowerFieldIndexBox));
-    // Wide enough for any index the scroll bar can set.
-    const QString widestIndex = numberText(1.99f);
-    ui::widenToFit(upperFieldIndexBox, QStringLiteral(" n = ") + widestIndex, true);
-    ui::widenToFit(lowerFieldIndexBox, QStringLiteral(" n = ") + widestIndex, true);
+    fieldControls_->place();
     ui::widenToFit(upperIndexBox, QStringLiteral("   1.00"), false);
     ui::widenToFit(lowerIndexBox, QStringLiteral("   1.00"), false);
-    eyeHint->adjustSize();
-    objectHint->adjustSize();
-    eyeHint->move(field->toPixel(kEyeHintAt.x(), kEyeHintAt.y()));
-    objectHint->move(field->toPixel(kObjectHintAt.x(), kObjectHintAt.y()));
 }
 
 void ImagingWindow::showIndex(int barValue)
 {
     const float n = float(barValue / 100.0);
-    if (n >= 1) {
-        upperIndexBox->setText(QStringLiteral("  1.00 "));
-        upperFieldIndexBox->setText(QStringLiteral(" n = 1 "));
-        lowerFieldIndexBox->setText(QStringLiteral(" n = ") + numberText(n));
-        lowerIndexBox->setText(QStringLiteral("  ") + numberText(n));
-    } else {
-        // The upper medium is the denser one: it shows the reciprocal, to two
-        // decimals, halves going up.
-        const float m = float(std::floor(100.0 / n + 0.5) / 100.0);
-        upperIndexBox->setText(QStringLiteral("  ") + numberText(m));
-        upperFieldIndexBox->setText(QStringLiteral(" n = ") + numberText(m));
-        lowerFieldIndexBox->setText(QStringLiteral(" n = 1 "));
-        lowerIndexBox->setText(QStringLiteral("  1.00"));
-    }
+    const ui::ShownIndex shown = ui::shownIndex(n);
+    const QString value = QStringLiteral("  ") + numberText(shown.value);
+    upperIndexBox->setText(shown.upperDenser ? value : QStringLiteral("  1.00 "));
+    lowerIndexBox->setText(shown.upperDenser ? QStringLiteral("  1.00") : value);
+    fieldControls_->showIndex(shown, QStringLiteral(" n = 1 "));
     scene().setIndex(n);
 }
 

@@ -6,6 +6,7 @@
 #include "canvas/drawing_field.h"
 #include "canvas/page.h"
 #include "imaging/imaging_scene.h"
+#include "ui/field_controls.h"
 #include "ui/main_window.h"
 
 #include <QWidget>
@@ -46,11 +47,6 @@ public:
     QPushButton *saveBitmapButton = nullptr;
     QPushButton *rayPathButton = nullptr;
     QPushButton *infoButton = nullptr;
-    // Inside the field: the indices of the two media and the hints.
-    QLineEdit *upperFieldIndexBox = nullptr;
-    QLineEdit *lowerFieldIndexBox = nullptr;
-    QLabel *eyeHint = nullptr;
-    QLabel *objectHint = nullptr;
 
     ImagingScene &scene() { return *scene_; }
     const ImagingScene &scene() const { return *scene_; }
@@ -81,6 +77,7 @@ private:
 
     // Draws on the field.
     std::unique_ptr<ImagingScene> scene_;
+    std::unique_ptr<ui::FieldControls> fieldControls_;
 };
 
 }  // namespace imaging

@@ -1,6 +1,7 @@
 #include "raypath/ray_path_window.h"
 
 #include "canvas/eye_symbol.h"
+#include "ui/field_controls.h"
 #include "ui/fit_text.h"
 #include "ui/number_text.h"
 #include "ui/print_command.h"
@@ -24,12 +25,6 @@ namespace {
 
 const char *const kCaption = "Tavrix   -  Strahlenverlauf";
 
-// Scene rectangles of the controls inside the field.
-const QRectF kUpperIndexBox(800, -950, 200, 100);
-const QRectF kLowerIndexBox(800, 50, 200, 100);
-const QPointF kRayHintAt(-990, -980);
-const QPointF kObjectHintAt(-990, 900);
-
 }  // namespace
 
 RayPathWindow::RayPathWindow(QWidget *parent) : ui::MainWindow(parent)
@@ -40,8 +35,8 @@ RayPathWindow::RayPathWindow(QWidget *parent) : ui::MainWindow(parent)
 
     applyLayout(availableScreenArea());
     // Index displays as designed, with the user's decimal separator.
-    upperIndexText->setText(QStringLiteral(" n = 1"));
-    lowerIndexText->setText(QStringLiteral(" n = ") + numberText(1.33f));
+    fieldControls_->setIndexTexts(QStringLiteral(" n = 1"),
+                                  QStringLiteral(" n = ") + numberText(1.33f));
     indexText->setText(numberText(1.33f));
 }
 
@@ -54,10 +49,11 @@ void RayPathWindow::createControls()
     field = new DrawingField(kWhite, this);
     field->setObjectName(QStringLiteral("field"));
     scene_ = std::make_unique<RayPathScene>(*field);
-    upperIndexText = makeIndexBox(field, "upperIndexText");
-    lowerIndexText = makeIndexBox(field, "lowerIndexText");
-    rayHint = makeFieldLabel(field, "rayHint", "Strahl verändern: linke Maustaste drücken!");
-    objectHint = makeFieldLabel(field, "objectHint", "Objektposition: rechte Maustaste drücken!");
+    fieldControls_ = std::make_unique<FieldControls>(
+        *field, "upperIndexText", "lowerIndexText",
+        FieldControls::Hint{"rayHint", "Strahl verändern: linke Maustaste drücken!", {-990, -980}},
+        FieldControls::Hint{"objectHint", "Objektposition: rechte Maustaste drücken!",
+                            {-990, 900}});
 
     partsCaption = makeLabel(this, "partsCaption", " Wahl der Strahlen");
     refractedBox = makeCheckBox(this, "refractedBox", "gebrochene", true);
@@ -90,8 +86,6 @@ void RayPathWindow::createControls()
     field->setAccessibleName(QStringLiteral("Zeichenfeld"));
     eyeSymbolBox->setAccessibleName(QStringLiteral("Auge"));
     pointSymbolBox->setAccessibleName(QStringLiteral("Punkt"));
-    upperIndexText->setAccessibleName(QStringLiteral("Brechzahl oben"));
-    lowerIndexText->setAccessibleName(QStringLiteral("Brechzahl unten"));
     indexText->setAccessibleName(QStringLiteral("Brechzahl n"));
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
@@ -140,9 +134,7 @@ void RayPathWindow::applyLayout(const QRect &availableScreen)
     const RayPathLayout l(availableScreen);
     setGeometry(l.window);
     field->setGeometry(l.field);
-    // One scene unit has the same length across and down.
-    const double r = double(l.field.width()) / l.field.height();
-    field->setScale(-1000, -1000 / r, 1000, 1000 / r);
+    ui::setSquareScale(*field);
 
     partsCaption->setGeometry(l.partsCaption);
     refractedBox->setGeometry(l.refractedBox);
@@ -175,38 +167,17 @@ void RayPathWindow::applyLayout(const QRect &availableScreen)
     eyeSymbolBox->setScale(-100, -100, 100, 100);
     pointSymbolBox->setScale(-14, -14, 14, 14);
 
-    upperIndexText->setGeometry(ui::sceneBox(*field, kUpperIndexBox));
-    lowerIndexText->setGeometry(ui::sceneBox(*field, kLowerIndexBox));
+    fieldControls_->place();
     // Wide enough for any index the scroll bar can set.
-    const QString widestIndex = numberText(1.99f);
-    ui::widenToFit(upperIndexText, QStringLiteral(" n = ") + widestIndex, true);
-    ui::widenToFit(lowerIndexText, QStringLiteral(" n = ") + widestIndex, true);
-    ui::widenToFit(indexText, widestIndex, false);
-    rayHint->adjustSize();
-    objectHint->adjustSize();
-    rayHint->move(field->toPixel(kRayHintAt.x(), kRayHintAt.y()));
-    objectHint->move(field->toPixel(kObjectHintAt.x(), kObjectHintAt.y()));
-    // The lower hint must stay inside the field however small it is.
-    if (objectHint->geometry().bottom() >= field->height())
-        objectHint->move(objectHint->x(),
-                         std::max(0, field->height() - objectHint->height() - 2));
+    ui::widenToFit(indexText, numberText(1.99f), false);
 }
 
 void RayPathWindow::showIndex(int scrollValue)
 {
     const float n = float(scrollValue / 100.0);
-    if (n < 1) {
-        // The upper medium is the denser one: show the reciprocal, to two
-        // decimals, halves going up.
-        const float m = float(std::floor(100.0 / n + 0.5) / 100.0);
-        indexText->setText(numberText(m));
-        upperIndexText->setText(QStringLiteral(" n = ") + numberText(m));
-        lowerIndexText->setText(QStringLiteral("n = 1 "));
-    } else {
-        indexText->setText(numberText(n));
-        upperIndexText->setText(QStringLiteral("n = 1 "));
-        lowerIndexText->setText(QStringLiteral(" n = ") + numberText(n));
-    }
+    const ui::ShownIndex shown = ui::shownIndex(n);
+    indexText->setText(numberText(shown.value));
+    fieldControls_->showIndex(shown, QStringLiteral("n = 1 "));
     scene_->setIndex(n);
 }
 

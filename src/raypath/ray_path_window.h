@@ -3,6 +3,7 @@
 // symbols, print, and lead to the other windows.
 #pragma once
 
+#include "ui/field_controls.h"
 #include "ui/main_window.h"
 #include "canvas/drawing_field.h"
 #include "canvas/page.h"
@@ -38,10 +39,6 @@ public:
 
     // Controls.
     canvas::DrawingField *field = nullptr;
-    QLineEdit *upperIndexText = nullptr;
-    QLineEdit *lowerIndexText = nullptr;
-    QLabel *rayHint = nullptr;
-    QLabel *objectHint = nullptr;
     QLabel *partsCaption = nullptr;
     QCheckBox *refractedBox = nullptr;
     QCheckBox *refractedExtensionBox = nullptr;
@@ -83,6 +80,7 @@ private:
     void showSceneState();
 
     std::unique_ptr<RayPathScene> scene_;
+    std::unique_ptr<ui::FieldControls> fieldControls_;
 };
 
 }  // namespace raypath

@@ -4,6 +4,7 @@
 // one image point, the start,
 // printing and saving. Every figure is also given as a multiple of
 // Cls on the same field, the floor that every redraw pays.
+#include "control.h"
 #include "ui/dialogs.h"
 #include "canvas/printer_page.h"
 #include "imaging/imaging_window.h"
@@ -39,9 +40,9 @@ void sizeField(canvas::DrawingField *field)
 // A full ray-path scene: 100 rays, all five boxes, 20 markers of each kind.
 void fillRayPathScene(raypath::RayPathWindow &f)
 {
-    for (QCheckBox *c : {f.refractedBox, f.refractedExtensionBox, f.reflectedBox,
-                         f.reflectedExtensionBox, f.normalsBox})
-        c->setChecked(true);
+    for (const char *box : {"refractedBox", "refractedExtensionBox", "reflectedBox",
+                            "reflectedExtensionBox", "normalsBox"})
+        control<QCheckBox>(f, box)->setChecked(true);
     raypath::RayPathScene &scene = f.scene();
     for (int i = 1; i <= raypath::kMaxRays; ++i)
         scene.fixRayAt(-990.f + 19.8f * i);
@@ -53,7 +54,7 @@ void fillRayPathScene(raypath::RayPathWindow &f)
 
 void fillRayPath(raypath::RayPathWindow &f)
 {
-    sizeField(f.field);
+    sizeField(control<canvas::DrawingField>(f, "field"));
     fillRayPathScene(f);
 }
 
@@ -77,9 +78,9 @@ public:
 // A row of 100 points with the grid on, in row mode.
 void fillRow(imaging::ImagingWindow &f)
 {
-    sizeField(f.field);
-    f.pointRowsButton->setChecked(true);
-    f.gridBox->setChecked(true);
+    sizeField(control<canvas::DrawingField>(f, "field"));
+    control<QRadioButton>(f, "pointRowsButton")->setChecked(true);
+    control<QCheckBox>(f, "gridBox")->setChecked(true);
     for (int i = 1; i <= imaging::kMaxRowPoints; ++i)
         f.scene().storeRowPoint({-900.f + 18 * i, 100.f + 7 * i});
 }
@@ -115,11 +116,11 @@ void timed(benchmark::State &state, Body body)
 void BM_Cls(benchmark::State &state)
 {
     raypath::RayPathWindow f;
-    sizeField(f.field);
+    sizeField(control<canvas::DrawingField>(f, "field"));
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        f.field->clear();
-        benchmark::DoNotOptimize(f.field->image().constBits());
+        control<canvas::DrawingField>(f, "field")->clear();
+        benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     }
     clsFloorNs = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
                      .count()
@@ -136,7 +137,7 @@ void BM_RayPathMouseMove(benchmark::State &state)
     timed(state, [&] {
         ++i;
         f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
-        benchmark::DoNotOptimize(f.field->image().constBits());
+        benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
 
@@ -152,7 +153,7 @@ void BM_RayPathFirstMove(benchmark::State &state)
         ++i;
         f.scene().press(raypath::MouseButton::Left, 100, 200);
         f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
-        benchmark::DoNotOptimize(f.field->image().constBits());
+        benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
 
@@ -165,10 +166,10 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
     f.applyLayout(QRect(0, 0, int(state.range(0)), int(state.range(1))));
     fillRayPathScene(f);
     f.show();
-    f.field->clear();
+    control<canvas::DrawingField>(f, "field")->clear();
     f.scene().redrawRays();
     PaintedPixels painted;
-    f.field->installEventFilter(&painted);
+    control<canvas::DrawingField>(f, "field")->installEventFilter(&painted);
     f.scene().press(raypath::MouseButton::Left, 100, 200);
     int i = 0;
     // The field asks for its repaint through the event loop; the window then
@@ -185,7 +186,7 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
         f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
         repaintNow();
     });
-    const QSize field = f.field->size();
+    const QSize field = control<canvas::DrawingField>(f, "field")->size();
     state.counters["rects"] = double(painted.rects) / double(state.iterations());
     state.counters["repainted"] = double(painted.pixels) / double(state.iterations())
                                   / (double(field.width()) * field.height());
@@ -198,7 +199,7 @@ void BM_RayPathFullRedraw(benchmark::State &state)
     fillRayPath(f);
     timed(state, [&] {
         f.scene().redraw();
-        benchmark::DoNotOptimize(f.field->image().constBits());
+        benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
 
@@ -208,7 +209,7 @@ void BM_ImagingRowRelease(benchmark::State &state)
     fillRow(f);
     timed(state, [&] {
         f.releaseOnField(canvas::kLeftButton, 0, -500);
-        benchmark::DoNotOptimize(f.field->image().constBits());
+        benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
 
@@ -223,7 +224,7 @@ void BM_ImagingEyeDrag(benchmark::State &state)
     timed(state, [&] {
         ++i;
         f.dragOnField(canvas::kLeftButton, -300.f + i % 600, -500.f + i % 300);
-        benchmark::DoNotOptimize(f.field->image().constBits());
+        benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
 
@@ -231,13 +232,13 @@ void BM_ImagingObjectDrag(benchmark::State &state)
 {
     imaging::ImagingWindow f;
     fillRow(f);
-    f.singlePointsButton->setChecked(true);
+    control<QRadioButton>(f, "singlePointsButton")->setChecked(true);
     f.pressOnField(canvas::kRightButton, 0, 500);
     int i = 0;
     timed(state, [&] {
         ++i;
         f.dragOnField(canvas::kRightButton, -300.f + i % 600, 200.f + i % 500);
-        benchmark::DoNotOptimize(f.field->image().constBits());
+        benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
 
@@ -257,8 +258,8 @@ void BM_StartUp(benchmark::State &state)
 {
     timed(state, [&] {
         raypath::RayPathWindow f;
-        f.field->requestPaint();
-        benchmark::DoNotOptimize(f.field->image().constBits());
+        control<canvas::DrawingField>(f, "field")->requestPaint();
+        benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
 

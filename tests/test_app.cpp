@@ -1,5 +1,6 @@
 // The program's windows: the controls, the index boxes, keys, the end.
 #include "app/application_setup.h"
+#include "control.h"
 #include "app/windows.h"
 #include "help/help_texts.h"
 #include "help/info_window.h"
@@ -141,7 +142,7 @@ private slots:
             return;
         const QRect screen(0, 0, 2000, 2000);
         imaging ? v.images.applyLayout(screen) : v.rays.applyLayout(screen);
-        const canvas::DrawingField *f = imaging ? v.images.field : v.rays.field;
+        const auto *f = static_cast<canvas::DrawingField *>(v.control(imaging, "field"));
         const QRectF want = std::abs(at.x()) > 1  // scene units, else fractions of the window
             ? QRectF(f->toPixel(at.left(), at.top()), f->toPixel(at.right(), at.bottom()))
             : QRectF(at.topLeft() * 1960 + QPointF(1, 0), at.size() * 1960);
@@ -201,24 +202,27 @@ private slots:
         QVERIFY(!w.imagingWindow() && !w.rayPathInfo() && !w.imagingInfo());
         rays.scene().press(raypath::MouseButton::Right, -200, -300);  // P moved above
         for (Qt::Key key : {Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Up})
-            QTest::keyClick(rays.indexBar, key);
-        rays.infoButton->click();
+            QTest::keyClick(control(rays, "indexBar"), key);
+        auto click = [](QWidget &window, const char *button) {
+            control<QPushButton>(window, button)->click();
+        };
+        click(rays, "infoButton");
         QPointer<help::InfoWindow> info = w.rayPathInfo();
-        rays.infoButton->click();  // shows the same window again
+        click(rays, "infoButton");  // shows the same window again
         QVERIFY(info && w.rayPathInfo() == info && info->isVisible() && rays.isVisible());
 
-        rays.imagingButton->click();
+        click(rays, "imagingButton");
         QPointer<imaging::ImagingWindow> images = w.imagingWindow();
         QVERIFY(images && images->isVisible() && !rays.isVisible());
         for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Down})
-            QTest::keyClick(images->indexBar, key);
-        images->infoButton->click();
+            QTest::keyClick(control(*images, "indexBar"), key);
+        click(*images, "infoButton");
         QVERIFY(w.imagingInfo() && w.imagingInfo()->isVisible());
-        images->rayPathButton->click();
+        click(*images, "rayPathButton");
         QVERIFY(rays.isVisible() && !images->isVisible());
         QVERIFY(rays.scene().objectPoint().x == -200.f && rays.scene().objectPoint().y == -300.f);
         QCOMPARE(rays.scene().index(), 1.45f);
-        rays.imagingButton->click();
+        click(rays, "imagingButton");
         QCOMPARE(w.imagingWindow(), images);
         QCOMPARE(images->scene().index(), 1.21f);
         QTimer::singleShot(0, images, &QWidget::close);

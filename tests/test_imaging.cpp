@@ -1,5 +1,6 @@
 // The imaging window worked with the mouse and its controls: where the eye
 // and P end up, what the pointers show, and what the picture shows.
+#include "control.h"
 #include "imaging/imaging_window.h"
 #include "optics/image_construction.h"
 #include "probes.h"
@@ -39,7 +40,8 @@ class TestImaging : public QObject
     Q_OBJECT
 
     std::unique_ptr<ImagingWindow> f;
-    canvas::DrawingField &field() { return *f->field; }
+    canvas::DrawingField &field() { return *control<canvas::DrawingField>(*f, "field"); }
+    QAbstractButton *buttonNamed(const char *name) { return control<QAbstractButton>(*f, name); }
     // Whether the red image point shows where the eye sees an object point.
     bool imageShown(QPointF p)
     {
@@ -88,8 +90,8 @@ private slots:
     {
         QFETCH(MouseRow, r);
         const auto [button, rows, path, eye, p, fieldPointer, screen, grid] = r;
-        f->pointRowsButton->setChecked(rows);
-        f->gridBox->setChecked(grid);
+        buttonNamed("pointRowsButton")->setChecked(rows);
+        buttonNamed("gridBox")->setChecked(grid);
         field().clear();
         f->pressOnField(button, path.front().x(), path.front().y());
         QCOMPARE(field().pointer(), fieldPointer);
@@ -113,12 +115,12 @@ private slots:
     // The picture is drawn anew for the index bar, with the grid; the grid goes when unticked.
     void indexAndGrid()
     {
-        f->gridBox->click();
-        f->indexBar->setValue(75);
+        buttonNamed("gridBox")->click();
+        control<QScrollBar>(*f, "indexBar")->setValue(75);
         QVERIFY(imageShown({0, 500}));
         QCOMPARE(colourAt(field(), {0, 500}, kBlack), 9);
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);  // a node
-        f->gridBox->click();
+        buttonNamed("gridBox")->click();
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 1), 0);
         QVERIFY(showsImage(field()));
     }
@@ -127,14 +129,15 @@ private slots:
     // point.
     void rowOfPoints()
     {
-        f->pointRowsButton->setChecked(true);
+        buttonNamed("pointRowsButton")->setChecked(true);
         const Path first{{-400, 300}, {200, 600}, {500, -200}};
         doubleClick(field(), Qt::RightButton, first[0]);
         for (const QPointF &s : first.mid(1))
             click(field(), Qt::RightButton, s);
         const auto &row = f->scene().rowPoints();
         QCOMPARE(int(row.size()), 3);
-        f->indexBar->setValue(75);  // drawn anew, a point below the interface shows its image
+        // drawn anew, a point below the interface shows its image
+        control<QScrollBar>(*f, "indexBar")->setValue(75);
         QVERIFY(imageShown(qp(row[0])) && imageShown(qp(row[1])));
         for (int i = 4; i <= 100; ++i)
             click(field(), Qt::RightButton, {-900 + 17.0 * i, 100 + 8.0 * i});
@@ -145,7 +148,7 @@ private slots:
         QCOMPARE(int(row.size()), 100);
         QCOMPARE(qp(f->scene().objectPoint()), last);
         QCOMPARE(field().image(), full);
-        QTest::mouseClick(f->clearRowButton, Qt::LeftButton);
+        QTest::mouseClick(buttonNamed("clearRowButton"), Qt::LeftButton);
         QCOMPARE(colourAround(field().image(), {0, 0}, kRed, 3000), 0);  // no image point
         QCOMPARE(colourAt(field(), first[0], kBlack), 0);
         QCOMPARE(colourAt(field(), last, kBlack), 9);
@@ -172,8 +175,8 @@ private slots:
         QFETCH(bool, rows);
         QFETCH(Path, path);
         QFETCH(QPointF, end);
-        f->pointRowsButton->setChecked(rows);
-        f->gridBox->setChecked(rows);
+        buttonNamed("pointRowsButton")->setChecked(rows);
+        buttonNamed("gridBox")->setChecked(rows);
         for (int i = 1; rows && i <= kMaxRowPoints; ++i)
             f->scene().storeRowPoint({-900.f + 18 * i, 100.f + 7 * i});
         f->pressOnField(button, path.front().x(), path.front().y());

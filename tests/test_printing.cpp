@@ -1,5 +1,6 @@
 // Printing both views and saving the imaging picture: the dialogues, the
 // page, what goes on paper with which pen, a real PDF, and the bitmap file.
+#include "control.h"
 #include "imaging/imaging_window.h"
 #include "optics/image_construction.h"
 #include "probes.h"
@@ -84,9 +85,9 @@ private slots:
         raypath::RayPathWindow f;
         ScriptedDialogs dialogs({"Licht im", " Wasser"});
         f.setDialogs(&dialogs);
-        f.indexBar->setValue(150);
-        for (QCheckBox *c : {f.reflectedBox, f.reflectedExtensionBox, f.normalsBox})
-            c->setChecked(true);
+        control<QScrollBar>(f, "indexBar")->setValue(150);
+        for (const char *box : {"reflectedBox", "reflectedExtensionBox", "normalsBox"})
+            control<QCheckBox>(f, box)->setChecked(true);
         f.scene().fixRayAt(300);
         for (QPointF p : {QPointF(-600, -300), QPointF(400, -500)})
             f.scene().addPointMarker({float(p.x()), float(p.y())});
@@ -120,9 +121,9 @@ private slots:
         imaging::ImagingWindow f;
         ScriptedDialogs dialogs({"Licht im Wasser", std::nullopt});  // a title box cancelled
         f.setDialogs(&dialogs);
-        f.indexBar->setValue(75);
-        f.pointRowsButton->setChecked(true);
-        f.gridBox->setChecked(true);
+        control<QScrollBar>(f, "indexBar")->setValue(75);
+        control<QRadioButton>(f, "pointRowsButton")->setChecked(true);
+        control<QCheckBox>(f, "gridBox")->setChecked(true);
         const QPointF object(-300, 700);
         QList<QPointF> points{{-200, 300}, {0, 400}, {200, 500}};
         for (const QPointF &p : points)
@@ -174,7 +175,7 @@ private slots:
         // P far out, where a scale that differs across and down would miss it.
         const QPointF object = imaging ? QPointF(700, 900) : QPointF(0, 500);
         i.scene().moveObjectPoint({700, 900});
-        (imaging ? i.printButton : r.printButton)->click();
+        control<QPushButton>(imaging ? static_cast<QWidget &>(i) : r, "printButton")->click();
         QVERIFY(dialogs.log.filter("ErrorBox").isEmpty());
         QCOMPARE(contents(pdf).left(4), QByteArray(cancel ? "alt" : "%PDF"));
         if (cancel)
@@ -250,7 +251,8 @@ private slots:
         imaging::ImagingWindow f;
         f.scene().moveEye({-900, -200});  // the picture is drawn anew before saving,
         f.scene().moveObjectPoint({300, 50});  // with P's bundle at the least depth
-        const QImage shown = f.field->image();
+        canvas::DrawingField &field = *control<canvas::DrawingField>(f, "field");
+        const QImage shown = field.image();
         ScriptedDialogs dialogs({name == kCancel ? std::nullopt : std::optional(name)});
         f.setDialogs(&dialogs);
         const QString before = QDir::currentPath();
@@ -260,7 +262,7 @@ private slots:
         const rlimit limited{sizeLimit ? rlim_t(sizeLimit) : saved.rlim_cur, saved.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        f.saveBitmapButton->click();
+        control<QPushButton>(f, "saveBitmapButton")->click();
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
         QVERIFY(QDir::setCurrent(before));
         const QStringList errors = dialogs.log.filter("ErrorBox");
@@ -272,15 +274,15 @@ private slots:
             QCOMPARE(contents(dir.filePath("titel.bmp")), QByteArray("altes Bild"));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList("titel.bmp"));
             if (name == kCancel)
-                QCOMPARE(f.field->image(), shown);
+                QCOMPARE(field.image(), shown);
             return;
         }
         QVERIFY(errors.isEmpty());
         const QImage file(name.isEmpty() ? dir.filePath("titel.bmp") : name, "BMP");
-        QCOMPARE(file, f.field->image().convertToFormat(file.format()));
+        QCOMPARE(file, field.image().convertToFormat(file.format()));
         const imaging::ImagingScene &s = f.scene();
         const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
-        QVERIFY(colourAround(file, pixelOf(*f.field, qp(*image)), kRed, 2) > 0);
+        QVERIFY(colourAround(file, pixelOf(field, qp(*image)), kRed, 2) > 0);
     }
 
     // One printer for both views: the sheet across and the file chosen for one view are
@@ -303,9 +305,9 @@ private slots:
         raypath::RayPathWindow r;
         i.setDialogs(&dialogs);
         r.setDialogs(&dialogs);
-        i.printButton->click();
+        control<QPushButton>(i, "printButton")->click();
         QVERIFY(QFile::remove(chosen));
-        r.printButton->click();
+        control<QPushButton>(r, "printButton")->click();
         QCOMPARE(offered, (QStringList{"upright " + home.dir.filePath("tavrix-abbildung.pdf"),
                                        "across " + chosen}));
         QCOMPARE(QDir(home.dir.path()).entryList(QDir::Files), QStringList("eigene.pdf"));

@@ -1,5 +1,6 @@
 // The ray-path window worked as a user works it, checked by the picture on
 // its field and the rays and markers it keeps.
+#include "control.h"
 #include "probes.h"
 #include "raypath/ray_path_window.h"
 
@@ -52,8 +53,14 @@ class TestRayPath : public QObject
 
     std::unique_ptr<RayPathWindow> form;
     RayPathScene &scene() { return form->scene(); }
-    canvas::DrawingField &field() { return *form->field; }
-    QImage shown() { return form->field->image().copy(); }
+    canvas::DrawingField &field() { return *control<canvas::DrawingField>(*form, "field"); }
+    QCheckBox *box(const char *name) { return control<QCheckBox>(*form, name); }
+    QPushButton *button(const char *name) { return control<QPushButton>(*form, name); }
+    canvas::DrawingField *palette(const char *name)
+    {
+        return control<canvas::DrawingField>(*form, name);
+    }
+    QImage shown() { return field().image().copy(); }
     bool asRedrawn()
     {
         const QImage before = shown();
@@ -89,9 +96,9 @@ private slots:
         QFETCH(QPointF, object);
         QFETCH(double, hitX);
         QFETCH(QString, parts);
-        const QList<QCheckBox *> checks{form->refractedBox, form->refractedExtensionBox,
-                                        form->reflectedBox, form->reflectedExtensionBox,
-                                        form->normalsBox};
+        const QList<QCheckBox *> checks{box("refractedBox"), box("refractedExtensionBox"),
+                                        box("reflectedBox"), box("reflectedExtensionBox"),
+                                        box("normalsBox")};
         for (int i = 0; i < checks.size(); ++i)
             checks[i]->setChecked(boxes[i] == '1');
         scene().fixRayAt(float(hitX));
@@ -147,24 +154,25 @@ private slots:
         scene().redraw();
         const QPointF drop(550, -550);
         const Path symbolPath{{400, -400}, {480, -480}, drop};
-        QVERIFY(colourAt(*form->eyeSymbolBox, {0, -50}, kBlack, 2) > 0);  // the palette's eye
-        QVERIFY(colourAt(*form->pointSymbolBox, {0, 0}, kBlack) > 0);  // and point
-        QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
+        QVERIFY(colourAt(*palette("eyeSymbolBox"), {0, -50}, kBlack, 2) > 0);  // the palette's eye
+        QVERIFY(colourAt(*palette("pointSymbolBox"), {0, 0}, kBlack) > 0);  // and point
+        QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
         drag(field(), Qt::LeftButton, symbolPath);
         QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
         QVERIFY(asRedrawn());
-        for (QCheckBox *c : {form->reflectedBox, form->reflectedExtensionBox, form->normalsBox})
+        for (QCheckBox *c : {box("reflectedBox"), box("reflectedExtensionBox"), box("normalsBox")})
             c->setChecked(true);
         for (int i = 1; i <= 100; ++i)
             scene().fixRayAt(-990.f + 20 * i);
         scene().redraw();
         const QImage full = shown();
-        const QList<canvas::DrawingField *> boxes{form->eyeSymbolBox, form->pointSymbolBox, {}};
+        const QList<canvas::DrawingField *> boxes{palette("eyeSymbolBox"),
+                                                  palette("pointSymbolBox"), {}};
         for (canvas::DrawingField *box : boxes) {  // the last drag a ray's
             if (box)
                 QTest::mouseClick(box, Qt::LeftButton);
-            QCOMPARE(form->eyeSymbolBox->isFramed(), box == form->eyeSymbolBox);
-            QCOMPARE(form->pointSymbolBox->isFramed(), box == form->pointSymbolBox);
+            QCOMPARE(palette("eyeSymbolBox")->isFramed(), box == palette("eyeSymbolBox"));
+            QCOMPARE(palette("pointSymbolBox")->isFramed(), box == palette("pointSymbolBox"));
             drag(field(), Qt::LeftButton,
                  box ? symbolPath : Path{{400, -400}, {800, 0}, {-300, 300}, drop});
             QVERIFY(shown() == full && asRedrawn());
@@ -174,8 +182,9 @@ private slots:
     }
 
     // A click fixes a ray, one level with P none, a double click one too (or a drag, when the
-    // pointer moves on), and two quick clicks apart two; an eye double-clicked in looks at (0, 0), later ones at the point marker placed
-    // last. "Strahlen löschen" keeps P, line and markers; "Markierungen löschen" P.
+    // pointer moves on), and two quick clicks apart two; an eye double-clicked in looks at
+    // (0, 0), later ones at the point marker placed last. "Strahlen löschen" keeps P, line and
+    // markers; "Markierungen löschen" P.
     void clicksAndClearButtons()
     {
         doubleClick(field(), Qt::LeftButton, {300, 0});
@@ -190,28 +199,28 @@ private slots:
         QCOMPARE(hits, (QList<int>{300, -400, -200, 100}));
         QVERIFY(asRedrawn());
         const QPointF first(-300, -500), eye(300, -700), mark(-500, -500);
-        doubleClick(*form->eyeSymbolBox, Qt::LeftButton, {0, 0});
-        QVERIFY(form->eyeSymbolBox->isFramed());
+        doubleClick(*palette("eyeSymbolBox"), Qt::LeftButton, {0, 0});
+        QVERIFY(palette("eyeSymbolBox")->isFramed());
         doubleClick(field(), Qt::LeftButton, first);
         QCOMPARE(scene().eyeMarkers().size(), size_t(1));
         QCOMPARE(scene().rayHits().size(), size_t(4));
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
         for (QPointF p : {QPointF(700, -400), mark}) {
-            QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
-            QTest::mouseClick(form->pointSymbolBox, Qt::LeftButton);  // disarms the eye's box
+            QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
+            QTest::mouseClick(palette("pointSymbolBox"), Qt::LeftButton);  // disarms the eye's box
             click(field(), Qt::LeftButton, p);
         }
         // Markers drawn over the picture as it is: the first eye keeps its one pupil.
         click(field(), Qt::LeftButton, {500, 0});
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
         QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 0);
-        QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
+        QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
         click(field(), Qt::LeftButton, eye);
         QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), 9);
         // Drawn anew, every eye looks at the point marker placed last. A live ray dragged over
         // them: the screen shows the field after every move, and the field the redrawn scene
         // with the live ray on top.
-        form->reflectedExtensionBox->click();
+        box("reflectedExtensionBox")->click();
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 0);
         QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 9);
         QVERIFY(asRedrawn());
@@ -227,12 +236,12 @@ private slots:
         QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {0, 200}));
         const QPointF onRay(150, 250), object(0, 500), line(-700, 0);
         QVERIFY(colourAt(field(), onRay, kBlack) > 0);
-        form->clearRaysButton->click();
+        button("clearRaysButton")->click();
         QVERIFY(scene().rayHits().empty());
         QCOMPARE(colourAt(field(), onRay, kBlack), 0);
         for (QPointF kept : {mark, pupil(eye, mark), object, line})
             QVERIFY(colourAt(field(), kept, kBlack) > 0);
-        form->clearMarkersButton->click();
+        button("clearMarkersButton")->click();
         QVERIFY(scene().pointMarkers().empty() && scene().eyeMarkers().empty());
         for (QPointF gone : {mark, pupil(eye, mark)})
             QCOMPARE(colourAt(field(), gone, kBlack), 0);
@@ -242,7 +251,7 @@ private slots:
         field().setScale(-1000, -980, 1000, 980);
         scene().addEyeMarker({300, -300});
         scene().redraw();
-        form->clearMarkersButton->click();
+        button("clearMarkersButton")->click();
         QCOMPARE(colourAround(field().image(), pixelOf(field(), {300, -300}), kBlack, 70), 0);
     }
 };

@@ -3,6 +3,7 @@
 // the saved bitmap. Two runs of different builds are compared with `cmp`, to
 // show that a change of the code's shape left every pixel where it was.
 // Usage: tavrix_scene_snapshots OUTPUT_FOLDER (under QT_QPA_PLATFORM=offscreen)
+#include "control.h"
 #include "imaging/imaging_window.h"
 #include "raypath/ray_path_window.h"
 #include "recording_surface.h"
@@ -50,14 +51,13 @@ void saveField(const QString &name, canvas::DrawingField *field)
 // --- The views as the current code names them. -----------------------------
 using RayWindow = raypath::RayPathWindow;
 using ImagingWindow = imaging::ImagingWindow;
-canvas::DrawingField *field(RayWindow &w) { return w.field; }
-canvas::DrawingField *field(ImagingWindow &w) { return w.field; }
+canvas::DrawingField *field(QWidget &w) { return control<canvas::DrawingField>(w, "field"); }
 void press(ImagingWindow &w, int b, float x, float y) { w.pressOnField(b, x, y); }
 void move(ImagingWindow &w, int b, float x, float y) { w.dragOnField(b, x, y); }
 void release(ImagingWindow &w, int b, float x, float y) { w.releaseOnField(b, x, y); }
-void press(RayWindow &w, int b, float x, float y) { emit w.field->mouseDown(b, x, y); }
-void move(RayWindow &w, int b, float x, float y) { emit w.field->mouseMove(b, x, y); }
-void release(RayWindow &w, int b, float x, float y) { emit w.field->mouseUp(b, x, y); }
+void press(RayWindow &w, int b, float x, float y) { emit field(w)->mouseDown(b, x, y); }
+void move(RayWindow &w, int b, float x, float y) { emit field(w)->mouseMove(b, x, y); }
+void release(RayWindow &w, int b, float x, float y) { emit field(w)->mouseUp(b, x, y); }
 template <typename W> void printTo(W &w, RecordingPage &page) { w.printOut(page); }
 template <typename W> void setDialogs(W &w, ui::Dialogs *d) { w.setDialogs(d); }
 // ----------------------------------------------------------------------------

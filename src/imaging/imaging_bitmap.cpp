@@ -33,7 +33,7 @@ void ImagingWindow::saveBitmap()
     QByteArray bitmap;
     QBuffer buffer(&bitmap);
     buffer.open(QIODevice::WriteOnly);
-    field->image().save(&buffer, "BMP");
+    field_->image().save(&buffer, "BMP");
     if (const int error = ui::writeFile(fileName, bitmap))
         dialogs().showError(
             QStringLiteral("Das Bild konnte nicht in der Datei „%1“ gespeichert werden.\n%2")

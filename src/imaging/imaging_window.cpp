@@ -48,8 +48,8 @@ ImagingWindow::ImagingWindow(QWidget *parent) : ui::MainWindow(parent)
 
     applyLayout(availableScreenArea());
     const float n = scene().index();
-    upperIndexBox->setText(QStringLiteral("   1.00"));
-    lowerIndexBox->setText(QStringLiteral("   ") + numberText(n));
+    upperIndexBox_->setText(QStringLiteral("   1.00"));
+    lowerIndexBox_->setText(QStringLiteral("   ") + numberText(n));
     fieldControls_->setIndexTexts(QStringLiteral(" n = 1 "), QStringLiteral(" n = ") + numberText(n));
 }
 
@@ -57,59 +57,59 @@ void ImagingWindow::createControls()
 {
     using namespace canvas;
     using namespace ui;
-    field = new DrawingField(kWhite, this);
-    field->setObjectName(QStringLiteral("field"));
-    scene_ = std::make_unique<ImagingScene>(*field);
-    modeLabel = makeLabel(this, "modeLabel", "Abbildung von");
-    singlePointsButton = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
-    singlePointsButton->setObjectName(QStringLiteral("singlePointsButton"));
-    pointRowsButton = new QRadioButton(QStringLiteral("Punktreihen"), this);
-    pointRowsButton->setObjectName(QStringLiteral("pointRowsButton"));
+    field_ = new DrawingField(kWhite, this);
+    field_->setObjectName(QStringLiteral("field"));
+    scene_ = std::make_unique<ImagingScene>(*field_);
+    modeLabel_ = makeLabel(this, "modeLabel", "Abbildung von");
+    singlePointsButton_ = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
+    singlePointsButton_->setObjectName(QStringLiteral("singlePointsButton"));
+    pointRowsButton_ = new QRadioButton(QStringLiteral("Punktreihen"), this);
+    pointRowsButton_->setObjectName(QStringLiteral("pointRowsButton"));
     auto *modes = new QButtonGroup(this);
-    modes->addButton(singlePointsButton);
-    modes->addButton(pointRowsButton);
-    singlePointsButton->setChecked(true);
-    gridBox = makeCheckBox(this, "gridBox", "Raster", false);
-    clearRowButton = makeButton(this, "clearRowButton", "Löschen");
-    indexLabel = makeLabel(this, "indexLabel", "  Brechzahl n  ");
-    indexBar = makeIndexScrollBar(this);
-    indexBar->setObjectName(QStringLiteral("indexBar"));
-    upperIndexBox = makeIndexBox(this, "upperIndexBox", Qt::white);
-    lowerIndexBox = makeIndexBox(this, "lowerIndexBox");
-    printButton = makeButton(this, "printButton", "Bild Drucken");
-    saveBitmapButton = makeButton(this, "saveBitmapButton", "Bild alsDatei");
-    rayPathButton = makeButton(this, "rayPathButton", "zum Strahlenverlauf");
-    infoButton = makeButton(this, "infoButton", "Info");
+    modes->addButton(singlePointsButton_);
+    modes->addButton(pointRowsButton_);
+    singlePointsButton_->setChecked(true);
+    gridBox_ = makeCheckBox(this, "gridBox", "Raster", false);
+    clearRowButton_ = makeButton(this, "clearRowButton", "Löschen");
+    indexLabel_ = makeLabel(this, "indexLabel", "  Brechzahl n  ");
+    indexBar_ = makeIndexScrollBar(this);
+    indexBar_->setObjectName(QStringLiteral("indexBar"));
+    upperIndexBox_ = makeIndexBox(this, "upperIndexBox", Qt::white);
+    lowerIndexBox_ = makeIndexBox(this, "lowerIndexBox");
+    printButton_ = makeButton(this, "printButton", "Bild Drucken");
+    saveBitmapButton_ = makeButton(this, "saveBitmapButton", "Bild alsDatei");
+    rayPathButton_ = makeButton(this, "rayPathButton", "zum Strahlenverlauf");
+    infoButton_ = makeButton(this, "infoButton", "Info");
 
     fieldControls_ = std::make_unique<FieldControls>(
-        *field, "upperFieldIndexBox", "lowerFieldIndexBox",
+        *field_, "upperFieldIndexBox", "lowerFieldIndexBox",
         FieldControls::Hint{"eyeHint", "Augenposition: linke Maustate drücken!", {-980, -980}},
         FieldControls::Hint{"objectHint", "Objektposition: rechte Maustaste drücken",
                             {-980, 800}});
 
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
-    field->setAccessibleName(QStringLiteral("Zeichenfeld"));
-    upperIndexBox->setAccessibleName(QStringLiteral("Brechzahl oben"));
-    lowerIndexBox->setAccessibleName(QStringLiteral("Brechzahl unten"));
-    chainTabOrder({singlePointsButton, pointRowsButton, gridBox, clearRowButton, indexBar,
-                   printButton, saveBitmapButton, rayPathButton, infoButton});
+    field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
+    upperIndexBox_->setAccessibleName(QStringLiteral("Brechzahl oben"));
+    lowerIndexBox_->setAccessibleName(QStringLiteral("Brechzahl unten"));
+    chainTabOrder({singlePointsButton_, pointRowsButton_, gridBox_, clearRowButton_, indexBar_,
+                   printButton_, saveBitmapButton_, rayPathButton_, infoButton_});
 
-    connect(indexBar, &QScrollBar::valueChanged, this, &ImagingWindow::showIndex);
-    connect(pointRowsButton, &QRadioButton::toggled, this,
+    connect(indexBar_, &QScrollBar::valueChanged, this, &ImagingWindow::showIndex);
+    connect(pointRowsButton_, &QRadioButton::toggled, this,
             [this](bool rows) { scene().setRowMode(rows); });
-    connect(gridBox, &QCheckBox::toggled, this, [this](bool shown) { scene().showGrid(shown); });
-    connect(clearRowButton, &QPushButton::clicked, this, [this] { scene().clearRow(); });
-    connect(rayPathButton, &QPushButton::clicked, this, &ImagingWindow::rayPathRequested);
-    connect(infoButton, &QPushButton::clicked, this, &ImagingWindow::infoRequested);
-    connect(printButton, &QPushButton::clicked, this, &ImagingWindow::printPicture);
-    connect(saveBitmapButton, &QPushButton::clicked, this, &ImagingWindow::saveBitmap);
-    connect(field, &DrawingField::paintRequested, this, [this] { scene().paintFreshField(); });
-    connect(field, &DrawingField::mouseDown, this,
+    connect(gridBox_, &QCheckBox::toggled, this, [this](bool shown) { scene().showGrid(shown); });
+    connect(clearRowButton_, &QPushButton::clicked, this, [this] { scene().clearRow(); });
+    connect(rayPathButton_, &QPushButton::clicked, this, &ImagingWindow::rayPathRequested);
+    connect(infoButton_, &QPushButton::clicked, this, &ImagingWindow::infoRequested);
+    connect(printButton_, &QPushButton::clicked, this, &ImagingWindow::printPicture);
+    connect(saveBitmapButton_, &QPushButton::clicked, this, &ImagingWindow::saveBitmap);
+    connect(field_, &DrawingField::paintRequested, this, [this] { scene().paintFreshField(); });
+    connect(field_, &DrawingField::mouseDown, this,
             [this](int b, double x, double y) { pressOnField(b, float(x), float(y)); });
-    connect(field, &DrawingField::mouseMove, this,
+    connect(field_, &DrawingField::mouseMove, this,
             [this](int b, double x, double y) { dragOnField(b, float(x), float(y)); });
-    connect(field, &DrawingField::mouseUp, this,
+    connect(field_, &DrawingField::mouseUp, this,
             [this](int b, double x, double y) { releaseOnField(b, float(x), float(y)); });
 }
 
@@ -117,25 +117,25 @@ void ImagingWindow::applyLayout(const QRect &availableScreen)
 {
     const ImagingLayout l(availableScreen);
     setGeometry(l.window);
-    field->setGeometry(l.field);
-    ui::setSquareScale(*field);
-    modeLabel->setGeometry(l.modeLabel);
-    singlePointsButton->setGeometry(l.singlePointsButton);
-    pointRowsButton->setGeometry(l.pointRowsButton);
-    gridBox->setGeometry(l.gridBox);
-    clearRowButton->setGeometry(l.clearRowButton);
-    indexLabel->setGeometry(l.indexLabel);
-    indexBar->setGeometry(l.indexBar);
-    upperIndexBox->setGeometry(l.upperIndexBox);
-    lowerIndexBox->setGeometry(l.lowerIndexBox);
-    printButton->setGeometry(l.printButton);
-    saveBitmapButton->setGeometry(l.saveBitmapButton);
-    rayPathButton->setGeometry(l.rayPathButton);
-    infoButton->setGeometry(l.infoButton);
+    field_->setGeometry(l.field);
+    ui::setSquareScale(*field_);
+    modeLabel_->setGeometry(l.modeLabel);
+    singlePointsButton_->setGeometry(l.singlePointsButton);
+    pointRowsButton_->setGeometry(l.pointRowsButton);
+    gridBox_->setGeometry(l.gridBox);
+    clearRowButton_->setGeometry(l.clearRowButton);
+    indexLabel_->setGeometry(l.indexLabel);
+    indexBar_->setGeometry(l.indexBar);
+    upperIndexBox_->setGeometry(l.upperIndexBox);
+    lowerIndexBox_->setGeometry(l.lowerIndexBox);
+    printButton_->setGeometry(l.printButton);
+    saveBitmapButton_->setGeometry(l.saveBitmapButton);
+    rayPathButton_->setGeometry(l.rayPathButton);
+    infoButton_->setGeometry(l.infoButton);
 
     fieldControls_->place();
-    ui::widenToFit(upperIndexBox, QStringLiteral("   1.00"), false);
-    ui::widenToFit(lowerIndexBox, QStringLiteral("   1.00"), false);
+    ui::widenToFit(upperIndexBox_, QStringLiteral("   1.00"), false);
+    ui::widenToFit(lowerIndexBox_, QStringLiteral("   1.00"), false);
 }
 
 void ImagingWindow::showIndex(int barValue)
@@ -143,8 +143,8 @@ void ImagingWindow::showIndex(int barValue)
     const float n = float(barValue / 100.0);
     const ui::ShownIndex shown = ui::shownIndex(n);
     const QString value = QStringLiteral("  ") + numberText(shown.value);
-    upperIndexBox->setText(shown.upperDenser ? value : QStringLiteral("  1.00 "));
-    lowerIndexBox->setText(shown.upperDenser ? QStringLiteral("  1.00") : value);
+    upperIndexBox_->setText(shown.upperDenser ? value : QStringLiteral("  1.00 "));
+    lowerIndexBox_->setText(shown.upperDenser ? QStringLiteral("  1.00") : value);
     fieldControls_->showIndex(shown, QStringLiteral(" n = 1 "));
     scene().setIndex(n);
 }
@@ -154,7 +154,7 @@ void ImagingWindow::applyPointers(const PointerChange &change)
     if (change.screen)
         ui::setScreenPointer(*change.screen);
     if (change.field)
-        field->setPointer(*change.field);
+        field_->setPointer(*change.field);
 }
 
 void ImagingWindow::pressOnField(int button, float x, float y)

@@ -21,8 +21,6 @@ class QScrollBar;
 
 namespace imaging {
 
-// Where the index bar stands when the window opens: n = 1.33.
-
 class ImagingWindow : public ui::MainWindow
 {
     Q_OBJECT
@@ -31,22 +29,6 @@ public:
     explicit ImagingWindow(QWidget *parent = nullptr);
 
     void applyLayout(const QRect &availableScreen);
-
-    // Controls.
-    canvas::DrawingField *field = nullptr;
-    QLabel *modeLabel = nullptr;
-    QRadioButton *singlePointsButton = nullptr;
-    QRadioButton *pointRowsButton = nullptr;
-    QCheckBox *gridBox = nullptr;
-    QPushButton *clearRowButton = nullptr;
-    QLabel *indexLabel = nullptr;
-    QScrollBar *indexBar = nullptr;
-    QLineEdit *upperIndexBox = nullptr;
-    QLineEdit *lowerIndexBox = nullptr;
-    QPushButton *printButton = nullptr;
-    QPushButton *saveBitmapButton = nullptr;
-    QPushButton *rayPathButton = nullptr;
-    QPushButton *infoButton = nullptr;
 
     ImagingScene &scene() { return *scene_; }
     const ImagingScene &scene() const { return *scene_; }
@@ -64,13 +46,28 @@ public:
     // "Bild alsDatei": saves the picture as a Windows bitmap.
     void saveBitmap();
 
-
 signals:
     // "zum Strahlenverlauf" and "Info": the application switches windows.
     void rayPathRequested();
     void infoRequested();
 
 private:
+    // The controls; tests find them by their object names.
+    canvas::DrawingField *field_ = nullptr;
+    QLabel *modeLabel_ = nullptr;
+    QRadioButton *singlePointsButton_ = nullptr;
+    QRadioButton *pointRowsButton_ = nullptr;
+    QCheckBox *gridBox_ = nullptr;
+    QPushButton *clearRowButton_ = nullptr;
+    QLabel *indexLabel_ = nullptr;
+    QScrollBar *indexBar_ = nullptr;
+    QLineEdit *upperIndexBox_ = nullptr;
+    QLineEdit *lowerIndexBox_ = nullptr;
+    QPushButton *printButton_ = nullptr;
+    QPushButton *saveBitmapButton_ = nullptr;
+    QPushButton *rayPathButton_ = nullptr;
+    QPushButton *infoButton_ = nullptr;
+
     void createControls();
     void showIndex(int barValue);
     void applyPointers(const PointerChange &change);

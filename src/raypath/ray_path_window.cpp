@@ -37,7 +37,7 @@ RayPathWindow::RayPathWindow(QWidget *parent) : ui::MainWindow(parent)
     // Index displays as designed, with the user's decimal separator.
     fieldControls_->setIndexTexts(QStringLiteral(" n = 1"),
                                   QStringLiteral(" n = ") + numberText(1.33f));
-    indexText->setText(numberText(1.33f));
+    indexText_->setText(numberText(1.33f));
 }
 
 RayPathWindow::~RayPathWindow() = default;
@@ -46,86 +46,86 @@ void RayPathWindow::createControls()
 {
     using namespace canvas;
     using namespace ui;
-    field = new DrawingField(kWhite, this);
-    field->setObjectName(QStringLiteral("field"));
-    scene_ = std::make_unique<RayPathScene>(*field);
+    field_ = new DrawingField(kWhite, this);
+    field_->setObjectName(QStringLiteral("field"));
+    scene_ = std::make_unique<RayPathScene>(*field_);
     fieldControls_ = std::make_unique<FieldControls>(
-        *field, "upperIndexText", "lowerIndexText",
+        *field_, "upperIndexText", "lowerIndexText",
         FieldControls::Hint{"rayHint", "Strahl verändern: linke Maustaste drücken!", {-990, -980}},
         FieldControls::Hint{"objectHint", "Objektposition: rechte Maustaste drücken!",
                             {-990, 900}});
 
-    partsCaption = makeLabel(this, "partsCaption", " Wahl der Strahlen");
-    refractedBox = makeCheckBox(this, "refractedBox", "gebrochene", true);
-    refractedExtensionBox = makeCheckBox(this, "refractedExtensionBox", "Verlängerungen", true);
-    reflectedBox = makeCheckBox(this, "reflectedBox", "gespiegelte", false);
-    reflectedExtensionBox = makeCheckBox(this, "reflectedExtensionBox", "Verlängerungen", false);
-    normalsBox = makeCheckBox(this, "normalsBox", "Einfallslote", false);
-    clearRaysButton = makeButton(this, "clearRaysButton", "Strahlen löschen");
-    indexCaption = makeLabel(this, "indexCaption", "     Brechzahl n = ");
-    indexText = makeIndexBox(this, "indexText", QColor(192, 192, 192));
-    indexBar = makeIndexScrollBar(this);
-    indexBar->setObjectName(QStringLiteral("indexBar"));
+    partsCaption_ = makeLabel(this, "partsCaption", " Wahl der Strahlen");
+    refractedBox_ = makeCheckBox(this, "refractedBox", "gebrochene", true);
+    refractedExtensionBox_ = makeCheckBox(this, "refractedExtensionBox", "Verlängerungen", true);
+    reflectedBox_ = makeCheckBox(this, "reflectedBox", "gespiegelte", false);
+    reflectedExtensionBox_ = makeCheckBox(this, "reflectedExtensionBox", "Verlängerungen", false);
+    normalsBox_ = makeCheckBox(this, "normalsBox", "Einfallslote", false);
+    clearRaysButton_ = makeButton(this, "clearRaysButton", "Strahlen löschen");
+    indexCaption_ = makeLabel(this, "indexCaption", "     Brechzahl n = ");
+    indexText_ = makeIndexBox(this, "indexText", QColor(192, 192, 192));
+    indexBar_ = makeIndexScrollBar(this);
+    indexBar_->setObjectName(QStringLiteral("indexBar"));
 
-    markersCaption = makeLabel(this, "markersCaption", " Markierungen setzen (anklicken!)");
-    eyeSymbolBox = new DrawingField(kGrey, this);
-    eyeSymbolBox->setObjectName(QStringLiteral("eyeSymbolBox"));
-    eyeSymbolBox->setMouseTracking(false);
-    pointSymbolBox = new DrawingField(kGrey, this);
-    pointSymbolBox->setObjectName(QStringLiteral("pointSymbolBox"));
-    pointSymbolBox->setMouseTracking(false);
-    clearMarkersButton = makeButton(this, "clearMarkersButton", "Markierungen löschen");
-    printButton = makeButton(this, "printButton", "Drucken");
-    infoButton = makeButton(this, "infoButton", "Info");
-    imagingButton = makeButton(this, "imagingButton", "zur Abbildung von Punkten");
+    markersCaption_ = makeLabel(this, "markersCaption", " Markierungen setzen (anklicken!)");
+    eyeSymbolBox_ = new DrawingField(kGrey, this);
+    eyeSymbolBox_->setObjectName(QStringLiteral("eyeSymbolBox"));
+    eyeSymbolBox_->setMouseTracking(false);
+    pointSymbolBox_ = new DrawingField(kGrey, this);
+    pointSymbolBox_->setObjectName(QStringLiteral("pointSymbolBox"));
+    pointSymbolBox_->setMouseTracking(false);
+    clearMarkersButton_ = makeButton(this, "clearMarkersButton", "Markierungen löschen");
+    printButton_ = makeButton(this, "printButton", "Drucken");
+    infoButton_ = makeButton(this, "infoButton", "Info");
+    imagingButton_ = makeButton(this, "imagingButton", "zur Abbildung von Punkten");
 
     // The palette boxes take the focus from Tab only: a mouse click shows
     // its choice by the frame alone.
-    eyeSymbolBox->setFocusPolicy(Qt::TabFocus);
-    pointSymbolBox->setFocusPolicy(Qt::TabFocus);
-    field->setAccessibleName(QStringLiteral("Zeichenfeld"));
-    eyeSymbolBox->setAccessibleName(QStringLiteral("Auge"));
-    pointSymbolBox->setAccessibleName(QStringLiteral("Punkt"));
-    indexText->setAccessibleName(QStringLiteral("Brechzahl n"));
+    eyeSymbolBox_->setFocusPolicy(Qt::TabFocus);
+    pointSymbolBox_->setFocusPolicy(Qt::TabFocus);
+    field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
+    eyeSymbolBox_->setAccessibleName(QStringLiteral("Auge"));
+    pointSymbolBox_->setAccessibleName(QStringLiteral("Punkt"));
+    indexText_->setAccessibleName(QStringLiteral("Brechzahl n"));
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
-    chainTabOrder({refractedBox, refractedExtensionBox, reflectedBox, reflectedExtensionBox,
-                   normalsBox, clearRaysButton, indexBar, eyeSymbolBox, pointSymbolBox,
-                   clearMarkersButton, printButton, infoButton, imagingButton});
+    chainTabOrder({refractedBox_, refractedExtensionBox_, reflectedBox_, reflectedExtensionBox_,
+                   normalsBox_, clearRaysButton_, indexBar_, eyeSymbolBox_, pointSymbolBox_,
+                   clearMarkersButton_, printButton_, infoButton_, imagingButton_});
 }
 
 void RayPathWindow::connectControls()
 {
     using canvas::DrawingField;
-    connect(indexBar, &QScrollBar::valueChanged, this, &RayPathWindow::showIndex);
+    connect(indexBar_, &QScrollBar::valueChanged, this, &RayPathWindow::showIndex);
     for (QCheckBox *box :
-         {refractedBox, refractedExtensionBox, reflectedBox, reflectedExtensionBox, normalsBox})
+         {refractedBox_, refractedExtensionBox_, reflectedBox_, reflectedExtensionBox_, normalsBox_})
         connect(box, &QCheckBox::toggled, this, [this] { scene_->setParts(checkedParts()); });
-    connect(clearRaysButton, &QPushButton::clicked, this, [this] { scene_->clearRays(); });
-    connect(clearMarkersButton, &QPushButton::clicked, this, [this] { scene_->clearMarkers(); });
-    connect(printButton, &QPushButton::clicked, this, &RayPathWindow::print);
-    connect(infoButton, &QPushButton::clicked, this, &RayPathWindow::infoRequested);
-    connect(imagingButton, &QPushButton::clicked, this, &RayPathWindow::imagingRequested);
+    connect(clearRaysButton_, &QPushButton::clicked, this, [this] { scene_->clearRays(); });
+    connect(clearMarkersButton_, &QPushButton::clicked, this, [this] { scene_->clearMarkers(); });
+    connect(printButton_, &QPushButton::clicked, this, &RayPathWindow::print);
+    connect(infoButton_, &QPushButton::clicked, this, &RayPathWindow::infoRequested);
+    connect(imagingButton_, &QPushButton::clicked, this, &RayPathWindow::imagingRequested);
 
-    connect(field, &DrawingField::paintRequested, this, [this] { scene_->drawFirstPicture(); });
-    connect(field, &DrawingField::mouseDown, this, [this](int b, double x, double y) {
+    connect(field_, &DrawingField::paintRequested, this, [this] { scene_->drawFirstPicture(); });
+    connect(field_, &DrawingField::mouseDown, this, [this](int b, double x, double y) {
         scene_->press(MouseButton(b), float(x), float(y));
         showSceneState();
     });
-    connect(field, &DrawingField::mouseMove, this, [this](int b, double x, double y) {
+    connect(field_, &DrawingField::mouseMove, this, [this](int b, double x, double y) {
         scene_->move(MouseButton(b), float(x), float(y));
         showSceneState();
     });
-    connect(field, &DrawingField::mouseUp, this, [this](int b, double x, double y) {
+    connect(field_, &DrawingField::mouseUp, this, [this](int b, double x, double y) {
         scene_->release(MouseButton(b), float(x), float(y));
         showSceneState();
     });
-    connect(eyeSymbolBox, &DrawingField::paintRequested, this, &RayPathWindow::paintEyeSymbolBox);
-    connect(pointSymbolBox, &DrawingField::paintRequested, this,
+    connect(eyeSymbolBox_, &DrawingField::paintRequested, this, &RayPathWindow::paintEyeSymbolBox);
+    connect(pointSymbolBox_, &DrawingField::paintRequested, this,
             &RayPathWindow::paintPointSymbolBox);
-    connect(eyeSymbolBox, &DrawingField::clicked, this,
+    connect(eyeSymbolBox_, &DrawingField::clicked, this,
             [this] { toggleSymbol(MarkerSymbol::Eye); });
-    connect(pointSymbolBox, &DrawingField::clicked, this,
+    connect(pointSymbolBox_, &DrawingField::clicked, this,
             [this] { toggleSymbol(MarkerSymbol::Point); });
 }
 
@@ -133,50 +133,50 @@ void RayPathWindow::applyLayout(const QRect &availableScreen)
 {
     const RayPathLayout l(availableScreen);
     setGeometry(l.window);
-    field->setGeometry(l.field);
-    ui::setSquareScale(*field);
+    field_->setGeometry(l.field);
+    ui::setSquareScale(*field_);
 
-    partsCaption->setGeometry(l.partsCaption);
-    refractedBox->setGeometry(l.refractedBox);
-    refractedExtensionBox->setGeometry(l.refractedExtensionBox);
-    reflectedBox->setGeometry(l.reflectedBox);
-    reflectedExtensionBox->setGeometry(l.reflectedExtensionBox);
-    normalsBox->setGeometry(l.normalsBox);
-    clearRaysButton->setGeometry(l.clearRaysButton);
-    indexCaption->setGeometry(l.indexCaption);
-    indexBar->setGeometry(l.indexBar);
-    indexText->setGeometry(l.indexText);
-    markersCaption->setGeometry(l.markersCaption);
-    eyeSymbolBox->setGeometry(l.eyeSymbolBox);
-    pointSymbolBox->setGeometry(l.pointSymbolBox);
-    clearMarkersButton->setGeometry(l.clearMarkersButton);
-    printButton->setGeometry(l.printButton);
-    infoButton->setGeometry(l.infoButton);
-    imagingButton->setGeometry(l.imagingButton);
+    partsCaption_->setGeometry(l.partsCaption);
+    refractedBox_->setGeometry(l.refractedBox);
+    refractedExtensionBox_->setGeometry(l.refractedExtensionBox);
+    reflectedBox_->setGeometry(l.reflectedBox);
+    reflectedExtensionBox_->setGeometry(l.reflectedExtensionBox);
+    normalsBox_->setGeometry(l.normalsBox);
+    clearRaysButton_->setGeometry(l.clearRaysButton);
+    indexCaption_->setGeometry(l.indexCaption);
+    indexBar_->setGeometry(l.indexBar);
+    indexText_->setGeometry(l.indexText);
+    markersCaption_->setGeometry(l.markersCaption);
+    eyeSymbolBox_->setGeometry(l.eyeSymbolBox);
+    pointSymbolBox_->setGeometry(l.pointSymbolBox);
+    clearMarkersButton_->setGeometry(l.clearMarkersButton);
+    printButton_->setGeometry(l.printButton);
+    infoButton_->setGeometry(l.infoButton);
+    imagingButton_->setGeometry(l.imagingButton);
 
     // A caption a little wider than its box on a small screen keeps its
     // last letters: the box grows to the caption, never past the column.
     const int columnRight = l.clearRaysButton.x() + l.clearRaysButton.width();
     for (QCheckBox *c :
-         {refractedBox, refractedExtensionBox, reflectedBox, reflectedExtensionBox, normalsBox}) {
+         {refractedBox_, refractedExtensionBox_, reflectedBox_, reflectedExtensionBox_, normalsBox_}) {
         const int wanted = std::min(c->sizeHint().width(), columnRight - c->x());
         if (c->width() < wanted)
             c->resize(wanted, c->height());
     }
 
-    eyeSymbolBox->setScale(-100, -100, 100, 100);
-    pointSymbolBox->setScale(-14, -14, 14, 14);
+    eyeSymbolBox_->setScale(-100, -100, 100, 100);
+    pointSymbolBox_->setScale(-14, -14, 14, 14);
 
     fieldControls_->place();
     // Wide enough for any index the scroll bar can set.
-    ui::widenToFit(indexText, numberText(1.99f), false);
+    ui::widenToFit(indexText_, numberText(1.99f), false);
 }
 
 void RayPathWindow::showIndex(int scrollValue)
 {
     const float n = float(scrollValue / 100.0);
     const ui::ShownIndex shown = ui::shownIndex(n);
-    indexText->setText(numberText(shown.value));
+    indexText_->setText(numberText(shown.value));
     fieldControls_->showIndex(shown, QStringLiteral("n = 1 "));
     scene_->setIndex(n);
 }
@@ -184,27 +184,27 @@ void RayPathWindow::showIndex(int scrollValue)
 RayParts RayPathWindow::checkedParts() const
 {
     RayParts parts;
-    parts.refracted = refractedBox->isChecked();
-    parts.refractedExtension = refractedExtensionBox->isChecked();
-    parts.reflected = reflectedBox->isChecked();
-    parts.reflectedExtension = reflectedExtensionBox->isChecked();
-    parts.normals = normalsBox->isChecked();
+    parts.refracted = refractedBox_->isChecked();
+    parts.refractedExtension = refractedExtensionBox_->isChecked();
+    parts.reflected = reflectedBox_->isChecked();
+    parts.reflectedExtension = reflectedExtensionBox_->isChecked();
+    parts.normals = normalsBox_->isChecked();
     return parts;
 }
 
 void RayPathWindow::paintEyeSymbolBox()
 {
-    eyeSymbolBox->setPenWidth(3);
-    eyeSymbolBox->circle(0, 0, canvas::kEyeRadius);
-    eyeSymbolBox->setPenWidth(10);
-    eyeSymbolBox->dot(-canvas::kPupilDistance, 0);
-    eyeSymbolBox->setPenWidth(1);
+    eyeSymbolBox_->setPenWidth(3);
+    eyeSymbolBox_->circle(0, 0, canvas::kEyeRadius);
+    eyeSymbolBox_->setPenWidth(10);
+    eyeSymbolBox_->dot(-canvas::kPupilDistance, 0);
+    eyeSymbolBox_->setPenWidth(1);
 }
 
 void RayPathWindow::paintPointSymbolBox()
 {
-    pointSymbolBox->setPenWidth(5);
-    pointSymbolBox->dot(0, 0);
+    pointSymbolBox_->setPenWidth(5);
+    pointSymbolBox_->dot(0, 0);
 }
 
 void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
@@ -215,9 +215,9 @@ void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
 
 void RayPathWindow::showSceneState()
 {
-    field->setPointer(scene_->pointer());
-    eyeSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Eye);
-    pointSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Point);
+    field_->setPointer(scene_->pointer());
+    eyeSymbolBox_->setFramed(scene_->armedSymbol() == MarkerSymbol::Eye);
+    pointSymbolBox_->setFramed(scene_->armedSymbol() == MarkerSymbol::Point);
 }
 
 void RayPathWindow::print()

@@ -20,8 +20,6 @@ class QScrollBar;
 
 namespace raypath {
 
-// The index scroll bar's value at start: n = 1.33.
-
 class RayPathWindow : public ui::MainWindow
 {
     Q_OBJECT
@@ -37,37 +35,37 @@ public:
     RayPathScene &scene() { return *scene_; }
     const RayPathScene &scene() const { return *scene_; }
 
-    // Controls.
-    canvas::DrawingField *field = nullptr;
-    QLabel *partsCaption = nullptr;
-    QCheckBox *refractedBox = nullptr;
-    QCheckBox *refractedExtensionBox = nullptr;
-    QCheckBox *reflectedBox = nullptr;
-    QCheckBox *reflectedExtensionBox = nullptr;
-    QCheckBox *normalsBox = nullptr;
-    QPushButton *clearRaysButton = nullptr;
-    QLabel *indexCaption = nullptr;
-    QLineEdit *indexText = nullptr;
-    QScrollBar *indexBar = nullptr;
-    QLabel *markersCaption = nullptr;
-    canvas::DrawingField *eyeSymbolBox = nullptr;
-    canvas::DrawingField *pointSymbolBox = nullptr;
-    QPushButton *clearMarkersButton = nullptr;
-    QPushButton *printButton = nullptr;
-    QPushButton *infoButton = nullptr;
-    QPushButton *imagingButton = nullptr;
 
     // "Drucken" runs the whole command on a printer of the system (or a PDF
     // file); printOut runs it on any page.
     void print();
     void printOut(canvas::PageSurface &page);
 
-
 signals:
     void infoRequested();
     void imagingRequested();
 
 private:
+    // The controls; tests find them by their object names.
+    canvas::DrawingField *field_ = nullptr;
+    QLabel *partsCaption_ = nullptr;
+    QCheckBox *refractedBox_ = nullptr;
+    QCheckBox *refractedExtensionBox_ = nullptr;
+    QCheckBox *reflectedBox_ = nullptr;
+    QCheckBox *reflectedExtensionBox_ = nullptr;
+    QCheckBox *normalsBox_ = nullptr;
+    QPushButton *clearRaysButton_ = nullptr;
+    QLabel *indexCaption_ = nullptr;
+    QLineEdit *indexText_ = nullptr;
+    QScrollBar *indexBar_ = nullptr;
+    QLabel *markersCaption_ = nullptr;
+    canvas::DrawingField *eyeSymbolBox_ = nullptr;
+    canvas::DrawingField *pointSymbolBox_ = nullptr;
+    QPushButton *clearMarkersButton_ = nullptr;
+    QPushButton *printButton_ = nullptr;
+    QPushButton *infoButton_ = nullptr;
+    QPushButton *imagingButton_ = nullptr;
+
     void createControls();
     void connectControls();
     void showIndex(int scrollValue);

@@ -4,7 +4,6 @@
 #include "ui/field_controls.h"
 #include "ui/fit_text.h"
 #include "ui/number_text.h"
-#include "ui/print_command.h"
 #include "ui/screen_pointer.h"
 #include "ui/window_controls.h"
 
@@ -39,7 +38,8 @@ MouseButton buttonOf(int code)
 
 }  // namespace
 
-ImagingWindow::ImagingWindow(QWidget *parent) : ui::MainWindow(parent)
+ImagingWindow::ImagingWindow(QWidget *parent)
+    : ui::MainWindow({"tavrix-abbildung.pdf", 0.55}, parent)
 {
     setWindowTitle(QString::fromUtf8(kCaption));
     setAutoFillBackground(true);
@@ -53,12 +53,12 @@ ImagingWindow::ImagingWindow(QWidget *parent) : ui::MainWindow(parent)
     fieldControls_->setIndexTexts(QStringLiteral(" n = 1 "), QStringLiteral(" n = ") + numberText(n));
 }
 
+ImagingWindow::~ImagingWindow() = default;
+
 void ImagingWindow::createControls()
 {
     using namespace canvas;
     using namespace ui;
-    field_ = new DrawingField(kWhite, this);
-    field_->setObjectName(QStringLiteral("field"));
     scene_ = std::make_unique<ImagingScene>(*field_);
     modeLabel_ = makeLabel(this, "modeLabel", "Abbildung von");
     singlePointsButton_ = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
@@ -72,8 +72,6 @@ void ImagingWindow::createControls()
     gridBox_ = makeCheckBox(this, "gridBox", "Raster", false);
     clearRowButton_ = makeButton(this, "clearRowButton", "Löschen");
     indexLabel_ = makeLabel(this, "indexLabel", "  Brechzahl n  ");
-    indexBar_ = makeIndexScrollBar(this);
-    indexBar_->setObjectName(QStringLiteral("indexBar"));
     upperIndexBox_ = makeIndexBox(this, "upperIndexBox", Qt::white);
     lowerIndexBox_ = makeIndexBox(this, "lowerIndexBox");
     printButton_ = makeButton(this, "printButton", "Bild Drucken");
@@ -89,7 +87,6 @@ void ImagingWindow::createControls()
 
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
-    field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
     upperIndexBox_->setAccessibleName(QStringLiteral("Brechzahl oben"));
     lowerIndexBox_->setAccessibleName(QStringLiteral("Brechzahl unten"));
     chainTabOrder({singlePointsButton_, pointRowsButton_, gridBox_, clearRowButton_, indexBar_,
@@ -102,7 +99,7 @@ void ImagingWindow::createControls()
     connect(clearRowButton_, &QPushButton::clicked, this, [this] { scene().clearRow(); });
     connect(rayPathButton_, &QPushButton::clicked, this, &ImagingWindow::rayPathRequested);
     connect(infoButton_, &QPushButton::clicked, this, &ImagingWindow::infoRequested);
-    connect(printButton_, &QPushButton::clicked, this, &ImagingWindow::printPicture);
+    connect(printButton_, &QPushButton::clicked, this, &ImagingWindow::print);
     connect(saveBitmapButton_, &QPushButton::clicked, this, &ImagingWindow::saveBitmap);
     connect(field_, &DrawingField::paintRequested, this, [this] { scene().paintFreshField(); });
     connect(field_, &DrawingField::mouseDown, this,
@@ -116,24 +113,13 @@ void ImagingWindow::createControls()
 void ImagingWindow::applyLayout(const QRect &availableScreen)
 {
     const ImagingLayout l(availableScreen);
-    setGeometry(l.window);
-    field_->setGeometry(l.field);
-    ui::setSquareScale(*field_);
-    modeLabel_->setGeometry(l.modeLabel);
-    singlePointsButton_->setGeometry(l.singlePointsButton);
-    pointRowsButton_->setGeometry(l.pointRowsButton);
-    gridBox_->setGeometry(l.gridBox);
-    clearRowButton_->setGeometry(l.clearRowButton);
-    indexLabel_->setGeometry(l.indexLabel);
-    indexBar_->setGeometry(l.indexBar);
-    upperIndexBox_->setGeometry(l.upperIndexBox);
-    lowerIndexBox_->setGeometry(l.lowerIndexBox);
-    printButton_->setGeometry(l.printButton);
-    saveBitmapButton_->setGeometry(l.saveBitmapButton);
-    rayPathButton_->setGeometry(l.rayPathButton);
-    infoButton_->setGeometry(l.infoButton);
-
-    fieldControls_->place();
+    applyFrame(l, {{modeLabel_, l.modeLabel}, {singlePointsButton_, l.singlePointsButton},
+                   {pointRowsButton_, l.pointRowsButton}, {gridBox_, l.gridBox},
+                   {clearRowButton_, l.clearRowButton}, {indexLabel_, l.indexLabel},
+                   {indexBar_, l.indexBar}, {upperIndexBox_, l.upperIndexBox},
+                   {lowerIndexBox_, l.lowerIndexBox}, {printButton_, l.printButton},
+                   {saveBitmapButton_, l.saveBitmapButton}, {rayPathButton_, l.rayPathButton},
+                   {infoButton_, l.infoButton}});
     ui::widenToFit(upperIndexBox_, QStringLiteral("   1.00"), false);
     ui::widenToFit(lowerIndexBox_, QStringLiteral("   1.00"), false);
 }
@@ -172,19 +158,9 @@ void ImagingWindow::releaseOnField(int button, float, float)
     applyPointers(scene().release(buttonOf(button)));
 }
 
-void ImagingWindow::printPicture()
+void ImagingWindow::drawOnPaper(canvas::PageSurface &page)
 {
-    ui::printOnSystemPrinter(dialogs(), QStringLiteral("tavrix-abbildung.pdf"),
-                             [this](canvas::PageSurface &page) { printOut(page); });
-}
-
-void ImagingWindow::printOut(canvas::PageSurface &page)
-{
-    const std::optional<QString> title = ui::beginPrintout(dialogs(), page);
-    if (!title)
-        return;  // cancelled: nothing printed, the picture stays as it is
     scene().drawOnPaper(page);
-    ui::endPrintout(page, *title, scene().index(), ui::kImagingLabelHeight);
 }
 
 }  // namespace imaging

@@ -3,13 +3,9 @@
 // print, save the picture and lead to the other windows.
 #pragma once
 
-#include "canvas/drawing_field.h"
-#include "canvas/page.h"
 #include "imaging/imaging_scene.h"
-#include "ui/field_controls.h"
 #include "ui/main_window.h"
 
-#include <QWidget>
 #include <memory>
 
 class QCheckBox;
@@ -17,7 +13,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 namespace imaging {
 
@@ -27,6 +22,7 @@ class ImagingWindow : public ui::MainWindow
 
 public:
     explicit ImagingWindow(QWidget *parent = nullptr);
+    ~ImagingWindow() override;
 
     void applyLayout(const QRect &availableScreen);
 
@@ -39,10 +35,6 @@ public:
     void dragOnField(int buttons, float x, float y);
     void releaseOnField(int button, float x, float y);
 
-    // "Bild Drucken": the whole command on a printer of the system (or a PDF
-    // file); printOut runs it on any page.
-    void printPicture();
-    void printOut(canvas::PageSurface &page);
     // "Bild alsDatei": saves the picture as a Windows bitmap.
     void saveBitmap();
 
@@ -52,29 +44,26 @@ signals:
     void infoRequested();
 
 private:
-    // The controls; tests find them by their object names.
-    canvas::DrawingField *field_ = nullptr;
+    void drawOnPaper(canvas::PageSurface &page) override;
+    float index() const override { return scene_->index(); }
+    void createControls();
+    void showIndex(int barValue);
+    void applyPointers(const PointerChange &change);
+
+    std::unique_ptr<ImagingScene> scene_;
+    // The controls of the column; tests find them by their object names.
     QLabel *modeLabel_ = nullptr;
     QRadioButton *singlePointsButton_ = nullptr;
     QRadioButton *pointRowsButton_ = nullptr;
     QCheckBox *gridBox_ = nullptr;
     QPushButton *clearRowButton_ = nullptr;
     QLabel *indexLabel_ = nullptr;
-    QScrollBar *indexBar_ = nullptr;
     QLineEdit *upperIndexBox_ = nullptr;
     QLineEdit *lowerIndexBox_ = nullptr;
     QPushButton *printButton_ = nullptr;
     QPushButton *saveBitmapButton_ = nullptr;
     QPushButton *rayPathButton_ = nullptr;
     QPushButton *infoButton_ = nullptr;
-
-    void createControls();
-    void showIndex(int barValue);
-    void applyPointers(const PointerChange &change);
-
-    // Draws on the field.
-    std::unique_ptr<ImagingScene> scene_;
-    std::unique_ptr<ui::FieldControls> fieldControls_;
 };
 
 }  // namespace imaging

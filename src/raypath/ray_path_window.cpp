@@ -4,7 +4,6 @@
 #include "ui/field_controls.h"
 #include "ui/fit_text.h"
 #include "ui/number_text.h"
-#include "ui/print_command.h"
 #include "ui/window_controls.h"
 #include "raypath/ray_path_layout.h"
 
@@ -27,7 +26,8 @@ const char *const kCaption = "Tavrix   -  Strahlenverlauf";
 
 }  // namespace
 
-RayPathWindow::RayPathWindow(QWidget *parent) : ui::MainWindow(parent)
+RayPathWindow::RayPathWindow(QWidget *parent)
+    : ui::MainWindow({"tavrix-strahlenverlauf.pdf", 0.6}, parent)
 {
     setWindowTitle(QString::fromUtf8(kCaption));
     createControls();
@@ -46,8 +46,6 @@ void RayPathWindow::createControls()
 {
     using namespace canvas;
     using namespace ui;
-    field_ = new DrawingField(kWhite, this);
-    field_->setObjectName(QStringLiteral("field"));
     scene_ = std::make_unique<RayPathScene>(*field_);
     fieldControls_ = std::make_unique<FieldControls>(
         *field_, "upperIndexText", "lowerIndexText",
@@ -64,8 +62,6 @@ void RayPathWindow::createControls()
     clearRaysButton_ = makeButton(this, "clearRaysButton", "Strahlen löschen");
     indexCaption_ = makeLabel(this, "indexCaption", "     Brechzahl n = ");
     indexText_ = makeIndexBox(this, "indexText", QColor(192, 192, 192));
-    indexBar_ = makeIndexScrollBar(this);
-    indexBar_->setObjectName(QStringLiteral("indexBar"));
 
     markersCaption_ = makeLabel(this, "markersCaption", " Markierungen setzen (anklicken!)");
     eyeSymbolBox_ = new DrawingField(kGrey, this);
@@ -83,7 +79,6 @@ void RayPathWindow::createControls()
     // its choice by the frame alone.
     eyeSymbolBox_->setFocusPolicy(Qt::TabFocus);
     pointSymbolBox_->setFocusPolicy(Qt::TabFocus);
-    field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
     eyeSymbolBox_->setAccessibleName(QStringLiteral("Auge"));
     pointSymbolBox_->setAccessibleName(QStringLiteral("Punkt"));
     indexText_->setAccessibleName(QStringLiteral("Brechzahl n"));
@@ -132,27 +127,16 @@ void RayPathWindow::connectControls()
 void RayPathWindow::applyLayout(const QRect &availableScreen)
 {
     const RayPathLayout l(availableScreen);
-    setGeometry(l.window);
-    field_->setGeometry(l.field);
-    ui::setSquareScale(*field_);
-
-    partsCaption_->setGeometry(l.partsCaption);
-    refractedBox_->setGeometry(l.refractedBox);
-    refractedExtensionBox_->setGeometry(l.refractedExtensionBox);
-    reflectedBox_->setGeometry(l.reflectedBox);
-    reflectedExtensionBox_->setGeometry(l.reflectedExtensionBox);
-    normalsBox_->setGeometry(l.normalsBox);
-    clearRaysButton_->setGeometry(l.clearRaysButton);
-    indexCaption_->setGeometry(l.indexCaption);
-    indexBar_->setGeometry(l.indexBar);
-    indexText_->setGeometry(l.indexText);
-    markersCaption_->setGeometry(l.markersCaption);
-    eyeSymbolBox_->setGeometry(l.eyeSymbolBox);
-    pointSymbolBox_->setGeometry(l.pointSymbolBox);
-    clearMarkersButton_->setGeometry(l.clearMarkersButton);
-    printButton_->setGeometry(l.printButton);
-    infoButton_->setGeometry(l.infoButton);
-    imagingButton_->setGeometry(l.imagingButton);
+    applyFrame(l, {{partsCaption_, l.partsCaption}, {refractedBox_, l.refractedBox},
+                   {refractedExtensionBox_, l.refractedExtensionBox},
+                   {reflectedBox_, l.reflectedBox},
+                   {reflectedExtensionBox_, l.reflectedExtensionBox}, {normalsBox_, l.normalsBox},
+                   {clearRaysButton_, l.clearRaysButton}, {indexCaption_, l.indexCaption},
+                   {indexBar_, l.indexBar}, {indexText_, l.indexText},
+                   {markersCaption_, l.markersCaption}, {eyeSymbolBox_, l.eyeSymbolBox},
+                   {pointSymbolBox_, l.pointSymbolBox},
+                   {clearMarkersButton_, l.clearMarkersButton}, {printButton_, l.printButton},
+                   {infoButton_, l.infoButton}, {imagingButton_, l.imagingButton}});
 
     // A caption a little wider than its box on a small screen keeps its
     // last letters: the box grows to the caption, never past the column.
@@ -167,7 +151,6 @@ void RayPathWindow::applyLayout(const QRect &availableScreen)
     eyeSymbolBox_->setScale(-100, -100, 100, 100);
     pointSymbolBox_->setScale(-14, -14, 14, 14);
 
-    fieldControls_->place();
     // Wide enough for any index the scroll bar can set.
     ui::widenToFit(indexText_, numberText(1.99f), false);
 }
@@ -220,21 +203,11 @@ void RayPathWindow::showSceneState()
     pointSymbolBox_->setFramed(scene_->armedSymbol() == MarkerSymbol::Point);
 }
 
-void RayPathWindow::print()
+void RayPathWindow::drawOnPaper(canvas::PageSurface &page)
 {
-    ui::printOnSystemPrinter(dialogs(), QStringLiteral("tavrix-strahlenverlauf.pdf"),
-                             [this](canvas::PageSurface &page) { printOut(page); });
-}
-
-void RayPathWindow::printOut(canvas::PageSurface &page)
-{
-    const std::optional<QString> title = ui::beginPrintout(dialogs(), page);
-    if (!title)
-        return;  // cancelled: nothing printed, the picture stays as it is
     // The screen shows the full picture again before anything goes to paper.
     scene_->redraw();
     scene_->drawOnPaper(page);
-    ui::endPrintout(page, *title, scene_->index(), ui::kRayPathLabelHeight);
 }
 
 }  // namespace raypath

@@ -3,20 +3,15 @@
 // symbols, print, and lead to the other windows.
 #pragma once
 
-#include "ui/field_controls.h"
-#include "ui/main_window.h"
-#include "canvas/drawing_field.h"
-#include "canvas/page.h"
 #include "raypath/ray_path_scene.h"
+#include "ui/main_window.h"
 
-#include <QWidget>
 #include <memory>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollBar;
 
 namespace raypath {
 
@@ -35,37 +30,13 @@ public:
     RayPathScene &scene() { return *scene_; }
     const RayPathScene &scene() const { return *scene_; }
 
-
-    // "Drucken" runs the whole command on a printer of the system (or a PDF
-    // file); printOut runs it on any page.
-    void print();
-    void printOut(canvas::PageSurface &page);
-
 signals:
     void infoRequested();
     void imagingRequested();
 
 private:
-    // The controls; tests find them by their object names.
-    canvas::DrawingField *field_ = nullptr;
-    QLabel *partsCaption_ = nullptr;
-    QCheckBox *refractedBox_ = nullptr;
-    QCheckBox *refractedExtensionBox_ = nullptr;
-    QCheckBox *reflectedBox_ = nullptr;
-    QCheckBox *reflectedExtensionBox_ = nullptr;
-    QCheckBox *normalsBox_ = nullptr;
-    QPushButton *clearRaysButton_ = nullptr;
-    QLabel *indexCaption_ = nullptr;
-    QLineEdit *indexText_ = nullptr;
-    QScrollBar *indexBar_ = nullptr;
-    QLabel *markersCaption_ = nullptr;
-    canvas::DrawingField *eyeSymbolBox_ = nullptr;
-    canvas::DrawingField *pointSymbolBox_ = nullptr;
-    QPushButton *clearMarkersButton_ = nullptr;
-    QPushButton *printButton_ = nullptr;
-    QPushButton *infoButton_ = nullptr;
-    QPushButton *imagingButton_ = nullptr;
-
+    void drawOnPaper(canvas::PageSurface &page) override;
+    float index() const override { return scene_->index(); }
     void createControls();
     void connectControls();
     void showIndex(int scrollValue);
@@ -78,7 +49,23 @@ private:
     void showSceneState();
 
     std::unique_ptr<RayPathScene> scene_;
-    std::unique_ptr<ui::FieldControls> fieldControls_;
+    // The controls of the column; tests find them by their object names.
+    QLabel *partsCaption_ = nullptr;
+    QCheckBox *refractedBox_ = nullptr;
+    QCheckBox *refractedExtensionBox_ = nullptr;
+    QCheckBox *reflectedBox_ = nullptr;
+    QCheckBox *reflectedExtensionBox_ = nullptr;
+    QCheckBox *normalsBox_ = nullptr;
+    QPushButton *clearRaysButton_ = nullptr;
+    QLabel *indexCaption_ = nullptr;
+    QLineEdit *indexText_ = nullptr;
+    QLabel *markersCaption_ = nullptr;
+    canvas::DrawingField *eyeSymbolBox_ = nullptr;
+    canvas::DrawingField *pointSymbolBox_ = nullptr;
+    QPushButton *clearMarkersButton_ = nullptr;
+    QPushButton *printButton_ = nullptr;
+    QPushButton *infoButton_ = nullptr;
+    QPushButton *imagingButton_ = nullptr;
 };
 
 }  // namespace raypath

@@ -1,15 +1,26 @@
 #include "ui/main_window.h"
 
+#include "ui/print_command.h"
+#include "ui/window_controls.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace ui {
 
-MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent), ownDialogs_(std::make_unique<QtDialogs>(this)), dialogs_(ownDialogs_.get())
+MainWindow::MainWindow(PrintoutSettings printout, QWidget *parent)
+    : QWidget(parent),
+      field_(new canvas::DrawingField(canvas::kWhite, this)),
+      indexBar_(makeIndexScrollBar(this)),
+      printout_(printout),
+      ownDialogs_(std::make_unique<QtDialogs>(this)),
+      dialogs_(ownDialogs_.get())
 {
+    field_->setObjectName(QStringLiteral("field"));
+    field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
 }
 
 MainWindow::~MainWindow() = default;
@@ -18,6 +29,32 @@ QRect MainWindow::availableScreenArea()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+void MainWindow::print()
+{
+    printOnSystemPrinter(dialogs(), QString::fromLatin1(printout_.pdfName),
+                         [this](canvas::PageSurface &page) { printOut(page); });
+}
+
+void MainWindow::printOut(canvas::PageSurface &page)
+{
+    const std::optional<QString> title = beginPrintout(dialogs(), page);
+    if (!title)
+        return;  // cancelled: nothing printed, the picture stays as it is
+    drawOnPaper(page);
+    endPrintout(page, *title, index(), printout_.labelHeight);
+}
+
+void MainWindow::applyFrame(const WindowFrame &frame,
+                            std::initializer_list<std::pair<QWidget *, QRect>> column)
+{
+    setGeometry(frame.window);
+    field_->setGeometry(frame.field);
+    setSquareScale(*field_);
+    fieldControls_->place();
+    for (const auto &[control, place] : column)
+        control->setGeometry(place);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

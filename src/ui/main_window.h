@@ -1,19 +1,35 @@
-// What both main windows are alike in: closing either ends the program, and
-// their commands ask the user through one set of dialogues, which a test can
-// replace by a scripted one.
+// What both main windows are alike in: a drawing field with its index boxes
+// and hints inside, the index bar, a print command that puts the scene on
+// paper under the user's title, and dialogues that a test can replace by
+// scripted ones. Closing either window ends the program.
 #pragma once
 
+#include "canvas/drawing_field.h"
+#include "canvas/page.h"
 #include "ui/dialogs.h"
+#include "ui/field_controls.h"
+#include "ui/window_frame.h"
 
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
+#include <utility>
+
+class QScrollBar;
 
 namespace ui {
+
+// How a window's printout is set: the PDF file offered in the home folder
+// when there is no printer, and where the lower index label stands, as a
+// fraction of the printable height.
+struct PrintoutSettings {
+    const char *pdfName;
+    double labelHeight;
+};
 
 class MainWindow : public QWidget
 {
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The platform's dialogues unless a test has put others in their place;
@@ -25,11 +41,35 @@ public:
     // area, or 1024 x 768 where there is no screen.
     static QRect availableScreenArea();
 
+    // The print button: the whole command on a printer of the system (or a
+    // PDF file). printOut runs it on any page: the title line asked, the
+    // printer chosen, the scene drawn, the title and the indices added.
+    void print();
+    void printOut(canvas::PageSurface &page);
+
 protected:
+    MainWindow(PrintoutSettings printout, QWidget *parent);
+
+    // The scene on paper, with the paper's pens, and the index it shows.
+    virtual void drawOnPaper(canvas::PageSurface &page) = 0;
+    virtual float index() const = 0;
+
+    // Puts the window where its frame says, its field with square scene
+    // units and the field's own controls, and each control of the column at
+    // its place.
+    void applyFrame(const WindowFrame &frame,
+                    std::initializer_list<std::pair<QWidget *, QRect>> column);
+
     // Ends the program at once, without a question and without saving.
     void closeEvent(QCloseEvent *event) override;
 
+    canvas::DrawingField *field_;
+    QScrollBar *indexBar_;
+    // Made by each window, with its own names and hints.
+    std::unique_ptr<FieldControls> fieldControls_;
+
 private:
+    PrintoutSettings printout_;
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs *dialogs_ = nullptr;
 };

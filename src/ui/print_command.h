@@ -13,10 +13,6 @@ namespace ui {
 
 using canvas::PageSurface;
 
-// Where the lower index label stands, as a fraction of the printable height.
-inline constexpr double kRayPathLabelHeight = 0.6;
-inline constexpr double kImagingLabelHeight = 0.55;
-
 // Asks twice for the title line and joins the answers as typed, opens the
 // printer dialog, asks for patience and sets the page units. Returns the
 // title line, or none when the user cancelled the printer dialog: then

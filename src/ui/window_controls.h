@@ -31,7 +31,7 @@ QLineEdit *makeIndexBox(QWidget *parent, const char *name, QColor background = Q
 // Where both index scroll bars start: n = 1.33, water.
 inline constexpr int kInitialIndexBarValue = 133;
 // The scroll bar that sets the index: 50 to 200 (n times 100), steps of 1
-// and 10, worked from the keyboard as well.
+// and 10, worked from the keyboard as well; its object name is "indexBar".
 QScrollBar *makeIndexScrollBar(QWidget *parent);
 void setBackground(QWidget *w, QPalette::ColorRole role, const QColor &colour);
 

@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     imaging::ImagingWindow f2;
     CheckingSurface s1(f1.field), s2(f2.field);
     f1.scene().setScreen(s1);
-    f2.scene().setSurface(s2);
+    f2.scene().setScreen(s2);
     f1.scene().drawFirstPicture();
     f2.scene().paintFreshField();
 

@@ -6,7 +6,7 @@
 
 namespace app {
 
-void Show(QWidget *window)
+void showInFront(QWidget *window)
 {
     window->show();
     window->raise();
@@ -37,7 +37,7 @@ help::InfoWindow *Windows::imagingInfo() const
 
 void Windows::start()
 {
-    Show(rayPathWindow_.get());
+    showInFront(rayPathWindow_.get());
 }
 
 void Windows::showImaging()
@@ -49,7 +49,7 @@ void Windows::showImaging()
         connect(imagingWindow_.get(), &imaging::ImagingWindow::infoRequested, this,
                 &Windows::showImagingInfo);
     }
-    Show(imagingWindow_.get());
+    showInFront(imagingWindow_.get());
     rayPathWindow_->hide();
 }
 
@@ -57,21 +57,21 @@ void Windows::showRayPath()
 {
     if (imagingWindow_)
         imagingWindow_->hide();
-    Show(rayPathWindow_.get());
+    showInFront(rayPathWindow_.get());
 }
 
 void Windows::showRayPathInfo()
 {
     if (!rayPathInfo_)
         rayPathInfo_ = new help::InfoWindow(help::HelpTopic::RayPath);
-    Show(rayPathInfo_);
+    showInFront(rayPathInfo_);
 }
 
 void Windows::showImagingInfo()
 {
     if (!imagingInfo_)
         imagingInfo_ = new help::InfoWindow(help::HelpTopic::Imaging);
-    Show(imagingInfo_);
+    showInFront(imagingInfo_);
 }
 
 }  // namespace app

@@ -1,7 +1,7 @@
 // The program's four windows and the moves between them.
 //
 // The ray-path window is made and shown at start; the imaging window and the
-// two info windows are made on their first Show. Hidden windows keep their
+// two info windows are made when first shown. Hidden windows keep their
 // state. An info window that the user closed is gone and is made afresh,
 // with its text composed again, the next time it is shown. Closing either
 // main window ends the program.
@@ -51,7 +51,7 @@ private:
     QPointer<help::InfoWindow> imagingInfo_;
 };
 
-// Show: make a window visible (modeless) and bring it to the front.
-void Show(QWidget *window);
+// Makes a window visible (modeless) and brings it to the front.
+void showInFront(QWidget *window);
 
 }  // namespace app

@@ -10,7 +10,7 @@ using optics::kGridSpacing;
 
 void ImagingScene::drawGrid()
 {
-    gridOn(surface(), 1);
+    gridOn(screen(), 1);
 }
 
 void ImagingScene::gridOn(canvas::Surface &s, int pen)
@@ -25,7 +25,7 @@ void ImagingScene::eraseGrid()
 {
     // Painted over with the pen in force; whatever lay on a node keeps a
     // white gap until the next full redraw.
-    canvas::Surface &s = surface();
+    canvas::Surface &s = screen();
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
         for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
             s.dot(gx, gy, canvas::kWhite);

@@ -25,7 +25,7 @@ void markImage(Surface &s, Point image, int pen)
 
 void ImagingScene::drawInterfaceLine()
 {
-    Surface &s = surface();
+    Surface &s = screen();
     s.setPenWidth(2);
     s.line(-1000, 0, 1000, 0, s.foreColor());
     s.setPenWidth(1);
@@ -33,14 +33,14 @@ void ImagingScene::drawInterfaceLine()
 
 void ImagingScene::drawObjectDot()
 {
-    Surface &s = surface();
+    Surface &s = screen();
     s.setPenWidth(5);
     s.dot(objectPoint_.x, objectPoint_.y, s.foreColor());
 }
 
 void ImagingScene::eraseObjectDot()
 {
-    Surface &s = surface();
+    Surface &s = screen();
     s.setPenWidth(5);
     s.dot(objectPoint_.x, objectPoint_.y, kWhite);
 }
@@ -89,22 +89,22 @@ void ImagingScene::rowPointsOn(Surface &s, int pen)
 
 void ImagingScene::drawBundle()
 {
-    bundleOn(surface(), kScreenImagePen);
+    bundleOn(screen(), kScreenImagePen);
 }
 
 void ImagingScene::drawRowImages()
 {
-    rowImagesOn(surface(), kScreenImagePen);
+    rowImagesOn(screen(), kScreenImagePen);
 }
 
 void ImagingScene::drawEye()
 {
-    drawEyeSymbol(surface(), eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, kScreenEyePens);
+    drawEyeSymbol(screen(), eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, kScreenEyePens);
 }
 
 void ImagingScene::drawRowPoints()
 {
-    rowPointsOn(surface(), kScreenDotPen);
+    rowPointsOn(screen(), kScreenDotPen);
 }
 
 }  // namespace imaging

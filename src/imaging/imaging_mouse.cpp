@@ -16,9 +16,8 @@ namespace {
 // kRowEyeLimit below the interface.
 constexpr float kEyeLimit = -50;
 constexpr float kRowEyeLimit = 50;
-// P never comes closer to the interface than this; a press between
-// kObjectPressLimit and kObjectPressDepth below it puts P at that depth.
-constexpr float kObjectDepth = 50;
+// A press between kObjectPressLimit and kObjectPressDepth below the
+// interface puts P at the least depth, kObjectDepth.
 constexpr float kObjectPressLimit = 10;
 constexpr float kObjectPressDepth = 100;
 // Between -kObjectDeadBand and kObjectPressLimit a drag of P does nothing.
@@ -81,7 +80,6 @@ PointerChange ImagingScene::release(MouseButton button)
 {
     PointerChange pointer;
     pointer.screen = Pointer::Arrow;
-    canvas::Surface &s = surface();
     if (button == MouseButton::Left) {
         drawAfterEyeMoved();
     } else if (button == MouseButton::Right && !rowMode_) {
@@ -93,48 +91,10 @@ PointerChange ImagingScene::release(MouseButton button)
             rowPressRefused_ = false;
             return pointer;
         }
-        s.clear();
-        drawInterfaceLine();
-        drawGridIfShown();
-        drawRowPoints();
-        drawRowImages();
-        drawEye();
-        if (objectPoint_.y >= kObjectDepth)
-            drawBundle();
-        drawGridIfShown();
+        drawAfterRowPointStored();
     }
     pointer.field = Pointer::Arrow;
     return pointer;
-}
-
-void ImagingScene::drawAfterEyeMoved()
-{
-    surface().clear();
-    drawEye();
-    if (!rowMode_) {
-        drawObjectDot();
-        drawInterfaceLine();
-        if (objectPoint_.y >= kObjectDepth)
-            drawBundle();
-        drawGridIfShown();
-        return;
-    }
-    drawInterfaceLine();
-    drawGridIfShown();
-    drawRowImages();
-    drawRowPoints();
-    drawBundle();
-}
-
-void ImagingScene::drawAfterObjectMoved()
-{
-    surface().clear();
-    drawObjectDot();
-    drawEye();
-    drawInterfaceLine();
-    drawGridIfShown();
-    if (objectPoint_.y >= kObjectDepth)
-        drawBundle();
 }
 
 }  // namespace imaging

@@ -17,19 +17,7 @@ void ImagingScene::showGrid(bool shown)
 void ImagingScene::setIndex(float n)
 {
     index_ = n;
-    canvas::Surface &s = surface();
-    s.clear();
-    drawEye();
-    drawGridIfShown();
-    drawInterfaceLine();
-    if (!rowMode_) {
-        drawBundle();
-        drawObjectDot();
-        s.setPenWidth(1);
-    } else {
-        drawRowImages();
-        drawRowPoints();
-    }
+    drawAfterIndexChange();
 }
 
 void ImagingScene::moveEye(Point at)
@@ -60,42 +48,8 @@ bool ImagingScene::storeRowPoint(Point p)
 
 void ImagingScene::clearRow()
 {
-    canvas::Surface &s = surface();
-    s.clear();
     rowPoints_.clear();
-    drawInterfaceLine();
-    drawEye();
-    drawGridIfShown();
-    drawObjectDot();
-    s.setPenWidth(1);
-}
-
-void ImagingScene::paintFreshField()
-{
-    canvas::Surface &s = surface();
-    s.clear();
-    drawInterfaceLine();
-    drawObjectDot();
-    s.setPenWidth(1);
-    drawEye();
-    drawBundle();
-}
-
-void ImagingScene::redrawPicture()
-{
-    canvas::Surface &s = surface();
-    s.clear();
-    drawInterfaceLine();
-    drawGridIfShown();
-    if (rowMode_) {
-        drawRowPoints();
-        drawRowImages();
-    }
-    drawEye();
-    if (objectPoint_.y >= 50)
-        drawBundle();
-    drawObjectDot();
-    s.setPenWidth(1);
+    drawAfterRowCleared();
 }
 
 }  // namespace imaging

@@ -19,6 +19,9 @@ namespace imaging {
 using optics::Point;
 
 inline constexpr int kMaxRowPoints = 100;
+// P is never placed or dragged closer to the interface than this; a point
+// of a row may lie anywhere, and only from this depth on is its bundle drawn.
+inline constexpr float kObjectDepth = 50;
 
 // Pens of the dots: P, row points and image points are 5 pixels wide on the
 // screen and 20 printer pixels on paper.
@@ -42,12 +45,12 @@ struct PointerChange {
 class ImagingScene
 {
 public:
-    explicit ImagingScene(canvas::Surface &screen) : surface_(&screen) {}
+    explicit ImagingScene(canvas::Surface &screen) : screen_(&screen) {}
 
     // Every screen drawing goes to this surface: the field unless a test puts
     // a recording (or a checking wrapper) in its place.
-    void setSurface(canvas::Surface &s) { surface_ = &s; }
-    canvas::Surface &surface() { return *surface_; }
+    void setScreen(canvas::Surface &s) { screen_ = &s; }
+    canvas::Surface &screen() { return *screen_; }
 
     Point eye() const { return eye_; }
     Point objectPoint() const { return objectPoint_; }
@@ -97,9 +100,14 @@ private:
     void drawGrid();
     void eraseGrid();
     void drawGridIfShown();
-    // The whole picture after the eye, or P in single-point mode, was placed.
+    void drawBundleIfDeepEnough();
+
+    // The whole picture, drawn anew after each of these; see imaging_redraws.cpp.
     void drawAfterEyeMoved();
     void drawAfterObjectMoved();
+    void drawAfterRowPointStored();
+    void drawAfterIndexChange();
+    void drawAfterRowCleared();
 
     void bundleOn(canvas::Surface &s, int imagePen);
     void rowImagesOn(canvas::Surface &s, int imagePen);
@@ -107,7 +115,7 @@ private:
     void gridOn(canvas::Surface &s, int pen);
     void bundleOnPaper(canvas::PageSurface &page);
 
-    canvas::Surface *surface_;
+    canvas::Surface *screen_;
     // Positions and the index are held as float.
     Point objectPoint_{0, 500};
     Point eye_{300, -500};

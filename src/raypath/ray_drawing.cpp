@@ -2,6 +2,8 @@
 
 namespace raypath {
 
+using namespace optics;
+
 using namespace canvas;
 
 void drawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts &parts,

@@ -6,7 +6,8 @@
 
 namespace raypath {
 
-using namespace optics;
+using optics::Point;
+using optics::RayConstruction;
 
 // The parts the five check boxes choose. The incident ray is always drawn;
 // each extension is drawn by its own box, whether or not its ray is shown.

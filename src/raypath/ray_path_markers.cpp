@@ -7,6 +7,8 @@
 
 namespace raypath {
 
+using namespace optics;
+
 using namespace canvas;
 
 Point RayPathScene::eyeTarget() const

@@ -10,6 +10,8 @@
 
 namespace raypath {
 
+using namespace optics;
+
 using namespace canvas;
 
 namespace {

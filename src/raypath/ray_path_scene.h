@@ -13,7 +13,6 @@
 
 namespace raypath {
 
-using namespace optics;
 
 inline constexpr int kMaxRays = 100;
 inline constexpr int kMaxMarkers = 20;

@@ -2,9 +2,8 @@
 
 namespace raypath {
 
-using namespace optics;
-
 using namespace canvas;
+using namespace optics;
 
 void drawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts &parts,
                   const RayLook &look)

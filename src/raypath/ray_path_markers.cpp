@@ -7,9 +7,8 @@
 
 namespace raypath {
 
-using namespace optics;
-
 using namespace canvas;
+using namespace optics;
 
 Point RayPathScene::eyeTarget() const
 {

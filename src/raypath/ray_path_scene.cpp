@@ -10,9 +10,8 @@
 
 namespace raypath {
 
-using namespace optics;
-
 using namespace canvas;
+using namespace optics;
 
 namespace {
 

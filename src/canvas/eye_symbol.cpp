@@ -7,15 +7,15 @@ namespace canvas {
 void drawEyeSymbol(Surface &s, double ex, double ey, double tx, double ty, EyePens pens)
 {
     s.setPenWidth(pens.circle);
-    s.circle(ex, ey, kEyeRadius, s.foreColor());
+    s.circle(ex, ey, kEyeRadius, kBlack);
     s.setPenWidth(pens.pupil);
     const double dx = ex - tx;
     const double dy = ey - ty;
     const double d = std::sqrt(dx * dx + dy * dy);
     if (d > 0 && std::isfinite(d))
-        s.dot(ex - kPupilDistance * dx / d, ey - kPupilDistance * dy / d, s.foreColor());
+        s.dot(ex - kPupilDistance * dx / d, ey - kPupilDistance * dy / d, kBlack);
     else
-        s.dot(ex, ey, s.foreColor());
+        s.dot(ex, ey, kBlack);
     s.setPenWidth(1);
 }
 

@@ -4,6 +4,7 @@
 // current pen width in device pixels and a current line style. Each drawing
 // routine of a view draws through this interface, so the same routine can
 // draw on the screen field, on paper, or into a recording for the tests.
+// What is drawn without a colour is black.
 #pragma once
 
 #include <QRgb>
@@ -36,17 +37,17 @@ public:
     // A segment with the current pen width and line style. End points may
     // lie far outside; the surface clips.
     virtual void line(double x1, double y1, double x2, double y2, QRgb colour) = 0;
-    void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor()); }
+    void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, kBlack); }
     // A circle outline; the radius is in scene units measured along x.
     virtual void circle(double x, double y, double r, QRgb colour) = 0;
-    void circle(double x, double y, double r) { circle(x, y, r, foreColor()); }
+    void circle(double x, double y, double r) { circle(x, y, r, kBlack); }
     // A filled round dot as wide as the pen.
     virtual void dot(double x, double y, QRgb colour) = 0;
     // A filled disc: radius r in scene units, widened by half the pen as a
     // circle outline of that radius would be. It removes a symbol at any
     // scale in one piece.
     virtual void disc(double x, double y, double r, QRgb colour) = 0;
-    void dot(double x, double y) { dot(x, y, foreColor()); }
+    void dot(double x, double y) { dot(x, y, kBlack); }
 
     // Something drawn over the picture for a moment, such as the ray that
     // follows the mouse. The screen notes the pixels it covers, so that
@@ -64,13 +65,9 @@ public:
     void setLineStyle(int s) { drawStyle_ = s; }
     int lineStyle() const { return drawStyle_; }
 
-    QRgb foreColor() const { return foreColor_; }
-    void setForeColor(QRgb c) { foreColor_ = c; }
-
 private:
     int drawWidth_ = 1;
     int drawStyle_ = kSolid;
-    QRgb foreColor_ = kBlack;
 };
 
 }  // namespace canvas

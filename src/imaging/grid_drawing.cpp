@@ -18,7 +18,7 @@ void ImagingScene::gridOn(canvas::Surface &s, int pen)
     s.setPenWidth(pen);
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
         for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
-            s.dot(gx, gy, s.foreColor());
+            s.dot(gx, gy, canvas::kBlack);
 }
 
 void ImagingScene::eraseGrid()

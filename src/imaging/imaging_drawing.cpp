@@ -27,7 +27,7 @@ void ImagingScene::drawInterfaceLine()
 {
     Surface &s = screen();
     s.setPenWidth(2);
-    s.line(-1000, 0, 1000, 0, s.foreColor());
+    s.line(-1000, 0, 1000, 0, kBlack);
     s.setPenWidth(1);
 }
 
@@ -35,7 +35,7 @@ void ImagingScene::drawObjectDot()
 {
     Surface &s = screen();
     s.setPenWidth(5);
-    s.dot(objectPoint_.x, objectPoint_.y, s.foreColor());
+    s.dot(objectPoint_.x, objectPoint_.y, kBlack);
 }
 
 void ImagingScene::eraseObjectDot()
@@ -62,9 +62,9 @@ void ImagingScene::bundleOn(Surface &s, int imagePen)
             continue;
         const double c = kFarLength * std::cos(double(ray.theta));
         const double sn = kFarLength * std::sin(double(ray.theta));
-        s.line(p.x, p.y, x, 0, s.foreColor());
-        s.line(x, 0, x + c, -sn, s.foreColor());
-        s.line(x, 0, x - c, sn, s.foreColor());
+        s.line(p.x, p.y, x, 0, kBlack);
+        s.line(x, 0, x + c, -sn, kBlack);
+        s.line(x, 0, x - c, sn, kBlack);
     }
     if (const auto image = imageFromRayPair(p.x, p.y, centralX, index_))
         markImage(s, *image, imagePen);
@@ -83,7 +83,7 @@ void ImagingScene::rowPointsOn(Surface &s, int pen)
 {
     s.setPenWidth(pen);
     for (const Point &p : rowPoints_)
-        s.dot(p.x, p.y, s.foreColor());
+        s.dot(p.x, p.y, kBlack);
     s.setPenWidth(1);
 }
 

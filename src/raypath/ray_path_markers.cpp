@@ -34,7 +34,7 @@ void RayPathScene::drawMarkers(Underlay under)
     Surface &s = screen();
     s.setPenWidth(5);
     for (const Point &p : pointMarkers_)
-        s.dot(p.x, p.y, s.foreColor());
+        s.dot(p.x, p.y, kBlack);
     if (under == Underlay::Cleared)
         eyeLooks_.assign(eyeMarkers_.size(), eyeTarget());
     for (size_t i = 0; i < eyeMarkers_.size(); ++i) {
@@ -72,7 +72,7 @@ void RayPathScene::pressSymbol(float x, float y)
     s.setPenWidth(5);
     aim_ = {x, y};
     if (armed_ == MarkerSymbol::Point) {
-        s.dot(x, y, s.foreColor());
+        s.dot(x, y, kBlack);
     } else {
         eye_ = aim_;
         drawEye(eyeTarget());
@@ -85,7 +85,7 @@ void RayPathScene::dragSymbol(float x, float y)
     if (armed_ == MarkerSymbol::Point) {
         s.setPenWidth(5);
         s.dot(aim_.x, aim_.y, kWhite);
-        s.dot(x, y, s.foreColor());
+        s.dot(x, y, kBlack);
     } else {
         eye_ = aim_;
         eraseEye();
@@ -109,7 +109,7 @@ void RayPathScene::dropSymbol(float x, float y)
     }
     if (point) {
         s.setPenWidth(5);
-        s.dot(x, y, s.foreColor());
+        s.dot(x, y, kBlack);
     } else {
         // The eye where it was dragged to, looking at the point marker
         // placed last before it.

@@ -35,7 +35,7 @@ void RayPathScene::keepRay(const RayConstruction &r)
 void RayPathScene::drawRays(Surface &s, const RayScenePens &pens)
 {
     s.setPenWidth(pens.objectDot);
-    s.dot(object_.x, object_.y, s.foreColor());
+    s.dot(object_.x, object_.y, kBlack);
     s.setPenWidth(pens.interfaceLine);
     s.line(-pens.interfaceHalfLength, 0, pens.interfaceHalfLength, 0, kBlack);
     s.setPenWidth(pens.rays);
@@ -79,9 +79,9 @@ void RayPathScene::drawLiveRay()
 void RayPathScene::drawFirstPicture()
 {
     Surface &s = screen();
-    s.line(-1000, 0, 1000, 0, s.foreColor());
+    s.line(-1000, 0, 1000, 0, kBlack);
     s.setPenWidth(5);
-    s.dot(object_.x, object_.y, s.foreColor());
+    s.dot(object_.x, object_.y, kBlack);
     s.setPenWidth(1);
 }
 
@@ -164,9 +164,9 @@ void RayPathScene::move(MouseButton held, float x, float y)
         dragSymbol(x, y);
     } else if (held == MouseButton::Right) {
         s.clear();
-        drawInterfaceLine(s, s.foreColor());
+        drawInterfaceLine(s, kBlack);
         s.setPenWidth(5);
-        s.dot(x, y, s.foreColor());
+        s.dot(x, y, kBlack);
         setObject({x, y});
         s.setPenWidth(1);
         redrawRays(Underlay::Cleared);
@@ -217,7 +217,7 @@ void RayPathScene::clearRays()
     s.clear();
     rayHits_.clear();
     s.setPenWidth(5);
-    s.dot(object_.x, object_.y, s.foreColor());
+    s.dot(object_.x, object_.y, kBlack);
     s.setPenWidth(1);
     drawInterfaceLine(s, kBlack);
     drawMarkers(Underlay::Cleared);

@@ -19,4 +19,11 @@ void drawEyeSymbol(Surface &s, double ex, double ey, double tx, double ty, EyePe
     s.setPenWidth(1);
 }
 
+void eraseEyeSymbol(Surface &s, double ex, double ey, int margin)
+{
+    s.setPenWidth(2 * margin);
+    s.disc(ex, ey, kEyeRadius, kWhite);
+    s.setPenWidth(1);
+}
+
 }  // namespace canvas

@@ -9,17 +9,19 @@ namespace canvas {
 inline constexpr double kEyeRadius = 50;
 inline constexpr double kPupilDistance = 30;
 
+// The pens of the circle and the pupil; each view's pen tables hold them.
 struct EyePens {
-    int circle = 3;
-    int pupil = 15;
+    int circle;
+    int pupil;
 };
-
-// Screen pens; paper has its own, wider ones.
-inline constexpr EyePens kScreenEyePens{3, 15};
-inline constexpr EyePens kPaperEyePens{10, 50};
 
 // Draws the eye at (ex, ey) looking at (tx, ty). An eye on its target has no
 // direction to look in: its pupil sits in the middle. Leaves the pen at 1.
 void drawEyeSymbol(Surface &s, double ex, double ey, double tx, double ty, EyePens pens);
+
+// Paints the eye at (ex, ey) over with one white disc, `margin` pixels wider
+// than the eye all round: rings of white would leave arcs between them on a
+// fine screen. Leaves the pen at 1.
+void eraseEyeSymbol(Surface &s, double ex, double ey, int margin);
 
 }  // namespace canvas

@@ -10,12 +10,12 @@ using optics::kGridSpacing;
 
 void ImagingScene::drawGrid()
 {
-    gridOn(screen(), 1);
+    gridOn(screen(), kScreenPens);
 }
 
-void ImagingScene::gridOn(canvas::Surface &s, int pen)
+void ImagingScene::gridOn(canvas::Surface &s, const ImagingPens &pens)
 {
-    s.setPenWidth(pen);
+    s.setPenWidth(pens.grid);
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
         for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
             s.dot(gx, gy, canvas::kBlack);

@@ -2,7 +2,6 @@
 // extensions, the red image points, the eye and the stored row points.
 #include "imaging/imaging_scene.h"
 
-#include "canvas/eye_symbol.h"
 #include "optics/image_construction.h"
 
 #include <cmath>
@@ -23,29 +22,33 @@ void markImage(Surface &s, Point image, int pen)
 
 }  // namespace
 
-void ImagingScene::drawInterfaceLine()
+void ImagingScene::interfaceOn(Surface &s, const ImagingPens &pens)
 {
-    Surface &s = screen();
-    s.setPenWidth(2);
+    s.setPenWidth(pens.interfaceLine);
     s.line(-1000, 0, 1000, 0, kBlack);
     s.setPenWidth(1);
+}
+
+void ImagingScene::drawInterfaceLine()
+{
+    interfaceOn(screen(), kScreenPens);
 }
 
 void ImagingScene::drawObjectDot()
 {
     Surface &s = screen();
-    s.setPenWidth(5);
+    s.setPenWidth(kScreenPens.dots);
     s.dot(objectPoint_.x, objectPoint_.y, kBlack);
 }
 
 void ImagingScene::eraseObjectDot()
 {
     Surface &s = screen();
-    s.setPenWidth(5);
+    s.setPenWidth(kScreenPens.dots);
     s.dot(objectPoint_.x, objectPoint_.y, kWhite);
 }
 
-void ImagingScene::bundleOn(Surface &s, int imagePen)
+void ImagingScene::bundleOn(Surface &s, const ImagingPens &pens)
 {
     const Point p = objectPoint_;
     if (!(p.y > 0))
@@ -67,21 +70,21 @@ void ImagingScene::bundleOn(Surface &s, int imagePen)
         s.line(x, 0, x - c, sn, kBlack);
     }
     if (const auto image = imageFromRayPair(p.x, p.y, centralX, index_))
-        markImage(s, *image, imagePen);
+        markImage(s, *image, pens.dots);
 }
 
-void ImagingScene::rowImagesOn(Surface &s, int imagePen)
+void ImagingScene::rowImagesOn(Surface &s, const ImagingPens &pens)
 {
     for (const Point &p : rowPoints_) {
         // A point on or above the interface has no image; the row goes on.
         if (const auto image = imagePoint(p, eye_, index_))
-            markImage(s, *image, imagePen);
+            markImage(s, *image, pens.dots);
     }
 }
 
-void ImagingScene::rowPointsOn(Surface &s, int pen)
+void ImagingScene::rowPointsOn(Surface &s, const ImagingPens &pens)
 {
-    s.setPenWidth(pen);
+    s.setPenWidth(pens.dots);
     for (const Point &p : rowPoints_)
         s.dot(p.x, p.y, kBlack);
     s.setPenWidth(1);
@@ -89,22 +92,27 @@ void ImagingScene::rowPointsOn(Surface &s, int pen)
 
 void ImagingScene::drawBundle()
 {
-    bundleOn(screen(), kScreenImagePen);
+    bundleOn(screen(), kScreenPens);
 }
 
 void ImagingScene::drawRowImages()
 {
-    rowImagesOn(screen(), kScreenImagePen);
+    rowImagesOn(screen(), kScreenPens);
+}
+
+void ImagingScene::eyeOn(Surface &s, const ImagingPens &pens)
+{
+    drawEyeSymbol(s, eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, pens.eye);
 }
 
 void ImagingScene::drawEye()
 {
-    drawEyeSymbol(screen(), eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, kScreenEyePens);
+    eyeOn(screen(), kScreenPens);
 }
 
 void ImagingScene::drawRowPoints()
 {
-    rowPointsOn(screen(), kScreenDotPen);
+    rowPointsOn(screen(), kScreenPens);
 }
 
 }  // namespace imaging

@@ -3,8 +3,6 @@
 // picture that go on paper are renewed on the screen as well.
 #include "imaging/imaging_scene.h"
 
-#include "canvas/eye_symbol.h"
-
 namespace imaging {
 
 using namespace canvas;
@@ -17,27 +15,27 @@ void ImagingScene::drawOnPaper(PageSurface &page)
     } else {
         drawRowImages();
         drawRowPoints();
-        rowImagesOn(page, kPaperDotPen);
-        rowPointsOn(page, kPaperDotPen);
+        rowImagesOn(page, kPaperPens);
+        rowPointsOn(page, kPaperPens);
         if (objectPoint_.y > 0)
             bundleOnPaper(page);
     }
     if (gridShown_) {
-        gridOn(page, 3);
+        gridOn(page, kPaperPens);
         page.setPenWidth(1);
     }
     drawInterfaceLine();
-    page.line(-1000, 0, 1000, 0, kBlack);
+    interfaceOn(page, kPaperPens);
     drawEye();
-    drawEyeSymbol(page, eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, kPaperEyePens);
+    eyeOn(page, kPaperPens);
 }
 
 void ImagingScene::bundleOnPaper(PageSurface &page)
 {
-    bundleOn(page, kPaperDotPen);
+    bundleOn(page, kPaperPens);
     // P last, so that where the image falls on P (n = 1) the black dot covers
     // the red one.
-    page.setPenWidth(kPaperDotPen);
+    page.setPenWidth(kPaperPens.dots);
     page.dot(objectPoint_.x, objectPoint_.y, kBlack);
     page.setPenWidth(1);
 }

@@ -7,6 +7,7 @@
 // screen field, a printed page or a test's recording. It knows no widget.
 #pragma once
 
+#include "canvas/eye_symbol.h"
 #include "canvas/page.h"
 #include "canvas/surface.h"
 #include "optics/point.h"
@@ -23,11 +24,16 @@ inline constexpr int kMaxRowPoints = 100;
 // of a row may lie anywhere, and only from this depth on is its bundle drawn.
 inline constexpr float kObjectDepth = 50;
 
-// Pens of the dots: P, row points and image points are 5 pixels wide on the
-// screen and 20 printer pixels on paper.
-inline constexpr int kScreenDotPen = 5;
-inline constexpr int kScreenImagePen = 5;
-inline constexpr int kPaperDotPen = 20;
+// The pens of the scene, in pixels of the surface: the screen's, and the
+// wider ones of paper. The rays of the bundle take the pen of 1.
+struct ImagingPens {
+    int interfaceLine;
+    int dots;  // P, the row's points and the red image points
+    int grid;
+    canvas::EyePens eye;
+};
+inline constexpr ImagingPens kScreenPens{2, 5, 1, {3, 15}};
+inline constexpr ImagingPens kPaperPens{1, 20, 3, {10, 50}};
 
 // The mouse button of a press or release, or the one held during a drag;
 // Other stands for any other button and for several held at once.
@@ -109,10 +115,12 @@ private:
     void drawAfterIndexChange();
     void drawAfterRowCleared();
 
-    void bundleOn(canvas::Surface &s, int imagePen);
-    void rowImagesOn(canvas::Surface &s, int imagePen);
-    void rowPointsOn(canvas::Surface &s, int pen);
-    void gridOn(canvas::Surface &s, int pen);
+    void interfaceOn(canvas::Surface &s, const ImagingPens &pens);
+    void bundleOn(canvas::Surface &s, const ImagingPens &pens);
+    void rowImagesOn(canvas::Surface &s, const ImagingPens &pens);
+    void rowPointsOn(canvas::Surface &s, const ImagingPens &pens);
+    void gridOn(canvas::Surface &s, const ImagingPens &pens);
+    void eyeOn(canvas::Surface &s, const ImagingPens &pens);
     void bundleOnPaper(canvas::PageSurface &page);
 
     canvas::Surface *screen_;

@@ -30,9 +30,9 @@ void drawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts 
     }
 }
 
-void drawInterfaceLine(Surface &s, QRgb colour)
+void drawInterfaceLine(Surface &s, QRgb colour, double halfLength)
 {
-    s.line(-2000, 0, 2000, 0, colour);
+    s.line(-halfLength, 0, halfLength, 0, colour);
 }
 
 }  // namespace raypath

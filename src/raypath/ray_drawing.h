@@ -32,7 +32,8 @@ struct RayLook {
 void drawRayParts(canvas::Surface &s, Point p, const RayConstruction &ray, const RayParts &parts,
                   const RayLook &look = {});
 
-// The interface line across the whole scene, from x = -2000 to 2000.
-void drawInterfaceLine(canvas::Surface &s, QRgb colour = canvas::kBlack);
+// The interface line y = 0 from x = -halfLength to halfLength, with the pen
+// in force.
+void drawInterfaceLine(canvas::Surface &s, QRgb colour, double halfLength = 2000);
 
 }  // namespace raypath

@@ -17,22 +17,13 @@ Point RayPathScene::eyeTarget() const
 
 void RayPathScene::drawEye(Point target)
 {
-    drawEyeSymbol(screen(), eye_.x, eye_.y, target.x, target.y, kScreenEyePens);
-}
-
-void RayPathScene::eraseEye()
-{
-    // One white disc, 10 pixels wider than the eye all round.
-    Surface &s = screen();
-    s.setPenWidth(20);
-    s.disc(eye_.x, eye_.y, kEyeRadius, kWhite);
-    s.setPenWidth(1);
+    drawEyeSymbol(screen(), eye_.x, eye_.y, target.x, target.y, kScreenPens.eye);
 }
 
 void RayPathScene::drawMarkers(Underlay under)
 {
     Surface &s = screen();
-    s.setPenWidth(5);
+    s.setPenWidth(kScreenPens.pointMarker);
     for (const Point &p : pointMarkers_)
         s.dot(p.x, p.y, kBlack);
     if (under == Underlay::Cleared)
@@ -69,7 +60,7 @@ bool RayPathScene::addEyeMarker(Point p)
 void RayPathScene::pressSymbol(float x, float y)
 {
     Surface &s = screen();
-    s.setPenWidth(5);
+    s.setPenWidth(kScreenPens.pointMarker);
     aim_ = {x, y};
     if (armed_ == MarkerSymbol::Point) {
         s.dot(x, y, kBlack);
@@ -83,12 +74,11 @@ void RayPathScene::dragSymbol(float x, float y)
 {
     Surface &s = screen();
     if (armed_ == MarkerSymbol::Point) {
-        s.setPenWidth(5);
+        s.setPenWidth(kScreenPens.pointMarker);
         s.dot(aim_.x, aim_.y, kWhite);
         s.dot(x, y, kBlack);
     } else {
-        eye_ = aim_;
-        eraseEye();
+        eraseEyeSymbol(s, aim_.x, aim_.y, kScreenPens.draggedEyeMargin);
         eye_ = {x, y};
         drawEye(eyeTarget());
     }
@@ -108,7 +98,7 @@ void RayPathScene::dropSymbol(float x, float y)
         return;
     }
     if (point) {
-        s.setPenWidth(5);
+        s.setPenWidth(kScreenPens.pointMarker);
         s.dot(x, y, kBlack);
     } else {
         // The eye where it was dragged to, looking at the point marker
@@ -122,18 +112,15 @@ void RayPathScene::dropSymbol(float x, float y)
 void RayPathScene::clearMarkers()
 {
     Surface &s = screen();
-    s.setPenWidth(5);
+    s.setPenWidth(kScreenPens.pointMarker);
     for (const Point &p : pointMarkers_)
         s.dot(p.x, p.y, kWhite);
-    // Each eye goes in one white disc, 5 pixels wider than the eye all
-    // round: rings of white would leave arcs between them on a fine screen.
-    s.setPenWidth(10);
     for (const Point &e : eyeMarkers_)
-        s.disc(e.x, e.y, kEyeRadius, kWhite);
+        eraseEyeSymbol(s, e.x, e.y, kScreenPens.clearedEyeMargin);
+    s.setPenWidth(1);
     pointMarkers_.clear();
     eyeMarkers_.clear();
     eyeLooks_.clear();
-    s.setPenWidth(1);
 }
 
 }  // namespace raypath

@@ -32,12 +32,12 @@ void RayPathScene::keepRay(const RayConstruction &r)
     lastRay_.reflectedBackEnd = r.reflectedBackEnd;
 }
 
-void RayPathScene::drawRays(Surface &s, const RayScenePens &pens)
+void RayPathScene::drawRays(Surface &s, const RayPathPens &pens)
 {
     s.setPenWidth(pens.objectDot);
     s.dot(object_.x, object_.y, kBlack);
     s.setPenWidth(pens.interfaceLine);
-    s.line(-pens.interfaceHalfLength, 0, pens.interfaceHalfLength, 0, kBlack);
+    drawInterfaceLine(s, kBlack, pens.interfaceHalfLength);
     s.setPenWidth(pens.rays);
 
     for (const float hitX : rayHits_) {
@@ -55,7 +55,7 @@ void RayPathScene::drawRays(Surface &s, const RayScenePens &pens)
 
 void RayPathScene::redrawRays(Underlay under)
 {
-    drawRays(screen(), kScreenRayPens);
+    drawRays(screen(), kScreenPens);
     drawMarkers(under);
 }
 
@@ -79,8 +79,8 @@ void RayPathScene::drawLiveRay()
 void RayPathScene::drawFirstPicture()
 {
     Surface &s = screen();
-    s.line(-1000, 0, 1000, 0, kBlack);
-    s.setPenWidth(5);
+    drawInterfaceLine(s, kBlack, 1000);
+    s.setPenWidth(kScreenPens.objectDot);
     s.dot(object_.x, object_.y, kBlack);
     s.setPenWidth(1);
 }
@@ -151,12 +151,12 @@ void RayPathScene::move(MouseButton held, float x, float y)
         // drawn since; otherwise it is erased and the rays drawn anew.
         if (!s.takeBackOverlay()) {
             eraseLiveRay();
-            s.setPenWidth(1);
+            s.setPenWidth(kScreenPens.rays);
             drawInterfaceLine(s, kBlack);
             redrawRays();
         }
         aim_ = {x, y};
-        s.setPenWidth(1);
+        s.setPenWidth(kScreenPens.rays);
         s.beginOverlay();
         drawLiveRay();
         s.endOverlay();
@@ -165,7 +165,7 @@ void RayPathScene::move(MouseButton held, float x, float y)
     } else if (held == MouseButton::Right) {
         s.clear();
         drawInterfaceLine(s, kBlack);
-        s.setPenWidth(5);
+        s.setPenWidth(kScreenPens.objectDot);
         s.dot(x, y, kBlack);
         setObject({x, y});
         s.setPenWidth(1);
@@ -185,7 +185,7 @@ void RayPathScene::release(MouseButton button, float x, float y)
     Surface &s = screen();
     eraseLiveRay();
     drawInterfaceLine(s, kWhite);
-    s.setPenWidth(1);
+    s.setPenWidth(kScreenPens.rays);
     drawInterfaceLine(s, kBlack);
     redrawRays();
     s.setPenWidth(1);
@@ -216,7 +216,7 @@ void RayPathScene::clearRays()
     Surface &s = screen();
     s.clear();
     rayHits_.clear();
-    s.setPenWidth(5);
+    s.setPenWidth(kScreenPens.objectDot);
     s.dot(object_.x, object_.y, kBlack);
     s.setPenWidth(1);
     drawInterfaceLine(s, kBlack);
@@ -225,16 +225,16 @@ void RayPathScene::clearRays()
 
 void RayPathScene::drawOnPaper(Surface &page)
 {
-    drawRays(page, kPaperRayPens);
-    page.setPenWidth(20);
+    drawRays(page, kPaperPens);
+    page.setPenWidth(kPaperPens.pointMarker);
     for (const Point &p : pointMarkers_)
         page.dot(p.x, p.y, kBlack);
-    page.setPenWidth(2);
+    page.setPenWidth(1);
     // Paper is a copy of the screen: every eye looks at the point marker
     // placed last, as it does there.
     const Point t = eyeTarget();
     for (const Point &e : eyeMarkers_)
-        drawEyeSymbol(page, e.x, e.y, t.x, t.y, kPaperEyePens);
+        drawEyeSymbol(page, e.x, e.y, t.x, t.y, kPaperPens.eye);
 }
 
 }  // namespace raypath

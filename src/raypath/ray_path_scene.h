@@ -5,6 +5,7 @@
 // test's recording.
 #pragma once
 
+#include "canvas/eye_symbol.h"
 #include "canvas/surface.h"
 #include "optics/ray_geometry.h"
 #include "raypath/ray_drawing.h"
@@ -17,17 +18,23 @@ namespace raypath {
 inline constexpr int kMaxRays = 100;
 inline constexpr int kMaxMarkers = 20;
 
-// Pens of the ray scene: the screen's, and the wider ones of paper.
-struct RayScenePens {
-    int objectDot;
-    int interfaceLine;
-    double interfaceHalfLength;
-    int rays;
-    RayLook look;
+// The pens of the scene, in pixels of the surface: the screen's, and the
+// wider ones of paper. Only the screen erases.
+struct RayPathPens {
+    int objectDot;                // P
+    int interfaceLine;            // the interface of a full picture
+    double interfaceHalfLength;   // in scene units
+    int rays;                     // fixed rays, the live ray, the mended interface
+    RayLook look;                 // how extensions look
+    int pointMarker;
+    canvas::EyePens eye;
+    int draggedEyeMargin;         // the white disc around an eye being dragged
+    int clearedEyeMargin;         // and around one cleared
 };
-inline constexpr RayScenePens kScreenRayPens{5, 2, 2000, 1, {canvas::kBlack, canvas::kDotted}};
-inline constexpr RayScenePens kPaperRayPens{20, 3, 1200, 2,
-                                            {qRgb(100, 100, 100), canvas::kDashed}};
+inline constexpr RayPathPens kScreenPens{
+    5, 2, 2000, 1, {canvas::kBlack, canvas::kDotted}, 5, {3, 15}, 10, 5};
+inline constexpr RayPathPens kPaperPens{
+    20, 3, 1200, 2, {qRgb(100, 100, 100), canvas::kDashed}, 20, {10, 50}, 0, 0};
 
 // The buttons of a mouse event. A move reports the buttons held as their
 // sum; a sum of two matches none of the single buttons.
@@ -124,14 +131,13 @@ public:
     void drawOnPaper(canvas::Surface &page);
 
 private:
-    void drawRays(canvas::Surface &s, const RayScenePens &pens);
+    void drawRays(canvas::Surface &s, const RayPathPens &pens);
     void keepRay(const RayConstruction &ray);
     void eraseLiveRay();
     void setObject(Point p);
     Point eyeTarget() const;
     void drawMarkers(Underlay under);
     void drawEye(Point target);
-    void eraseEye();
     void pressSymbol(float x, float y);
     void dragSymbol(float x, float y);
     void dropSymbol(float x, float y);

@@ -267,10 +267,9 @@ private slots:
         QVERIFY(QDir::setCurrent(before));
         const QStringList errors = dialogs.log.filter("ErrorBox");
         if (!reason.isEmpty() || name == kCancel) {
-            QCOMPARE(errors, reason.isEmpty() ? QStringList()
-                                              : QStringList("ErrorBox Das Bild konnte nicht in "
-                                                            "der Datei „" + name
-                                                            + "“ gespeichert werden.\n" + reason));
+            const QString error = "ErrorBox Das Bild konnte nicht in der Datei „" + name
+                                  + "“ gespeichert werden.\n" + reason;
+            QCOMPARE(errors, reason.isEmpty() ? QStringList() : QStringList(error));
             QCOMPARE(contents(dir.filePath("titel.bmp")), QByteArray("altes Bild"));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList("titel.bmp"));
             if (name == kCancel)

@@ -16,21 +16,32 @@ namespace {
 
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 
-// The ink of most pixels within 6 of c: K black, G grey, R red, in lower case when dotted
-// (a solid line crosses the box whole), '-' none.
-char seen(const QImage &img, QPoint c)
+// The ink of most pixels within 6 of a point, dotted where few of them are (a solid line
+// crosses the box whole); Unseen is what a row does not look at.
+enum class Ink { None, Black, BlackDots, Grey, GreyDots, Red, RedDots, Unseen };
+
+Ink seen(const QImage &img, QPoint c)
 {
-    const std::pair<QRgb, char> inks[] = {
-        {kBlack, 'K'}, {qRgb(100, 100, 100), 'G'}, {qRgb(255, 0, 0), 'R'}};
+    const std::pair<QRgb, Ink> inks[] = {
+        {kBlack, Ink::Black}, {qRgb(100, 100, 100), Ink::Grey}, {qRgb(255, 0, 0), Ink::Red}};
     int most = 0;
-    char ink = '-';
-    for (const auto &[colour, code] : inks)
+    Ink ink = Ink::None;
+    for (const auto &[colour, solid] : inks)
         if (const int n = colourAround(img, c, colour, 6); n > most) {
             most = n;
-            ink = n >= 11 ? code : QChar::toLower(code);
+            ink = n >= 11 ? solid : Ink(int(solid) + 1);
         }
     return ink;
 }
+
+// A ray fixed through (hitX, 0) and the boxes ticked; what shows 200 units along each way.
+struct RayPartsRow {
+    RayParts boxes{true, true, true, true, true};
+    QPointF object{0, 500};
+    double hitX = 0;
+    Ink refracted = Ink::None, refractedBack = Ink::None, reflected = Ink::None,
+        reflectedBack = Ink::None, normal = Ink::None;
+};
 
 // By the laws of refraction and reflection, where a ray from P through (hitX, 0)
 // goes on: refracted, back along it, reflected, back along that, and a short way
@@ -46,6 +57,8 @@ QList<QPointF> rayDirections(QPointF p, double hitX, double n)
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(RayPartsRow)
 
 class TestRayPath : public QObject
 {
@@ -79,39 +92,49 @@ private slots:
     // The check boxes and a fixed ray at n = 1.7, seen 200 units along each way ('?': unseen).
     void rayParts_data()
     {
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QPointF>("object");
-        QTest::addColumn<double>("hitX");
-        QTest::addColumn<QString>("parts");
-        QTest::newRow("every part") << "11111" << QPointF(0, 500) << 300.0 << "KkGkR";
-        QTest::newRow("reflected back alone") << "00010" << QPointF(0, 500) << -300.0 << "---k-";
-        QTest::newRow("P above, aside") << "11111" << QPointF(-200, -500) << 250.0 << "KkGkR";
+        QTest::addColumn<RayPartsRow>("r");
+        using enum Ink;
+        const auto row = [](const char *name, RayPartsRow r) { QTest::newRow(name) << r; };
+        const RayPartsRow every{.hitX = 300, .refracted = Black, .refractedBack = BlackDots,
+                                .reflected = Grey, .reflectedBack = BlackDots, .normal = Red};
+        row("every part", every);
+        RayPartsRow above = every;
+        above.object = {-200, -500};
+        above.hitX = 250;
+        row("P above, aside", above);
+        row("reflected back alone",
+            {.boxes = {.refracted = false, .refractedExtension = false,
+                       .reflectedExtension = true},
+             .hitX = -300, .reflectedBack = BlackDots});
         // The critical angle arcsin(1 / 1.7) is met at 500 tan 36.03 = 363.8.
-        QTest::newRow("within critical angle") << "00100" << QPointF(0, 500) << 362.5 << "??G--";
-        QTest::newRow("total reflection") << "11111" << QPointF(0, 500) << 365.0 << "--KkR";
+        row("within critical angle",
+            {.boxes = {.refracted = false, .refractedExtension = false, .reflected = true},
+             .hitX = 362.5, .refracted = Unseen, .refractedBack = Unseen, .reflected = Grey});
+        row("total reflection",
+            {.hitX = 365, .reflected = Black, .reflectedBack = BlackDots, .normal = Red});
     }
     void rayParts()
     {
-        QFETCH(QString, boxes);
-        QFETCH(QPointF, object);
-        QFETCH(double, hitX);
-        QFETCH(QString, parts);
-        const QList<QCheckBox *> checks{box("refractedBox"), box("refractedExtensionBox"),
-                                        box("reflectedBox"), box("reflectedExtensionBox"),
-                                        box("normalsBox")};
-        for (int i = 0; i < checks.size(); ++i)
-            checks[i]->setChecked(boxes[i] == '1');
-        scene().fixRayAt(float(hitX));
-        scene().moveObject({float(object.x()), float(object.y())});
+        QFETCH(RayPartsRow, r);
+        const RayParts &b = r.boxes;
+        for (auto [name, ticked] : {std::pair{"refractedBox", b.refracted},
+                                    {"refractedExtensionBox", b.refractedExtension},
+                                    {"reflectedBox", b.reflected},
+                                    {"reflectedExtensionBox", b.reflectedExtension},
+                                    {"normalsBox", b.normals}})
+            box(name)->setChecked(ticked);
+        scene().fixRayAt(float(r.hitX));
+        scene().moveObject({float(r.object.x()), float(r.object.y())});
         scene().setIndex(1.7f);  // the ray bends anew
-        const QList<QPointF> ways = rayDirections(object, hitX, 1.7);
-        QString got;
-        for (int i = 0; i < ways.size(); ++i) {
-            const QPoint at = pixelOf(field(), QPointF(hitX, 0) + 200 * ways[i]);
-            got += parts[i] == '?' ? '?' : seen(shown(), at);
-        }
-        QCOMPARE(got, parts);
-        QCOMPARE(seen(shown(), pixelOf(field(), (object + QPointF(hitX, 0)) / 2)), 'K');
+        const QList<QPointF> ways = rayDirections(r.object, r.hitX, 1.7);
+        const QList<Ink> want{r.refracted, r.refractedBack, r.reflected, r.reflectedBack,
+                              r.normal};
+        for (int i = 0; i < ways.size(); ++i)
+            if (want[i] != Ink::Unseen)
+                QCOMPARE(seen(shown(), pixelOf(field(), QPointF(r.hitX, 0) + 200 * ways[i])),
+                         want[i]);
+        const QPointF incident = (r.object + QPointF(r.hitX, 0)) / 2;
+        QCOMPARE(seen(shown(), pixelOf(field(), incident)), Ink::Black);
     }
 
     // P dragged: the fixed ray turns with it; the pointer is a crosshair near P.
@@ -132,7 +155,8 @@ private slots:
         QCOMPARE(colourAt(field(), p, kBlack), 9);
         QCOMPARE(colourAt(field(), {0, 500}, kBlack), p == QPointF(0, 500) ? 9 : 0);
         const QPointF onRefracted = QPointF(300, 0) + 200 * rayDirections(p, 300, 1.33)[0];
-        QCOMPARE(seen(shown(), pixelOf(field(), onRefracted)), p.y() == 0 ? '-' : 'K');
+        const Ink refracted = seen(shown(), pixelOf(field(), onRefracted));
+        QCOMPARE(refracted, p.y() == 0 ? Ink::None : Ink::Black);
         for (auto [offset, held, cross] : {std::tuple{QPointF(85, -85), Qt::NoButton, true},
                                            {QPointF(105, 0), Qt::NoButton, false},
                                            {QPointF(40, -40), Qt::LeftButton, false},

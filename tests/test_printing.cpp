@@ -9,6 +9,7 @@
 #include "ui/print_command.h"
 
 #include <QCheckBox>
+#include <QInputDialog>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -218,6 +219,26 @@ private slots:
                  QStringList("ErrorBox Der Ausdruck konnte nicht in die Datei „" + home
                              + "/weg.pdf“ geschrieben werden.\nDen Ordner „" + home
                              + "“ gibt es nicht."));
+    }
+
+    // Every prompt the commands ask with fits on a 1024 x 768 screen, wrapped, its text whole.
+    void promptsFitSmallScreen()
+    {
+        imaging::ImagingWindow f;
+        ScriptedDialogs dialogs({std::nullopt});  // the save cancelled: no file
+        f.setDialogs(&dialogs);
+        f.saveBitmap();
+        RecordingPage page;
+        f.printOut(page);
+        const QStringList prompts = dialogs.log.filter(QRegularExpression("^InputBox "));
+        QCOMPARE(prompts.size(), 3);
+        for (QString prompt : prompts) {
+            prompt.remove(0, 9);
+            const auto box = ui::makeTextBox(nullptr, prompt, "Eingabe");
+            box->adjustSize();
+            QVERIFY2(box->width() <= 1000, qPrintable(QString::number(box->width())));
+            QCOMPARE(box->labelText(), prompt);
+        }
     }
 
     // "Bild alsDatei": the file holds the picture shown, or the German reason why not; an old

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,14 +11,27 @@ namespace ui {
 
 Dialogs::~Dialogs() = default;
 
+std::unique_ptr<QInputDialog> makeTextBox(QWidget *parent, const QString &prompt,
+                                          const QString &title)
+{
+    auto box = std::make_unique<QInputDialog>(parent);
+    box->setWindowTitle(title);
+    box->setInputMode(QInputDialog::TextInput);
+    box->setLabelText(prompt);
+    if (auto *label = box->findChild<QLabel *>()) {
+        label->setWordWrap(true);
+        const int line = label->fontMetrics().averageCharWidth() * 60;
+        label->setMinimumWidth(std::min(line, label->fontMetrics().horizontalAdvance(prompt)));
+    }
+    return box;
+}
+
 std::optional<QString> QtDialogs::askText(const QString &prompt, const QString &title)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal,
-                                               QString(), &ok);
-    if (!ok)
+    const std::unique_ptr<QInputDialog> box = makeTextBox(parent_, prompt, title);
+    if (box->exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return box->textValue();
 }
 
 void QtDialogs::showMessage(const QString &text)

@@ -4,12 +4,19 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QInputDialog;
 class QPrinter;
 class QWidget;
 
 namespace ui {
+
+// The platform's text input box, its prompt wrapped at about 60 characters:
+// a long prompt on one line would run past the edge of a small screen.
+std::unique_ptr<QInputDialog> makeTextBox(QWidget *parent, const QString &prompt,
+                                          const QString &title);
 
 class Dialogs
 {

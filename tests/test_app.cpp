@@ -152,6 +152,29 @@ private slots:
         QVERIFY2(off <= 3, qPrintable(QDebug::toString(g)));
     }
 
+    // On every screen shape each window lies on the screen, its right edge 0.01 of its laid-out
+    // width right of its rightmost control: no empty band beside the column.
+    void windowFitsColumn_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("4:3") << QSize(1024, 768);
+        QTest::newRow("16:9") << QSize(1920, 1080);
+        QTest::newRow("16:10") << QSize(1280, 800);
+    }
+    void windowFitsColumn() {
+        QFETCH(QSize, screen);
+        Views v;
+        for (bool imaging : {false, true}) {
+            QWidget *w = v.control(imaging, "");
+            imaging ? v.images.applyLayout(QRect(QPoint(0, 0), screen))
+                    : v.rays.applyLayout(QRect(QPoint(0, 0), screen));
+            int right = 0;
+            for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                right = std::max(right, c->geometry().right() + 1);
+            QCOMPARE(w->width() - right, qRound(0.01 * 0.98 * screen.width()));
+            QVERIFY(QRect(QPoint(0, 0), screen).contains(w->geometry()));
+        }
+    }
+
     // The index boxes of both windows at a scroll value (0: as they open), also in German:
     // the ray path's beside the bar, above, below || the imaging's beside the bar, then in
     // the field. Below n = 1 the upper medium shows the reciprocal.

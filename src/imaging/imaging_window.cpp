@@ -122,6 +122,7 @@ void ImagingWindow::applyLayout(const QRect &availableScreen)
                    {infoButton_, l.infoButton}});
     ui::widenToFit(upperIndexBox_, QStringLiteral("   1.00"), false);
     ui::widenToFit(lowerIndexBox_, QStringLiteral("   1.00"), false);
+    fitWidthToColumn();
 }
 
 void ImagingWindow::showIndex(int barValue)

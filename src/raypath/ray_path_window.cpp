@@ -153,6 +153,7 @@ void RayPathWindow::applyLayout(const QRect &availableScreen)
 
     // Wide enough for any index the scroll bar can set.
     ui::widenToFit(indexText_, numberText(1.99f), false);
+    fitWidthToColumn();
 }
 
 void RayPathWindow::showIndex(int scrollValue)

@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -50,11 +52,21 @@ void MainWindow::applyFrame(const WindowFrame &frame,
                             std::initializer_list<std::pair<QWidget *, QRect>> column)
 {
     setGeometry(frame.window);
+    layoutWidth_ = frame.width;
     field_->setGeometry(frame.field);
     setSquareScale(*field_);
     fieldControls_->place();
     for (const auto &[control, place] : column)
         control->setGeometry(place);
+}
+
+void MainWindow::fitWidthToColumn()
+{
+    int right = 0;
+    for (const QWidget *c : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!c->isWindow())
+            right = std::max(right, c->geometry().x() + c->geometry().width());
+    resize(int(std::lround(right + 0.01 * layoutWidth_)), height());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -59,6 +59,10 @@ protected:
     // its place.
     void applyFrame(const WindowFrame &frame,
                     std::initializer_list<std::pair<QWidget *, QRect>> column);
+    // Once the column is in place: the window ends a small margin right of
+    // its rightmost control. On a wide screen the field is fitted to the
+    // window's height, and the window would otherwise keep an empty band.
+    void fitWidthToColumn();
 
     // Ends the program at once, without a question and without saving.
     void closeEvent(QCloseEvent *event) override;
@@ -70,6 +74,7 @@ protected:
 
 private:
     PrintoutSettings printout_;
+    double layoutWidth_ = 0;
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs *dialogs_ = nullptr;
 };

@@ -5,13 +5,16 @@
 # make fuzz      each fuzz target for FUZZ_SECONDS seconds
 # make package   a Debian package in build/
 # make screenshots  the README's pictures, from the real program under Xvfb
+# make mutants   a sampled mutation run over src/ (SEED, COUNT); not part of make test
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+SEED ?= 1
+COUNT ?= 40
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := $(shell grep -v '^\s*\#' packages.txt)
 
-.PHONY: all deps build run test bench sanitize fuzz package screenshots clean
+.PHONY: all deps build run test bench sanitize fuzz package screenshots mutants clean
 
 all: build
 
@@ -67,5 +70,9 @@ fuzz: deps
 	    ./fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 corpus/$$t || exit 1; \
 	done
 
+# Each mutant is built in build-mutants, so that build/ stays as it is.
+mutants: deps
+	python3 tools/mutants.py --seed $(SEED) --count $(COUNT)
+
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-mutants

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QStyleHints>
 #include <algorithm>
-#include <bit>
 #include <cmath>
 
 namespace canvas {
@@ -34,22 +33,6 @@ bool finite(QPointF p)
 // Device coordinates beyond this are never drawn; it keeps the rasteriser's
 // fixed-point arithmetic away from overflow.
 constexpr double kDeviceLimit = 1.0e6;
-
-// Folds v into the fingerprint h; the order of the values counts.
-constexpr quint64 fold(quint64 h, quint64 v)
-{
-    return (std::rotl(h, 23) ^ v) * 0x9e3779b97f4a7c15ull + 0x632be59bd9b4e019ull;
-}
-
-// Fingerprint of one drawing operation: its kind and everything that decides
-// which pixels it sets to which colour.
-template <typename... Values>
-quint64 operationKey(int kind, Values... values)
-{
-    quint64 h = quint64(kind);
-    ((h = fold(h, std::bit_cast<quint64>(double(values)))), ...);
-    return h;
-}
 
 enum OperationKind { kClsOperation = 1, kThinLine, kPainterLine, kCircle, kDot, kDisc, kTakeBack };
 
@@ -82,62 +65,15 @@ void DrawingField::makeImage()
     image_ = QImage(s, QImage::Format_RGB32);
     image_.fill(background_);
     mapping_.setDevice(QRectF(0, 0, s.width(), s.height()));
-    constexpr int tile = 1 << kTileShift;
-    tileColumns_ = (s.width() + tile - 1) / tile;
-    const size_t tiles = size_t(tileColumns_) * ((s.height() + tile - 1) / tile);
-    drawnTiles_.assign(tiles, 0);
     overlayUndoable_ = false;
-    // Matches no drawing: the new image is repainted whole.
-    shownTiles_.assign(tiles, ~quint64(0));
-    update();
-}
-
-void DrawingField::touchTile(int tile, quint64 operation)
-{
-    quint64 &f = drawnTiles_[size_t(tile)];
-    f = fold(f, operation);
+    tiles_.reset(s);
+    scheduleUpdate();
 }
 
 void DrawingField::touchArea(const QRectF &reach, quint64 operation)
 {
-    const QRect a = reach.toAlignedRect().intersected(image_.rect());
-    if (a.isEmpty())
-        return;
-    for (int ty = a.top() >> kTileShift; ty <= a.bottom() >> kTileShift; ++ty)
-        for (int tx = a.left() >> kTileShift; tx <= a.right() >> kTileShift; ++tx)
-            touchTile(ty * tileColumns_ + tx, operation);
-    scheduleUpdate();
-}
-
-void DrawingField::touchLine(int x0, int y0, int x1, int y1, quint64 operation)
-{
-    // Tile column by tile column (row by row for a steep line), the tiles
-    // between the line's ends in that column. A pixel step lies at most one
-    // pixel off the rounded ideal line. Noting the tile of every pixel
-    // instead would slow the line down by a sixth.
-    const bool flat = std::abs(x1 - x0) >= std::abs(y1 - y0);
-    int a0 = flat ? x0 : y0, a1 = flat ? x1 : y1;
-    int b0 = flat ? y0 : x0, b1 = flat ? y1 : x1;
-    if (a0 > a1) {
-        std::swap(a0, a1);
-        std::swap(b0, b1);
-    }
-    const double slope = a1 > a0 ? double(b1 - b0) / (a1 - a0) : 0;
-    const int lastB = (flat ? image_.height() : image_.width()) - 1;
-    constexpr int tile = 1 << kTileShift;
-    // Index steps between neighbouring tiles along and across the line.
-    const int alongStep = flat ? 1 : tileColumns_, acrossStep = flat ? tileColumns_ : 1;
-    quint64 *const tiles = drawnTiles_.data();
-    for (int ta = a0 >> kTileShift; ta <= a1 >> kTileShift; ++ta) {
-        const int from = std::max(a0, ta * tile), to = std::min(a1, ta * tile + tile - 1);
-        const int bFrom = b0 + qRound(slope * (from - a0));
-        const int bTo = b0 + qRound(slope * (to - a0));
-        const int lo = std::max(0, std::min(bFrom, bTo) - 1) >> kTileShift;
-        const int hi = std::min(lastB, std::max(bFrom, bTo) + 1) >> kTileShift;
-        quint64 *f = tiles + ta * alongStep + lo * acrossStep;
-        for (int tb = lo; tb <= hi; ++tb, f += acrossStep)
-            *f = fold(*f, operation);
-    }
+    if (tiles_.touchArea(reach.toAlignedRect(), operation))
+        scheduleUpdate();
 }
 
 void DrawingField::scheduleUpdate()
@@ -151,43 +87,10 @@ void DrawingField::scheduleUpdate()
 
 void DrawingField::updateChanged()
 {
-    // A tile is repainted when the operations that drew on it differ from
-    // those that drew on it the last time any did (as far as a 64-bit
-    // fingerprint tells them apart). The same operations in
-    // the same order set the same pixels to the same colours, so a tile
-    // drawn over by what drew it before shows what the screen has already,
-    // however many of its pixels changed on the way: rays crossing in
-    // other colours, a fixed ray under the erased live ray. Comparing the
-    // pixels themselves would read every pixel a line sets, which costs
-    // more than setting it.
     updatePending_ = false;
-    std::vector<QRect> runs;
-    const int rows = tileColumns_ ? int(drawnTiles_.size()) / tileColumns_ : 0;
-    for (int ty = 0; ty < rows; ++ty) {
-        quint64 *drawn = drawnTiles_.data() + ty * tileColumns_;
-        quint64 *shown = shownTiles_.data() + ty * tileColumns_;
-        int first = -1;
-        for (int tx = 0; tx <= tileColumns_; ++tx) {
-            bool changed = false;
-            if (tx < tileColumns_ && drawn[tx] != 0) {
-                changed = drawn[tx] != shown[tx];
-                shown[tx] = drawn[tx];
-                drawn[tx] = 0;
-            }
-            if (changed && first < 0)
-                first = tx;
-            if (!changed && first >= 0) {
-                runs.push_back(QRect(first << kTileShift, ty << kTileShift,
-                                     (tx - first) << kTileShift, 1 << kTileShift));
-                first = -1;
-            }
-        }
-    }
-    if (runs.empty())
-        return;
-    QRegion region;
-    region.setRects(runs.data(), int(runs.size()));
-    update(region & image_.rect());
+    const QRegion changed = tiles_.takeChanged();
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 QPainter &DrawingField::painter()
@@ -287,7 +190,7 @@ void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     uchar *bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
     const QRgb pixel = 0xff000000u | colour;
-    touchLine(x0, y0, x1, y1, operationKey(kThinLine, x0, y0, x1, y1, pixel, dotted));
+    tiles_.touchLine(x0, y0, x1, y1, operationKey(kThinLine, x0, y0, x1, y1, pixel, dotted));
     // Bresenham; dotted lines set every third pixel. A line of n steps along
     // its longer axis sets n + 1 pixels. The steps are taken without
     // branches: which way the line goes next cannot be predicted.
@@ -475,7 +378,7 @@ bool DrawingField::takeBackOverlay()
     // on them before.
     const quint64 key = operationKey(kTakeBack, underGeneration_);
     for (const QLine &l : overlayLines_)
-        touchLine(l.x1(), l.y1(), l.x2(), l.y2(), key);
+        tiles_.touchLine(l.x1(), l.y1(), l.x2(), l.y2(), key);
     underOverlay_.clear();
     overlayLines_.clear();
     scheduleUpdate();

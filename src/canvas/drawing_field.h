@@ -14,6 +14,7 @@
 
 #include "canvas/scene_mapping.h"
 #include "canvas/surface.h"
+#include "canvas/tile_record.h"
 
 #include <QImage>
 #include <QWidget>
@@ -104,14 +105,9 @@ private:
     }
     QPointF eventPoint(const QMouseEvent *event) const;
     bool nearLastPress(QPointF position) const;
-    void touchTile(int tile, quint64 operation);
     void touchArea(const QRectF &reach, quint64 operation);
-    void touchLine(int x0, int y0, int x1, int y1, quint64 operation);
     void scheduleUpdate();
     void updateChanged();
-
-    // Square tiles of 1 << kTileShift pixels.
-    static constexpr int kTileShift = 5;
 
     QRgb background_;
     QImage image_;
@@ -126,12 +122,7 @@ private:
     // click's second press while it is held back.
     QPointF lastPress_;
     Qt::MouseButton heldBackButton_ = Qt::NoButton;
-    // Per tile, row by row, a fingerprint of the operations that drew on it
-    // since the last repaint was asked for, and of the operations that drew
-    // on it the last time any did. See updateChanged.
-    std::vector<quint64> drawnTiles_;
-    std::vector<quint64> shownTiles_;
-    int tileColumns_ = 0;
+    TileRecord tiles_;
     bool updatePending_ = false;
     // The overlay: whether it can be taken back, the pixels it covered
     // (offset in the image and the colour before, in drawing order) and

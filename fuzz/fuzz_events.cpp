@@ -16,8 +16,8 @@
 
 namespace {
 
-// Hands every call on to the field, and stops the run at the first value
-// that is not finite.
+// Hands every call on to the field's raster, and stops the run at the first
+// value that is not finite.
 class CheckingSurface : public canvas::Surface
 {
 public:
@@ -30,30 +30,30 @@ public:
         check({x1, y1, x2, y2});
         field_->setScale(x1, y1, x2, y2);
     }
-    void clear() override { field_->clear(); }
+    void clear() override { field_->raster().clear(); }
     void line(double x1, double y1, double x2, double y2, QRgb colour) override
     {
         check({x1, y1, x2, y2});
         sync();
-        field_->line(x1, y1, x2, y2, colour);
+        field_->raster().line(x1, y1, x2, y2, colour);
     }
     void circle(double x, double y, double r, QRgb colour) override
     {
         check({x, y, r});
         sync();
-        field_->circle(x, y, r, colour);
+        field_->raster().circle(x, y, r, colour);
     }
     void dot(double x, double y, QRgb colour) override
     {
         check({x, y});
         sync();
-        field_->dot(x, y, colour);
+        field_->raster().dot(x, y, colour);
     }
     void disc(double x, double y, double r, QRgb colour) override
     {
         check({x, y, r});
         sync();
-        field_->disc(x, y, r, colour);
+        field_->raster().disc(x, y, r, colour);
     }
 
 private:
@@ -65,8 +65,8 @@ private:
     }
     void sync()
     {
-        field_->setPenWidth(penWidth());
-        field_->setLineStyle(lineStyle());
+        field_->raster().setPenWidth(penWidth());
+        field_->raster().setLineStyle(lineStyle());
     }
     canvas::DrawingField *field_;
 };

@@ -65,7 +65,7 @@ void ImagingWindow::createControls()
     using namespace ui;
     field = new DrawingField(kWhite, this);
     field->setObjectName(QStringLiteral("field"));
-    scene_ = std::make_unique<ImagingScene>(*field);
+    scene_ = std::make_unique<ImagingScene>(field->raster());
     modeLabel = makeLabel(this, "modeLabel", "Abbildung von");
     singlePointsButton = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
     singlePointsButton->setObjectName(QStringLiteral("singlePointsButton"));

@@ -53,7 +53,7 @@ void RayPathWindow::createControls()
     using namespace ui;
     field = new DrawingField(kWhite, this);
     field->setObjectName(QStringLiteral("field"));
-    scene_ = std::make_unique<RayPathScene>(*field);
+    scene_ = std::make_unique<RayPathScene>(field->raster());
     upperIndexText = makeIndexBox(field, "upperIndexText");
     lowerIndexText = makeIndexBox(field, "lowerIndexText");
     rayHint = makeFieldLabel(field, "rayHint", "Strahl verändern: linke Maustaste drücken!");
@@ -223,17 +223,18 @@ RayParts RayPathWindow::checkedParts() const
 
 void RayPathWindow::paintEyeSymbolBox()
 {
-    eyeSymbolBox->setPenWidth(3);
-    eyeSymbolBox->circle(0, 0, canvas::kEyeRadius);
-    eyeSymbolBox->setPenWidth(10);
-    eyeSymbolBox->dot(-canvas::kPupilDistance, 0);
-    eyeSymbolBox->setPenWidth(1);
+    canvas::Surface &s = eyeSymbolBox->raster();
+    s.setPenWidth(3);
+    s.circle(0, 0, canvas::kEyeRadius);
+    s.setPenWidth(10);
+    s.dot(-canvas::kPupilDistance, 0);
+    s.setPenWidth(1);
 }
 
 void RayPathWindow::paintPointSymbolBox()
 {
-    pointSymbolBox->setPenWidth(5);
-    pointSymbolBox->dot(0, 0);
+    pointSymbolBox->raster().setPenWidth(5);
+    pointSymbolBox->raster().dot(0, 0);
 }
 
 void RayPathWindow::toggleSymbol(MarkerSymbol symbol)

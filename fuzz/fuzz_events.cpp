@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             boxes[buttons % 5]->toggle();
             break;
         }
-        case 5: emit ((buttons & 1) ? f1.eyeSymbolBox : f1.pointSymbolBox)->clicked(); break;
+        case 5: ((buttons & 1) ? f1.eyeSymbolBox : f1.pointSymbolBox)->click(); break;
         case 6: ((buttons & 1) ? f1.clearRaysButton : f1.clearMarkersButton)->click(); break;
         case 7: f2.pressOnField(buttons, coordinate(in), coordinate(in)); break;
         case 8: f2.dragOnField(buttons, coordinate(in), coordinate(in)); break;

@@ -54,6 +54,8 @@ class TestRayPath : public QObject
     RayPathScene &scene() { return form->scene(); }
     canvas::DrawingField &field() { return *form->field; }
     QImage shown() { return form->field->image().copy(); }
+    // Whether the screen shows a palette box framed.
+    static bool framed(QWidget *box) { return box->grab().toImage().pixel(0, 0) == kBlack; }
     bool asRedrawn()
     {
         const QImage before = shown();
@@ -147,8 +149,9 @@ private slots:
         scene().redraw();
         const QPointF drop(550, -550);
         const Path symbolPath{{400, -400}, {480, -480}, drop};
-        QVERIFY(colourAt(*form->eyeSymbolBox, {0, -50}, kBlack, 2) > 0);  // the palette's eye
-        QVERIFY(colourAt(*form->pointSymbolBox, {0, 0}, kBlack) > 0);  // and point
+        const QImage eye = form->eyeSymbolBox->symbolImage(), point = form->pointSymbolBox->symbolImage();
+        QVERIFY(colourAround(eye, {eye.width() / 2, eye.height() / 4}, kBlack, 2) > 0);  // the palette's eye
+        QVERIFY(colourAround(point, point.rect().center(), kBlack) > 0);  // and point
         QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
         drag(field(), Qt::LeftButton, symbolPath);
         QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
@@ -159,12 +162,12 @@ private slots:
             scene().fixRayAt(-990.f + 20 * i);
         scene().redraw();
         const QImage full = shown();
-        const QList<canvas::DrawingField *> boxes{form->eyeSymbolBox, form->pointSymbolBox, {}};
-        for (canvas::DrawingField *box : boxes) {  // the last drag a ray's
+        const QList<ui::SymbolButton *> boxes{form->eyeSymbolBox, form->pointSymbolBox, {}};
+        for (ui::SymbolButton *box : boxes) {  // the last drag a ray's
             if (box)
                 QTest::mouseClick(box, Qt::LeftButton);
-            QCOMPARE(form->eyeSymbolBox->isFramed(), box == form->eyeSymbolBox);
-            QCOMPARE(form->pointSymbolBox->isFramed(), box == form->pointSymbolBox);
+            QCOMPARE(framed(form->eyeSymbolBox), box == form->eyeSymbolBox);
+            QCOMPARE(framed(form->pointSymbolBox), box == form->pointSymbolBox);
             drag(field(), Qt::LeftButton,
                  box ? symbolPath : Path{{400, -400}, {800, 0}, {-300, 300}, drop});
             QVERIFY(shown() == full && asRedrawn());
@@ -190,8 +193,8 @@ private slots:
         QCOMPARE(hits, (QList<int>{300, -400, -200, 100}));
         QVERIFY(asRedrawn());
         const QPointF first(-300, -500), eye(300, -700), mark(-500, -500);
-        doubleClick(*form->eyeSymbolBox, Qt::LeftButton, {0, 0});
-        QVERIFY(form->eyeSymbolBox->isFramed());
+        doubleClick(*form->eyeSymbolBox, Qt::LeftButton, {5, 5}, {5, 5});
+        QVERIFY(framed(form->eyeSymbolBox));
         doubleClick(field(), Qt::LeftButton, first);
         QCOMPARE(scene().eyeMarkers().size(), size_t(1));
         QCOMPARE(scene().rayHits().size(), size_t(4));

@@ -1,7 +1,6 @@
 #include "canvas/drawing_field.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -70,14 +69,6 @@ void DrawingField::setPointer(Pointer shape)
     }
 }
 
-void DrawingField::setFramed(bool framed)
-{
-    if (framed == framed_)
-        return;
-    framed_ = framed;
-    update();
-}
-
 void DrawingField::requestPaint()
 {
     appeared_ = true;
@@ -90,39 +81,6 @@ void DrawingField::paintEvent(QPaintEvent *event)
     QPainter p(this);
     for (const QRect &r : event->region())
         p.drawImage(r.topLeft(), image, r);
-    if (framed_) {
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(2, 2, -3, -3));
-    }
-}
-
-void DrawingField::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit clicked();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
-}
-
-void DrawingField::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void DrawingField::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
 }
 
 void DrawingField::resizeEvent(QResizeEvent *event)
@@ -148,8 +106,6 @@ void DrawingField::mousePressEvent(QMouseEvent *event)
 {
     const QPointF s = eventPoint(event);
     lastPress_ = event->position();
-    if (event->button() == Qt::LeftButton)
-        leftPressedInside_ = true;
     emit mouseDown(buttonCode(event->button()), s.x(), s.y());
 }
 
@@ -196,11 +152,6 @@ void DrawingField::mouseReleaseEvent(QMouseEvent *event)
     }
     const QPointF s = eventPoint(event);
     emit mouseUp(buttonCode(event->button()), s.x(), s.y());
-    if (event->button() == Qt::LeftButton && leftPressedInside_) {
-        leftPressedInside_ = false;
-        if (rect().contains(event->position().toPoint()))
-            emit clicked();
-    }
 }
 
 }  // namespace canvas

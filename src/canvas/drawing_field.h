@@ -43,9 +43,6 @@ public:
 
     void setPointer(Pointer shape);
     Pointer pointer() const { return pointer_; }
-    // A single-line frame: the palette boxes show their selection so.
-    void setFramed(bool framed);
-    bool isFramed() const { return framed_; }
 
     // Runs the view's Paint handler, as when the field first appears.
     void requestPaint();
@@ -55,7 +52,6 @@ signals:
     void mouseDown(int button, double x, double y);
     void mouseMove(int buttons, double x, double y);
     void mouseUp(int button, double x, double y);
-    void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -65,11 +61,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    // A field that takes the keyboard focus (the palette boxes) is clicked
-    // with the space bar or Enter.
-    void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void updateChanged();
@@ -79,8 +70,6 @@ private:
     RasterImage raster_;
     bool appeared_ = false;
     Pointer pointer_ = Pointer::Arrow;
-    bool framed_ = false;
-    bool leftPressedInside_ = false;
     // Where the last press was, in widget pixels, and the button of a double
     // click's second press while it is held back.
     QPointF lastPress_;

@@ -30,6 +30,22 @@ const QRectF kLowerIndexBox(800, 50, 200, 100);
 const QPointF kRayHintAt(-990, -980);
 const QPointF kObjectHintAt(-990, 900);
 
+// The palette's symbols, in the boxes' scene units.
+void drawEyeSymbolBox(canvas::Surface &s)
+{
+    s.setPenWidth(3);
+    s.circle(0, 0, canvas::kEyeRadius);
+    s.setPenWidth(10);
+    s.dot(-canvas::kPupilDistance, 0);
+    s.setPenWidth(1);
+}
+
+void drawPointSymbolBox(canvas::Surface &s)
+{
+    s.setPenWidth(5);
+    s.dot(0, 0);
+}
+
 }  // namespace
 
 RayPathWindow::RayPathWindow(QWidget *parent) : ui::MainWindow(parent)
@@ -72,24 +88,18 @@ void RayPathWindow::createControls()
     indexBar->setObjectName(QStringLiteral("indexBar"));
 
     markersCaption = makeLabel(this, "markersCaption", " Markierungen setzen (anklicken!)");
-    eyeSymbolBox = new DrawingField(kGrey, this);
+    eyeSymbolBox = new SymbolButton(QStringLiteral("Auge"), this);
     eyeSymbolBox->setObjectName(QStringLiteral("eyeSymbolBox"));
-    eyeSymbolBox->setMouseTracking(false);
-    pointSymbolBox = new DrawingField(kGrey, this);
+    eyeSymbolBox->setSymbol(drawEyeSymbolBox);
+    pointSymbolBox = new SymbolButton(QStringLiteral("Punkt"), this);
     pointSymbolBox->setObjectName(QStringLiteral("pointSymbolBox"));
-    pointSymbolBox->setMouseTracking(false);
+    pointSymbolBox->setSymbol(drawPointSymbolBox);
     clearMarkersButton = makeButton(this, "clearMarkersButton", "Markierungen löschen");
     printButton = makeButton(this, "printButton", "Drucken");
     infoButton = makeButton(this, "infoButton", "Info");
     imagingButton = makeButton(this, "imagingButton", "zur Abbildung von Punkten");
 
-    // The palette boxes take the focus from Tab only: a mouse click shows
-    // its choice by the frame alone.
-    eyeSymbolBox->setFocusPolicy(Qt::TabFocus);
-    pointSymbolBox->setFocusPolicy(Qt::TabFocus);
     field->setAccessibleName(QStringLiteral("Zeichenfeld"));
-    eyeSymbolBox->setAccessibleName(QStringLiteral("Auge"));
-    pointSymbolBox->setAccessibleName(QStringLiteral("Punkt"));
     upperIndexText->setAccessibleName(QStringLiteral("Brechzahl oben"));
     lowerIndexText->setAccessibleName(QStringLiteral("Brechzahl unten"));
     indexText->setAccessibleName(QStringLiteral("Brechzahl n"));
@@ -126,12 +136,9 @@ void RayPathWindow::connectControls()
         scene_->release(MouseButton(b), float(x), float(y));
         showSceneState();
     });
-    connect(eyeSymbolBox, &DrawingField::paintRequested, this, &RayPathWindow::paintEyeSymbolBox);
-    connect(pointSymbolBox, &DrawingField::paintRequested, this,
-            &RayPathWindow::paintPointSymbolBox);
-    connect(eyeSymbolBox, &DrawingField::clicked, this,
+    connect(eyeSymbolBox, &ui::SymbolButton::clicked, this,
             [this] { toggleSymbol(MarkerSymbol::Eye); });
-    connect(pointSymbolBox, &DrawingField::clicked, this,
+    connect(pointSymbolBox, &ui::SymbolButton::clicked, this,
             [this] { toggleSymbol(MarkerSymbol::Point); });
 }
 
@@ -221,22 +228,6 @@ RayParts RayPathWindow::checkedParts() const
     return parts;
 }
 
-void RayPathWindow::paintEyeSymbolBox()
-{
-    canvas::Surface &s = eyeSymbolBox->raster();
-    s.setPenWidth(3);
-    s.circle(0, 0, canvas::kEyeRadius);
-    s.setPenWidth(10);
-    s.dot(-canvas::kPupilDistance, 0);
-    s.setPenWidth(1);
-}
-
-void RayPathWindow::paintPointSymbolBox()
-{
-    pointSymbolBox->raster().setPenWidth(5);
-    pointSymbolBox->raster().dot(0, 0);
-}
-
 void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
 {
     scene_->toggleSymbol(symbol);
@@ -246,8 +237,8 @@ void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
 void RayPathWindow::showSceneState()
 {
     field->setPointer(scene_->pointer());
-    eyeSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Eye);
-    pointSymbolBox->setFramed(scene_->armedSymbol() == MarkerSymbol::Point);
+    eyeSymbolBox->setChecked(scene_->armedSymbol() == MarkerSymbol::Eye);
+    pointSymbolBox->setChecked(scene_->armedSymbol() == MarkerSymbol::Point);
 }
 
 void RayPathWindow::print()

@@ -7,6 +7,7 @@
 #include "canvas/drawing_field.h"
 #include "canvas/page.h"
 #include "raypath/ray_path_scene.h"
+#include "ui/symbol_button.h"
 
 #include <QWidget>
 #include <memory>
@@ -53,8 +54,8 @@ public:
     QLineEdit *indexText = nullptr;
     QScrollBar *indexBar = nullptr;
     QLabel *markersCaption = nullptr;
-    canvas::DrawingField *eyeSymbolBox = nullptr;
-    canvas::DrawingField *pointSymbolBox = nullptr;
+    ui::SymbolButton *eyeSymbolBox = nullptr;
+    ui::SymbolButton *pointSymbolBox = nullptr;
     QPushButton *clearMarkersButton = nullptr;
     QPushButton *printButton = nullptr;
     QPushButton *infoButton = nullptr;
@@ -75,11 +76,9 @@ private:
     void connectControls();
     void showIndex(int scrollValue);
     RayParts checkedParts() const;
-    void paintEyeSymbolBox();
-    void paintPointSymbolBox();
     void toggleSymbol(MarkerSymbol symbol);
-    // The scene's pointer on the field, and its armed symbol as the frame
-    // of its palette box.
+    // The scene's pointer on the field, and its armed symbol as its checked
+    // palette box.
     void showSceneState();
 
     std::unique_ptr<RayPathScene> scene_;

@@ -33,11 +33,11 @@ void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path)
     QTest::mouseRelease(&field, button, {}, pixelOf(field, path.back()));
 }
 
-void doubleClick(QWidget &w, Qt::MouseButton button, QPoint p, QPoint second)
+void doubleClick(QWidget &w, Qt::MouseButton button, QPoint p, std::optional<QPoint> second)
 {
     QTest::mouseClick(&w, button, {}, p);
-    QTest::mouseDClick(&w, button, {}, second);
-    QTest::mouseRelease(&w, button, {}, second);
+    QTest::mouseDClick(&w, button, {}, second.value_or(p));
+    QTest::mouseRelease(&w, button, {}, second.value_or(p));
 }
 
 bool showsImage(canvas::DrawingField &field)

@@ -54,7 +54,6 @@ class TestRayPath : public QObject
     RayPathScene &scene() { return form->scene(); }
     canvas::DrawingField &field() { return *form->field; }
     QImage shown() { return form->field->image().copy(); }
-    // Whether the screen shows a palette box framed.
     static bool framed(QWidget *box) { return box->grab().toImage().pixel(0, 0) == kBlack; }
     bool asRedrawn()
     {
@@ -182,7 +181,7 @@ private slots:
     void clicksAndClearButtons()
     {
         doubleClick(field(), Qt::LeftButton, {300, 0});
-        doubleClick(field(), Qt::LeftButton, {-400, 0}, {-200, 0});
+        doubleClick(field(), Qt::LeftButton, {-400, 0}, QPointF(-200, 0));
         QTest::mouseDClick(&field(), Qt::LeftButton, {}, pixelOf(field(), {-200, 0}));
         moveHolding(field(), Qt::LeftButton, {100, 0});  // and dragged on: a ray there
         QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 0}));
@@ -193,15 +192,15 @@ private slots:
         QCOMPARE(hits, (QList<int>{300, -400, -200, 100}));
         QVERIFY(asRedrawn());
         const QPointF first(-300, -500), eye(300, -700), mark(-500, -500);
-        doubleClick(*form->eyeSymbolBox, Qt::LeftButton, {5, 5}, {5, 5});
+        doubleClick(*form->eyeSymbolBox, Qt::LeftButton, {5, 5});
         QVERIFY(framed(form->eyeSymbolBox));
         doubleClick(field(), Qt::LeftButton, first);
         QCOMPARE(scene().eyeMarkers().size(), size_t(1));
         QCOMPARE(scene().rayHits().size(), size_t(4));
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
-        for (QPointF p : {QPointF(700, -400), mark}) {
+        for (QPointF p : {QPointF(700, -400), mark}) {  // the point box, by key, disarms the eye's
             QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
-            QTest::mouseClick(form->pointSymbolBox, Qt::LeftButton);  // disarms the eye's box
+            QTest::keyClick(form->pointSymbolBox, p == mark ? Qt::Key_Space : Qt::Key_Enter);
             click(field(), Qt::LeftButton, p);
         }
         // Markers drawn over the picture as it is: the first eye keeps its one pupil.

@@ -39,8 +39,7 @@ struct Raster : RasterImage {
 
 using Draw = std::function<void(Surface &, QRgb)>;
 
-// A drawing with its pen; the box and number of the pixels it sets; whether, drawn
-// again as an overlay, it can be taken back.
+// A drawing, its pen, the box and number of the pixels it sets, and whether it is taken back.
 struct Drawing {
     Draw draw;
     int pen = 1, style = kSolid;
@@ -56,8 +55,8 @@ Q_DECLARE_METATYPE(Drawing)
 class TestCanvas : public QObject {
     Q_OBJECT
 private slots:
-    // What a drawing sets. A new picture goes to the screen whole, a drawing as far as it
-    // changed it, the same drawing again not at all. Drawn over twice in blue as an
+    // What a drawing sets. A new picture, blank, goes to the screen whole, a drawing as far
+    // as it changed it, the same drawing again not at all. Drawn over twice in blue as an
     // overlay, thin lines alone are taken back (else drawn again). Drawn in solid white,
     // it is gone without a ghost.
     void drawing_data() {
@@ -81,7 +80,6 @@ private slots:
         row("circle", {.draw = ring, .box = {214, 177, 21, 20}, .pixels = 66});
         row("circle, 3 px", {.draw = ring, .pen = 3, .box = {213, 176, 23, 22}, .pixels = 184});
         // Round and pen wide, one shape at pixel (100, 100) and at (200.3, 200.8).
-        row("dot", {.draw = onPixel, .box = {100, 100, 1, 1}, .pixels = 1});
         row("dot, 15 px", {.draw = onPixel, .pen = 15, .box = {93, 93, 15, 15}, .pixels = 177});
         row("dot, 15 px, between", {.draw = offPixels, .pen = 15, .box = {193, 193, 15, 15},
                                     .pixels = 177});
@@ -99,7 +97,7 @@ private slots:
     void drawing() {
         QFETCH(Drawing, d);
         Raster r;
-        QCOMPARE(r.takeChanged(), QRegion(0, 0, 400, 392));
+        QVERIFY(r.takeChanged() == QRegion(0, 0, 400, 392) && r.find(kWhite).second == 400 * 392);
         const QImage blank = r.screen = r.image().copy();
         r.setPenWidth(d.pen);
         r.setLineStyle(d.style);

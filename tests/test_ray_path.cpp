@@ -198,11 +198,13 @@ private slots:
         QCOMPARE(scene().eyeMarkers().size(), size_t(1));
         QCOMPARE(scene().rayHits().size(), size_t(4));
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
-        for (QPointF p : {QPointF(700, -400), mark}) {  // the point box, by key, disarms the eye's
+        for (auto [p, key] : {std::pair{QPointF(700, -400), Qt::Key_Space},  // the point box,
+                              {QPointF(700, 400), Qt::Key_Return}, {mark, Qt::Key_Enter}}) {
             QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
-            QTest::keyClick(form->pointSymbolBox, p == mark ? Qt::Key_Space : Qt::Key_Enter);
+            QTest::keyClick(form->pointSymbolBox, key);  // by key, disarms the eye's
             click(field(), Qt::LeftButton, p);
         }
+        QCOMPARE(scene().pointMarkers().size(), size_t(3));
         // Markers drawn over the picture as it is: the first eye keeps its one pupil.
         click(field(), Qt::LeftButton, {500, 0});
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);

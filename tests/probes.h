@@ -50,6 +50,4 @@ inline void click(canvas::DrawingField &f, Qt::MouseButton b, QPointF s) { drag(
 void doubleClick(QWidget &w, Qt::MouseButton button, QPoint p, std::optional<QPoint> second = {});
 inline void doubleClick(canvas::DrawingField &f, Qt::MouseButton b, QPointF s,
                         std::optional<QPointF> second = {})
-{
-    doubleClick(static_cast<QWidget &>(f), b, pixelOf(f, s), pixelOf(f, second.value_or(s)));
-}
+{ doubleClick(static_cast<QWidget &>(f), b, pixelOf(f, s), pixelOf(f, second.value_or(s))); }

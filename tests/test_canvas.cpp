@@ -55,10 +55,9 @@ Q_DECLARE_METATYPE(Drawing)
 class TestCanvas : public QObject {
     Q_OBJECT
 private slots:
-    // What a drawing sets. A new picture, blank, goes to the screen whole, a drawing as far
-    // as it changed it, the same drawing again not at all. Drawn over twice in blue as an
-    // overlay, thin lines alone are taken back (else drawn again). Drawn in solid white,
-    // it is gone without a ghost.
+    // What a drawing sets. A new picture, blank, goes to the screen whole; a drawing, where it
+    // changed it; the same again, not at all. Of an overlay drawn over it twice, thin lines
+    // alone are taken back (else drawn again). Erased in solid white, it leaves no ghost.
     void drawing_data() {
         QTest::addColumn<Drawing>("d");
         const auto row = [](const char *name, Drawing d) { QTest::newRow(name) << d; };
@@ -77,7 +76,6 @@ private slots:
         row("line, then a dot after the overlay", {.draw = [](Surface &s, QRgb c) {
                 s.line(-800, -900, 0, 900, c); s.endOverlay(); s.dot(0, 0, c);
             }, .box = {40, 16, 161, 361}, .pixels = 362});
-        row("circle", {.draw = ring, .box = {214, 177, 21, 20}, .pixels = 66});
         row("circle, 3 px", {.draw = ring, .pen = 3, .box = {213, 176, 23, 22}, .pixels = 184});
         // Round and pen wide, one shape at pixel (100, 100) and at (200.3, 200.8).
         row("dot, 15 px", {.draw = onPixel, .pen = 15, .box = {93, 93, 15, 15}, .pixels = 177});
@@ -108,8 +106,8 @@ private slots:
         d.draw(r, kRed);
         QVERIFY(r.takeChanged().isEmpty());
         r.beginOverlay();
-        d.draw(r, qRgb(0, 0, 255));
-        d.draw(r, qRgb(0, 0, 255));
+        for (int pass = 0; pass < 2; ++pass)
+            d.draw(r, qRgb(0, 0, 255));
         r.endOverlay();
         QVERIFY(r.onScreen());
         QCOMPARE(r.takeBackOverlay(), d.takenBack);
@@ -121,9 +119,8 @@ private slots:
         QVERIFY(r.image() == blank && r.onScreen());
     }
 
-    // The screen shows the image again after hiding; the paint handler runs on first
-    // showing and for a new image only. The middle button is reported as such, at its
-    // scene point.
+    // The screen shows the image again after hiding; the paint handler runs first and for a
+    // new image only; the middle button is reported as such, at its scene point.
     void fieldOnScreen() {
         DrawingField f(kWhite);
         f.resize(400, 392);
@@ -136,10 +133,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.hide();
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f) && showsImage(f));
+        QVERIFY(QTest::qWaitForWindowExposed(&f) && showsImage(f) && paints == 1);
         QTest::mouseClick(&f, Qt::MiddleButton, {}, {399, 391});
         QVERIFY(down.first == kMiddleButton && QLineF(down.second, {995, 975}).length() < 6);
-        QCOMPARE(paints, 1);
         f.resize(410, 402);
         QCOMPARE(paints, 2);
     }

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -54,7 +55,8 @@ class TestRayPath : public QObject
     RayPathScene &scene() { return form->scene(); }
     canvas::DrawingField &field() { return *form->field; }
     QImage shown() { return form->field->image().copy(); }
-    static bool framed(QWidget *box) { return box->grab().toImage().pixel(0, 0) == kBlack; }
+    // Whether a box shows a frame `in` px inside: 0 that of the checked, 2 the dotted focus ring.
+    static bool framed(QWidget *b, int in = 0) { return b->grab().toImage().pixel(in + 1, in) == kBlack; }
     bool asRedrawn()
     {
         const QImage before = shown();
@@ -151,7 +153,10 @@ private slots:
         const QImage eye = form->eyeSymbolBox->symbolImage(), point = form->pointSymbolBox->symbolImage();
         QVERIFY(colourAround(eye, {eye.width() / 2, eye.height() / 4}, kBlack, 2) > 0);  // the palette's eye
         QVERIFY(colourAround(point, point.rect().center(), kBlack) > 0);  // and point
+        form->indexBar->setFocus();
         QTest::mouseClick(form->eyeSymbolBox, Qt::LeftButton);
+        QTest::keyClick(form->indexBar, Qt::Key_Tab);  // the click left the focus on the bar
+        QVERIFY(form->eyeSymbolBox->hasFocus() && framed(form->eyeSymbolBox, 2));  // the dotted ring
         drag(field(), Qt::LeftButton, symbolPath);
         QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
         QVERIFY(asRedrawn());

@@ -34,7 +34,7 @@ void sizeField(canvas::DrawingField *field)
     field->resize(kFieldWidth, kFieldHeight);
     const double r = double(kFieldWidth) / kFieldHeight;
     field->setScale(-1000, -1000 / r, 1000, 1000 / r);
-    field->clear();
+    field->raster().clear();
 }
 
 // A full ray-path scene: 100 rays, all five boxes, 20 markers of each kind.
@@ -119,7 +119,7 @@ void BM_Cls(benchmark::State &state)
     sizeField(control<canvas::DrawingField>(f, "field"));
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        control<canvas::DrawingField>(f, "field")->clear();
+        control<canvas::DrawingField>(f, "field")->raster().clear();
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     }
     clsFloorNs = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
@@ -166,7 +166,7 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
     f.applyLayout(QRect(0, 0, int(state.range(0)), int(state.range(1))));
     fillRayPathScene(f);
     f.show();
-    control<canvas::DrawingField>(f, "field")->clear();
+    control<canvas::DrawingField>(f, "field")->raster().clear();
     f.scene().redrawRays();
     PaintedPixels painted;
     control<canvas::DrawingField>(f, "field")->installEventFilter(&painted);

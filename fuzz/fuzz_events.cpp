@@ -16,8 +16,8 @@
 
 namespace {
 
-// Hands every call on to the field, and stops the run at the first value
-// that is not finite.
+// Hands every call on to the field's raster, and stops the run at the first
+// value that is not finite.
 class CheckingSurface : public canvas::Surface
 {
 public:
@@ -30,30 +30,30 @@ public:
         check({x1, y1, x2, y2});
         field_->setScale(x1, y1, x2, y2);
     }
-    void clear() override { field_->clear(); }
+    void clear() override { field_->raster().clear(); }
     void line(double x1, double y1, double x2, double y2, QRgb colour) override
     {
         check({x1, y1, x2, y2});
         sync();
-        field_->line(x1, y1, x2, y2, colour);
+        field_->raster().line(x1, y1, x2, y2, colour);
     }
     void circle(double x, double y, double r, QRgb colour) override
     {
         check({x, y, r});
         sync();
-        field_->circle(x, y, r, colour);
+        field_->raster().circle(x, y, r, colour);
     }
     void dot(double x, double y, QRgb colour) override
     {
         check({x, y});
         sync();
-        field_->dot(x, y, colour);
+        field_->raster().dot(x, y, colour);
     }
     void disc(double x, double y, double r, QRgb colour) override
     {
         check({x, y, r});
         sync();
-        field_->disc(x, y, r, colour);
+        field_->raster().disc(x, y, r, colour);
     }
 
 private:
@@ -65,8 +65,8 @@ private:
     }
     void sync()
     {
-        field_->setPenWidth(penWidth());
-        field_->setLineStyle(lineStyle());
+        field_->raster().setPenWidth(penWidth());
+        field_->raster().setLineStyle(lineStyle());
     }
     canvas::DrawingField *field_;
 };
@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             boxes[buttons % 5]->toggle();
             break;
         }
-        case 5: emit ((buttons & 1) ? f1.eyeSymbolBox : f1.pointSymbolBox)->clicked(); break;
+        case 5: ((buttons & 1) ? f1.eyeSymbolBox : f1.pointSymbolBox)->click(); break;
         case 6: ((buttons & 1) ? f1.clearRaysButton : f1.clearMarkersButton)->click(); break;
         case 7: f2.pressOnField(buttons, coordinate(in), coordinate(in)); break;
         case 8: f2.dragOnField(buttons, coordinate(in), coordinate(in)); break;

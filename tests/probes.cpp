@@ -33,16 +33,11 @@ void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path)
     QTest::mouseRelease(&field, button, {}, pixelOf(field, path.back()));
 }
 
-void doubleClick(canvas::DrawingField &field, Qt::MouseButton button, QPointF s)
+void doubleClick(QWidget &w, Qt::MouseButton button, QPoint p, std::optional<QPoint> second)
 {
-    doubleClick(field, button, s, s);
-}
-
-void doubleClick(canvas::DrawingField &field, Qt::MouseButton button, QPointF s, QPointF second)
-{
-    QTest::mouseClick(&field, button, {}, pixelOf(field, s));
-    QTest::mouseDClick(&field, button, {}, pixelOf(field, second));
-    QTest::mouseRelease(&field, button, {}, pixelOf(field, second));
+    QTest::mouseClick(&w, button, {}, p);
+    QTest::mouseDClick(&w, button, {}, second.value_or(p));
+    QTest::mouseRelease(&w, button, {}, second.value_or(p));
 }
 
 bool showsImage(canvas::DrawingField &field)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPointF>
 #include <cmath>
+#include <optional>
 
 using Path = QList<QPointF>;
 
@@ -44,7 +45,9 @@ void moveHolding(canvas::DrawingField &field, Qt::MouseButtons held, QPointF s);
 void drag(canvas::DrawingField &field, Qt::MouseButton button, const Path &path);
 inline void click(canvas::DrawingField &f, Qt::MouseButton b, QPointF s) { drag(f, b, {s}); }
 
-// A click at s, then the press Qt sends as a double click and its release at `second`. Qt
-// sends one only within its double-click distance; farther off it is a click of its own.
-void doubleClick(canvas::DrawingField &field, Qt::MouseButton button, QPointF s);
-void doubleClick(canvas::DrawingField &field, Qt::MouseButton button, QPointF s, QPointF second);
+// A click at p, then the press Qt sends as a double click and its release at `second` (or p).
+// Qt sends one only within its double-click distance; farther off it is a click of its own.
+void doubleClick(QWidget &w, Qt::MouseButton button, QPoint p, std::optional<QPoint> second = {});
+inline void doubleClick(canvas::DrawingField &f, Qt::MouseButton b, QPointF s,
+                        std::optional<QPointF> second = {})
+{ doubleClick(static_cast<QWidget &>(f), b, pixelOf(f, s), pixelOf(f, second.value_or(s))); }

@@ -101,8 +101,8 @@ private slots:
         row(false, "indexBar", {0.75, 0.33, 0.24, 0.03}, "133");
         row(false, "markersCaption", {0.75, 0.41, 0.26, 0.03},
             " Markierungen setzen (anklicken!)");
-        row(false, "eyeSymbolBox", {0.76, 0.44, 0.04, 0.04}, "");
-        row(false, "pointSymbolBox", {0.81, 0.44, 0.04, 0.04}, "");
+        row(false, "eyeSymbolBox", {0.76, 0.44, 0.04, 0.04}, "Auge [ ]");
+        row(false, "pointSymbolBox", {0.81, 0.44, 0.04, 0.04}, "Punkt [ ]");
         row(false, "clearMarkersButton", {0.75, 0.49, 0.24, 0.05}, "Markierungen löschen");
         row(false, "printButton", {0.75, 0.58, 0.115, 0.05}, "Drucken");
         row(false, "infoButton", {0.875, 0.58, 0.115, 0.05}, "Info");

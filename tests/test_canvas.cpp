@@ -1,149 +1,148 @@
-// The drawing field: drawing and erasing, the kept picture, the mouse, the screen.
+// The raster image: drawing, erasing, the overlay, what it hands to the screen; the
+// drawing field: the image on the screen, the mouse, the first paint.
 #include "canvas/drawing_field.h"
 #include "probes.h"
 
+#include <QPainter>
 #include <QtTest>
+#include <functional>
 
 using namespace canvas;
 
 namespace {
 
-constexpr QRgb kBlue = qRgb(0, 0, 255);
+// A raster 400 x 392 px; x from -1000 to 1000 and y from -980 to 980, 5 units a pixel.
+struct Raster : RasterImage {
+    Raster() : RasterImage(kWhite) { setSize({400, 392}); setScale(-1000, -980, 1000, 980); }
+    // The box around the pixels of a colour, and their number.
+    std::pair<QRect, int> find(QRgb colour) {
+        std::pair<QRect, int> found;
+        for (int i = 0; i < 400 * 392; ++i)
+            if (image().pixel(i % 400, i / 400) == (colour | 0xff000000u))
+                found = {found.first | QRect(i % 400, i / 400, 1, 1), found.second + 1};
+        return found;
+    }
+    // A screen that is handed what changed: whether it shows the picture then, having
+    // been handed no more than half of it.
+    QImage screen;
+    bool onScreen() {
+        qint64 area = 0;
+        QPainter p(&screen);
+        for (const QRect &r : takeChanged()) {
+            area += qint64(r.width()) * r.height();
+            p.drawImage(r.topLeft(), image(), r);
+        }
+        p.end();
+        return screen == image() && area <= 400 * 392 / 2;
+    }
+};
 
-// A field 400 x 392 px; x from -1000 to 1000 and y from -980 to 980.
-struct Field : DrawingField {
-    Field() : DrawingField(kWhite) {
-        resize(400, 392);
-        setScale(-1000, -980, 1000, 980);
-    }
-    // The box around the pixels of a colour.
-    QRect find(QRgb colour) {
-        QRect box;
-        for (int y = 0; y < 392; ++y)
-            for (int x = 0; x < 400; ++x)
-                if ((image().pixel(x, y) & 0xffffff) == (colour & 0xffffff))
-                    box |= QRect(x, y, 1, 1);
-        return box;
-    }
-    // Pixels repainted so far.
-    qint64 painted = 0;
-    void paintEvent(QPaintEvent *e) override {
-        for (const QRect &r : e->region())
-            painted += qint64(r.width()) * r.height();
-        DrawingField::paintEvent(e);
-    }
+using Draw = std::function<void(Surface &, QRgb)>;
+
+// A drawing, its pen, the box and number of the pixels it sets, and whether it is taken back.
+struct Drawing {
+    Draw draw;
+    int pen = 1, style = kSolid;
+    QRect box = {};
+    int pixels = 0;
+    bool takenBack = false;
 };
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Drawing)
+
 class TestCanvas : public QObject {
     Q_OBJECT
 private slots:
-    // At every pen width: far lines clipped, white erases without a ghost, no
-    // non-finite drawing, a dot round and pen wide wherever it falls.
+    // What a drawing sets. A new picture, blank, goes to the screen whole; a drawing, where it
+    // changed it; the same again, not at all. Of an overlay drawn over it twice, thin lines
+    // alone are taken back (else drawn again). Erased in solid white, it leaves no ghost.
     void drawing_data() {
-        QTest::addColumn<int>("pen"); QTest::addColumn<int>("style");
-        for (int pen : {1, 3, 15, 20})
-            QTest::addRow("pen %d", pen) << pen << int(kSolid);
-        QTest::newRow("dotted, erased solid") << 1 << int(kDotted);
+        QTest::addColumn<Drawing>("d");
+        const auto row = [](const char *name, Drawing d) { QTest::newRow(name) << d; };
+        const Draw across = [](Surface &s, QRgb c) { s.line(-5000, 0, 5000, 0, c); };
+        const Draw ring = [](Surface &s, QRgb c) { s.circle(123, -45, 50, c); };
+        const Draw onPixel = [](Surface &s, QRgb c) { s.dot(-500, -480, c); };
+        const Draw offPixels = [](Surface &s, QRgb c) { s.dot(1.5, 24, c); };
+        row("far line",
+            {.draw = across, .box = {0, 196, 400, 1}, .pixels = 400, .takenBack = true});
+        row("far line, dotted", {.draw = across, .style = kDotted, .box = {0, 196, 400, 1},
+                                 .pixels = 134, .takenBack = true});
+        row("far line, 3 px", {.draw = across, .pen = 3, .box = {0, 195, 400, 3}, .pixels = 1200});
+        row("slanted line", {.draw = [](Surface &s, QRgb c) { s.line(-1200, 900, 1100, -700, c); },
+                             .box = {0, 69, 400, 280}, .pixels = 400, .takenBack = true});
+        row("slanted line, 15 px",
+            {.draw = [](Surface &s, QRgb c) { s.line(-600, 400, 300, -300, c); }, .pen = 15,
+             .box = {73, 129, 194, 154}, .pixels = 3592});
+        row("line, then a dot after the overlay", {.draw = [](Surface &s, QRgb c) {
+                s.line(-800, -900, 0, 900, c); s.endOverlay(); s.dot(0, 0, c);
+            }, .box = {40, 16, 161, 361}, .pixels = 362});
+        row("circle, 3 px", {.draw = ring, .pen = 3, .box = {213, 176, 23, 22}, .pixels = 184});
+        // Round and pen wide, one shape at pixel (100, 100) and at (200.3, 200.8).
+        row("dot, 15 px", {.draw = onPixel, .pen = 15, .box = {93, 93, 15, 15}, .pixels = 177});
+        row("dot, 15 px, between", {.draw = offPixels, .pen = 15, .box = {193, 193, 15, 15},
+                                    .pixels = 177});
+        row("dot, 20 px", {.draw = onPixel, .pen = 20, .box = {90, 90, 20, 20}, .pixels = 316});
+        row("dot, 20 px, between", {.draw = offPixels, .pen = 20, .box = {190, 191, 20, 20},
+                                    .pixels = 316});
+        const Draw round = [](Surface &s, QRgb c) { s.disc(400, 400, 30, c); };
+        row("disc", {.draw = round, .box = {274, 270, 12, 12}, .pixels = 124});
+        row("disc, 20 px", {.draw = round, .pen = 20, .box = {264, 260, 32, 32}, .pixels = 812});
+        row("line, not finite",
+            {.draw = [](Surface &s, QRgb c) { s.line(qQNaN(), 0, 100, 100, c); },
+             .takenBack = true});
+        row("circle, not finite",
+            {.draw = [](Surface &s, QRgb c) { s.circle(0, qInf(), 50, c); }});
+        row("dot, not finite", {.draw = [](Surface &s, QRgb c) { s.dot(qInf(), qQNaN(), c); }});
     }
     void drawing() {
-        QFETCH(int, pen); QFETCH(int, style);
-        Field f;
-        const QImage blank = f.image().copy();
-        f.setPenWidth(pen);
-        f.line(-5000, 0, 5000, 0, kRed);
-        const QRect line = f.find(kRed);
-        QCOMPARE(line.size(), QSize(400, pen));
-        QVERIFY(std::abs(line.center().y() - 196) <= 1);
-        f.clear();
-        for (QRgb c : {kBlack, kWhite}) {  // drawn, then erased in solid white
-            f.setLineStyle(c == kBlack ? style : kSolid);
-            f.line(-5000, 300, 4000, -2500, c);
-            f.circle(123, -45, 50, c);
-            f.dot(-321, 654, c);
-            f.disc(400, 400, 30, c == kBlack ? kRed : c);
-            QVERIFY(c == kWhite || (!f.find(kBlack).isEmpty() && !f.find(kRed).isEmpty()));
-        }
-        f.line(qQNaN(), 0, 100, 100);
-        f.circle(0, qInf(), 50);
-        f.dot(qInf(), qQNaN());
-        QVERIFY(f.image() == blank);
-        QImage dots[2];
-        for (int i : {0, 1}) {  // at pixels (100, 100) and (200.3, 200.8)
-            f.clear();
-            f.dot(-500 + 501.5 * i, -480 + 504 * i, kBlack);
-            dots[i] = f.image().copy(f.find(kBlack));
-        }
-        QCOMPARE(dots[0].size(), QSize(pen, pen));
-        QVERIFY(dots[0] == dots[1]);
-        // round, not square: a wide dot leaves its corners white
-        QVERIFY(pen < 5 || (dots[0].pixel(0, 0) & 0xffffff) == (kWhite & 0xffffff));
+        QFETCH(Drawing, d);
+        Raster r;
+        QVERIFY(r.takeChanged() == QRegion(0, 0, 400, 392) && r.find(kWhite).second == 400 * 392);
+        const QImage blank = r.screen = r.image().copy();
+        r.setPenWidth(d.pen);
+        r.setLineStyle(d.style);
+        d.draw(r, kRed);
+        const QImage drawn = r.image().copy();
+        QCOMPARE(r.find(kRed), std::pair(d.box, d.pixels));
+        QVERIFY(r.onScreen());
+        d.draw(r, kRed);
+        QVERIFY(r.takeChanged().isEmpty());
+        r.beginOverlay();
+        for (int pass = 0; pass < 2; ++pass)
+            d.draw(r, qRgb(0, 0, 255));
+        r.endOverlay();
+        QVERIFY(r.onScreen());
+        QCOMPARE(r.takeBackOverlay(), d.takenBack);
+        if (!d.takenBack)
+            d.draw(r, kRed);
+        QVERIFY(r.image() == drawn && r.onScreen());
+        r.setLineStyle(kSolid);
+        d.draw(r, kWhite);
+        QVERIFY(r.image() == blank && r.onScreen());
     }
 
-    // An overlay of thin lines is taken back to the picture under it, on screen too;
-    // one with a wide line, or with a line drawn after it, is not. A frame repaints
-    // only around what it drew.
-    void overlay_data() {
-        QTest::addColumn<int>("pen");
-        QTest::addColumn<bool>("lineAfter");
-        QTest::addColumn<bool>("takenBack");
-        QTest::addRow("thin and dotted lines") << 1 << false << true;
-        QTest::addRow("a wide line") << 3 << false << false;
-        QTest::addRow("a line after it") << 1 << true << false;
-    }
-    void overlay() {
-        QFETCH(int, pen);
-        QFETCH(bool, lineAfter);
-        QFETCH(bool, takenBack);
-        Field f;
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        for (int i = 0; i < 5; ++i)
-            f.line(-900 + 400 * i, -900, 900 - 300 * i, 900, i % 2 ? kRed : kBlack);
-        QVERIFY(showsImage(f));
-        f.painted = 0;
-        f.dot(0, 0, kBlue);
-        f.circle(500, 500, 100, kBlue);
-        const QImage picture = f.image().copy();
-        for (int round = 0; round < 2; ++round) {
-            f.beginOverlay();
-            f.setLineStyle(kDotted);
-            f.line(-800, 100 * round, 0, -300, kBlack);
-            f.setLineStyle(kSolid);
-            f.setPenWidth(pen);
-            f.line(-500, -900, -200 + 100 * round, 0, kBlue);
-            f.line(-900, 800, 0, -100, kRed);
-            f.endOverlay();
-            if (lineAfter)
-                f.line(0, 0, 100, 100, kBlue);
-            QVERIFY(showsImage(f) && f.image() != picture);
-            QVERIFY(f.painted < 400 * 392 / 2);
-            QCOMPARE(f.takeBackOverlay(), takenBack);
-            QCOMPARE(f.image() == picture, takenBack);
-            QVERIFY(showsImage(f));
-            f.painted = 0;
-        }
-    }
-
-    // The screen shows the picture again after hiding, painted anew only with a new
-    // image; the middle button is reported as such, at its scene point.
-    void keptPictureOnScreen() {
-        Field f;
+    // The screen shows the image again after hiding; the paint handler runs first and for a
+    // new image only; the middle button is reported as such, at its scene point.
+    void fieldOnScreen() {
+        DrawingField f(kWhite);
+        f.resize(400, 392);
+        f.setScale(-1000, -980, 1000, 980);
         int paints = 0;
-        connect(&f, &DrawingField::paintRequested, [&] { ++paints; f.circle(0, 0, 500); });
+        connect(&f, &DrawingField::paintRequested, [&] {
+            ++paints;
+            f.raster().circle(0, 0, 500);
+        });
         std::pair<int, QPointF> down;
         connect(&f, &DrawingField::mouseDown, [&](int b, qreal x, qreal y) { down = {b, {x,y}}; });
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        const QImage before = f.image().copy();
         f.hide();
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f) && f.image() == before && showsImage(f));
+        QVERIFY(QTest::qWaitForWindowExposed(&f) && showsImage(f) && paints == 1);
         QTest::mouseClick(&f, Qt::MiddleButton, {}, {399, 391});
-        QCOMPARE(down.first, kMiddleButton);
-        QVERIFY(QLineF(down.second, {995, 975}).length() < 6);
-        QCOMPARE(paints, 1);
+        QVERIFY(down.first == kMiddleButton && QLineF(down.second, {995, 975}).length() < 6);
         f.resize(410, 402);
         QCOMPARE(paints, 2);
     }

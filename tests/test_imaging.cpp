@@ -92,7 +92,7 @@ private slots:
         const auto [button, rows, path, eye, p, fieldPointer, screen, grid] = r;
         buttonNamed("pointRowsButton")->setChecked(rows);
         buttonNamed("gridBox")->setChecked(grid);
-        field().clear();
+        field().raster().clear();
         f->pressOnField(button, path.front().x(), path.front().y());
         QCOMPARE(field().pointer(), fieldPointer);
         for (const QPointF &s : path.mid(1))

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -69,11 +70,13 @@ class TestRayPath : public QObject
     canvas::DrawingField &field() { return *control<canvas::DrawingField>(*form, "field"); }
     QCheckBox *box(const char *name) { return control<QCheckBox>(*form, name); }
     QPushButton *button(const char *name) { return control<QPushButton>(*form, name); }
-    canvas::DrawingField *palette(const char *name)
-    {
-        return control<canvas::DrawingField>(*form, name);
-    }
+    ui::SymbolButton *palette(const char *name) { return control<ui::SymbolButton>(*form, name); }
     QImage shown() { return field().image().copy(); }
+    // Whether a box shows a frame `in` px inside: 0 that of the checked, 2 the dotted focus ring.
+    static bool framed(QWidget *b, int in = 0)
+    {
+        return b->grab().toImage().pixel(in + 1, in) == kBlack;
+    }
     bool asRedrawn()
     {
         const QImage before = shown();
@@ -178,9 +181,15 @@ private slots:
         scene().redraw();
         const QPointF drop(550, -550);
         const Path symbolPath{{400, -400}, {480, -480}, drop};
-        QVERIFY(colourAt(*palette("eyeSymbolBox"), {0, -50}, kBlack, 2) > 0);  // the palette's eye
-        QVERIFY(colourAt(*palette("pointSymbolBox"), {0, 0}, kBlack) > 0);  // and point
-        QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
+        ui::SymbolButton *eyeBox = palette("eyeSymbolBox"), *pointBox = palette("pointSymbolBox");
+        const QImage eye = eyeBox->symbolImage(), point = pointBox->symbolImage();
+        QVERIFY(colourAround(eye, {eye.width() / 2, eye.height() / 4}, kBlack, 2) > 0);  // its eye
+        QVERIFY(colourAround(point, point.rect().center(), kBlack) > 0);  // and point
+        QScrollBar *bar = control<QScrollBar>(*form, "indexBar");
+        bar->setFocus();
+        QTest::mouseClick(eyeBox, Qt::LeftButton);
+        QTest::keyClick(bar, Qt::Key_Tab);  // the click left the focus on the bar
+        QVERIFY(eyeBox->hasFocus() && framed(eyeBox, 2));  // the dotted ring
         drag(field(), Qt::LeftButton, symbolPath);
         QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
         QVERIFY(asRedrawn());
@@ -190,13 +199,12 @@ private slots:
             scene().fixRayAt(-990.f + 20 * i);
         scene().redraw();
         const QImage full = shown();
-        const QList<canvas::DrawingField *> boxes{palette("eyeSymbolBox"),
-                                                  palette("pointSymbolBox"), {}};
-        for (canvas::DrawingField *box : boxes) {  // the last drag a ray's
+        const QList<ui::SymbolButton *> boxes{eyeBox, pointBox, {}};
+        for (ui::SymbolButton *box : boxes) {  // the last drag a ray's
             if (box)
                 QTest::mouseClick(box, Qt::LeftButton);
-            QCOMPARE(palette("eyeSymbolBox")->isFramed(), box == palette("eyeSymbolBox"));
-            QCOMPARE(palette("pointSymbolBox")->isFramed(), box == palette("pointSymbolBox"));
+            QCOMPARE(framed(eyeBox), box == eyeBox);
+            QCOMPARE(framed(pointBox), box == pointBox);
             drag(field(), Qt::LeftButton,
                  box ? symbolPath : Path{{400, -400}, {800, 0}, {-300, 300}, drop});
             QVERIFY(shown() == full && asRedrawn());
@@ -212,7 +220,7 @@ private slots:
     void clicksAndClearButtons()
     {
         doubleClick(field(), Qt::LeftButton, {300, 0});
-        doubleClick(field(), Qt::LeftButton, {-400, 0}, {-200, 0});
+        doubleClick(field(), Qt::LeftButton, {-400, 0}, QPointF(-200, 0));
         QTest::mouseDClick(&field(), Qt::LeftButton, {}, pixelOf(field(), {-200, 0}));
         moveHolding(field(), Qt::LeftButton, {100, 0});  // and dragged on: a ray there
         QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 0}));
@@ -223,17 +231,19 @@ private slots:
         QCOMPARE(hits, (QList<int>{300, -400, -200, 100}));
         QVERIFY(asRedrawn());
         const QPointF first(-300, -500), eye(300, -700), mark(-500, -500);
-        doubleClick(*palette("eyeSymbolBox"), Qt::LeftButton, {0, 0});
-        QVERIFY(palette("eyeSymbolBox")->isFramed());
+        doubleClick(*palette("eyeSymbolBox"), Qt::LeftButton, {5, 5});
+        QVERIFY(framed(palette("eyeSymbolBox")));
         doubleClick(field(), Qt::LeftButton, first);
         QCOMPARE(scene().eyeMarkers().size(), size_t(1));
         QCOMPARE(scene().rayHits().size(), size_t(4));
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
-        for (QPointF p : {QPointF(700, -400), mark}) {
+        for (auto [p, key] : {std::pair{QPointF(700, -400), Qt::Key_Space},  // the point box,
+                              {QPointF(700, 400), Qt::Key_Return}, {mark, Qt::Key_Enter}}) {
             QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
-            QTest::mouseClick(palette("pointSymbolBox"), Qt::LeftButton);  // disarms the eye's box
+            QTest::keyClick(palette("pointSymbolBox"), key);  // by key, disarms the eye's
             click(field(), Qt::LeftButton, p);
         }
+        QCOMPARE(scene().pointMarkers().size(), size_t(3));
         // Markers drawn over the picture as it is: the first eye keeps its one pupil.
         click(field(), Qt::LeftButton, {500, 0});
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);

@@ -43,9 +43,14 @@ void savePage(const QString &name, const RecordingPage &page)
         s << describe(op) << ' ' << op.text << '\n';
 }
 
+void saveImage(const QString &name, const QImage &image)
+{
+    image.save(out.filePath(QStringLiteral("%1-%2.png").arg(++shot, 2, 10, QChar('0')).arg(name)));
+}
+
 void saveField(const QString &name, canvas::DrawingField *field)
 {
-    field->image().save(out.filePath(QStringLiteral("%1-%2.png").arg(++shot, 2, 10, QChar('0')).arg(name)));
+    saveImage(name, field->image());
 }
 
 // --- The views as the current code names them. -----------------------------
@@ -60,6 +65,13 @@ void move(RayWindow &w, int b, float x, float y) { emit field(w)->mouseMove(b, x
 void release(RayWindow &w, int b, float x, float y) { emit field(w)->mouseUp(b, x, y); }
 template <typename W> void printTo(W &w, RecordingPage &page) { w.printOut(page); }
 template <typename W> void setDialogs(W &w, ui::Dialogs *d) { w.setDialogs(d); }
+// The palettes: the eye box and the point box.
+using Palette = ui::SymbolButton;
+QList<Palette *> palettes(RayWindow &w)
+{
+    return {control<Palette>(w, "eyeSymbolBox"), control<Palette>(w, "pointSymbolBox")};
+}
+const QImage &paletteImage(Palette *p) { return p->symbolImage(); }
 // ----------------------------------------------------------------------------
 
 template <typename W> void click(W &w, int b, float x, float y)
@@ -133,21 +145,15 @@ void rayMarkers()
     RayWindow w;
     w.show();
     canvas::DrawingField *f = field(w);
-    auto fields = w.template findChildren<canvas::DrawingField *>();
-    // The palettes: the eye box and the point box, after the field.
-    QList<canvas::DrawingField *> palettes;
-    for (canvas::DrawingField *p : fields)
-        if (p != f)
-            palettes << p;
     click(w, 1, 300, 0);
-    for (canvas::DrawingField *p : palettes) {
+    for (Palette *p : palettes(w)) {
         QMouseEvent down(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                          Qt::LeftButton, Qt::NoModifier);
         QMouseEvent up(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                        Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(p, &down);
         QCoreApplication::sendEvent(p, &up);
-        saveField("marker-palette", p);
+        saveImage("marker-palette", paletteImage(p));
         drag(w, 1, {-400, -300}, {-100, 400});
         saveField("marker-placed", f);
     }

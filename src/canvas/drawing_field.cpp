@@ -1,14 +1,10 @@
 #include "canvas/drawing_field.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleHints>
-#include <algorithm>
-#include <bit>
-#include <cmath>
 
 namespace canvas {
 
@@ -26,460 +22,33 @@ int buttonCode(Qt::MouseButtons b)
     return code;
 }
 
-bool finite(QPointF p)
-{
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
-
-// Device coordinates beyond this are never drawn; it keeps the rasteriser's
-// fixed-point arithmetic away from overflow.
-constexpr double kDeviceLimit = 1.0e6;
-
-// Folds v into the fingerprint h; the order of the values counts.
-constexpr quint64 fold(quint64 h, quint64 v)
-{
-    return (std::rotl(h, 23) ^ v) * 0x9e3779b97f4a7c15ull + 0x632be59bd9b4e019ull;
-}
-
-// Fingerprint of one drawing operation: its kind and everything that decides
-// which pixels it sets to which colour.
-template <typename... Values>
-quint64 operationKey(int kind, Values... values)
-{
-    quint64 h = quint64(kind);
-    ((h = fold(h, std::bit_cast<quint64>(double(values)))), ...);
-    return h;
-}
-
-enum OperationKind { kClsOperation = 1, kThinLine, kPainterLine, kCircle, kDot, kDisc, kTakeBack };
-
 }  // namespace
 
 DrawingField::DrawingField(QRgb background, QWidget *parent)
-    : QWidget(parent), background_(background)
+    : QWidget(parent), raster_(background)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    mapping_.setDevice(QRectF(0, 0, 1, 1));
+    // One repaint for all that a handler draws.
+    raster_.setChangeListener([this] {
+        QMetaObject::invokeMethod(this, &DrawingField::updateChanged, Qt::QueuedConnection);
+    });
+    raster_.setSize(size());
 }
 
-DrawingField::~DrawingField()
-{
-    endPainting();
-}
+DrawingField::~DrawingField() = default;
 
 void DrawingField::setScale(double x1, double y1, double x2, double y2)
 {
-    mapping_.setScale(x1, y1, x2, y2);
-    // The size may be set before the first resize event reaches the field.
-    mapping_.setDevice(QRectF(QPointF(0, 0), QSizeF(size().expandedTo(QSize(1, 1)))));
-}
-
-void DrawingField::makeImage()
-{
-    endPainting();
-    const QSize s = size().expandedTo(QSize(1, 1));
-    image_ = QImage(s, QImage::Format_RGB32);
-    image_.fill(background_);
-    mapping_.setDevice(QRectF(0, 0, s.width(), s.height()));
-    constexpr int tile = 1 << kTileShift;
-    tileColumns_ = (s.width() + tile - 1) / tile;
-    const size_t tiles = size_t(tileColumns_) * ((s.height() + tile - 1) / tile);
-    drawnTiles_.assign(tiles, 0);
-    overlayUndoable_ = false;
-    // Matches no drawing: the new image is repainted whole.
-    shownTiles_.assign(tiles, ~quint64(0));
-    update();
-}
-
-void DrawingField::touchTile(int tile, quint64 operation)
-{
-    quint64 &f = drawnTiles_[size_t(tile)];
-    f = fold(f, operation);
-}
-
-void DrawingField::touchArea(const QRectF &reach, quint64 operation)
-{
-    const QRect a = reach.toAlignedRect().intersected(image_.rect());
-    if (a.isEmpty())
-        return;
-    for (int ty = a.top() >> kTileShift; ty <= a.bottom() >> kTileShift; ++ty)
-        for (int tx = a.left() >> kTileShift; tx <= a.right() >> kTileShift; ++tx)
-            touchTile(ty * tileColumns_ + tx, operation);
-    scheduleUpdate();
-}
-
-void DrawingField::touchLine(int x0, int y0, int x1, int y1, quint64 operation)
-{
-    // Tile column by tile column (row by row for a steep line), the tiles
-    // between the line's ends in that column. A pixel step lies at most one
-    // pixel off the rounded ideal line. Noting the tile of every pixel
-    // instead would slow the line down by a sixth.
-    const bool flat = std::abs(x1 - x0) >= std::abs(y1 - y0);
-    int a0 = flat ? x0 : y0, a1 = flat ? x1 : y1;
-    int b0 = flat ? y0 : x0, b1 = flat ? y1 : x1;
-    if (a0 > a1) {
-        std::swap(a0, a1);
-        std::swap(b0, b1);
-    }
-    const double slope = a1 > a0 ? double(b1 - b0) / (a1 - a0) : 0;
-    const int lastB = (flat ? image_.height() : image_.width()) - 1;
-    constexpr int tile = 1 << kTileShift;
-    // Index steps between neighbouring tiles along and across the line.
-    const int alongStep = flat ? 1 : tileColumns_, acrossStep = flat ? tileColumns_ : 1;
-    quint64 *const tiles = drawnTiles_.data();
-    for (int ta = a0 >> kTileShift; ta <= a1 >> kTileShift; ++ta) {
-        const int from = std::max(a0, ta * tile), to = std::min(a1, ta * tile + tile - 1);
-        const int bFrom = b0 + qRound(slope * (from - a0));
-        const int bTo = b0 + qRound(slope * (to - a0));
-        const int lo = std::max(0, std::min(bFrom, bTo) - 1) >> kTileShift;
-        const int hi = std::min(lastB, std::max(bFrom, bTo) + 1) >> kTileShift;
-        quint64 *f = tiles + ta * alongStep + lo * acrossStep;
-        for (int tb = lo; tb <= hi; ++tb, f += acrossStep)
-            *f = fold(*f, operation);
-    }
-}
-
-void DrawingField::scheduleUpdate()
-{
-    // One repaint for all that a handler draws.
-    if (updatePending_)
-        return;
-    updatePending_ = true;
-    QMetaObject::invokeMethod(this, &DrawingField::updateChanged, Qt::QueuedConnection);
+    raster_.setSize(size());
+    raster_.setScale(x1, y1, x2, y2);
 }
 
 void DrawingField::updateChanged()
 {
-    // A tile is repainted when the operations that drew on it differ from
-    // those that drew on it the last time any did (as far as a 64-bit
-    // fingerprint tells them apart). The same operations in
-    // the same order set the same pixels to the same colours, so a tile
-    // drawn over by what drew it before shows what the screen has already,
-    // however many of its pixels changed on the way: rays crossing in
-    // other colours, a fixed ray under the erased live ray. Comparing the
-    // pixels themselves would read every pixel a line sets, which costs
-    // more than setting it.
-    updatePending_ = false;
-    std::vector<QRect> runs;
-    const int rows = tileColumns_ ? int(drawnTiles_.size()) / tileColumns_ : 0;
-    for (int ty = 0; ty < rows; ++ty) {
-        quint64 *drawn = drawnTiles_.data() + ty * tileColumns_;
-        quint64 *shown = shownTiles_.data() + ty * tileColumns_;
-        int first = -1;
-        for (int tx = 0; tx <= tileColumns_; ++tx) {
-            bool changed = false;
-            if (tx < tileColumns_ && drawn[tx] != 0) {
-                changed = drawn[tx] != shown[tx];
-                shown[tx] = drawn[tx];
-                drawn[tx] = 0;
-            }
-            if (changed && first < 0)
-                first = tx;
-            if (!changed && first >= 0) {
-                runs.push_back(QRect(first << kTileShift, ty << kTileShift,
-                                     (tx - first) << kTileShift, 1 << kTileShift));
-                first = -1;
-            }
-        }
-    }
-    if (runs.empty())
-        return;
-    QRegion region;
-    region.setRects(runs.data(), int(runs.size()));
-    update(region & image_.rect());
-}
-
-QPainter &DrawingField::painter()
-{
-    if (!painter_) {
-        if (image_.isNull())
-            makeImage();
-        painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setBrush(Qt::NoBrush);
-        penSet_ = false;
-    }
-    return *painter_;
-}
-
-void DrawingField::endPainting()
-{
-    if (painter_) {
-        painter_->end();
-        painter_.reset();
-    }
-}
-
-void DrawingField::setPen(QRgb colour, bool styled)
-{
-    Qt::PenStyle style = Qt::SolidLine;
-    if (styled && lineStyle() == kDotted)
-        style = Qt::DotLine;
-    else if (styled && lineStyle() == kDashed)
-        style = Qt::DashLine;
-    QPainter &p = painter();
-    // Most drawing comes in runs with one pen; setting it anew costs more
-    // than the short lines themselves.
-    if (penSet_ && colour == penColour_ && penWidth() == penWidth_ && style == penStyle_)
-        return;
-    penSet_ = true;
-    penColour_ = colour;
-    penWidth_ = penWidth();
-    penStyle_ = style;
-    QPen pen(QColor::fromRgb(colour), penWidth_, style, Qt::RoundCap, Qt::RoundJoin);
-    pen.setCosmetic(penWidth_ <= 1);
-    p.setPen(pen);
-}
-
-void DrawingField::clear()
-{
-    noteDrawing(false);
-    if (image_.isNull() || image_.size() != size().expandedTo(QSize(1, 1)))
-        makeImage();
-    QPainter &p = painter();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(image_.rect(), QColor::fromRgb(background_));
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    touchArea(image_.rect(), operationKey(kClsOperation, background_));
-}
-
-void DrawingField::line(double x1, double y1, double x2, double y2, QRgb colour)
-{
-    if (image_.isNull())
-        makeImage();
-    const QPointF a = mapping_.toDevice(x1, y1);
-    const QPointF b = mapping_.toDevice(x2, y2);
-    const bool thin = penWidth() <= 1 && lineStyle() != kDashed;
-    noteDrawing(thin);
-    if (thin) {
-        // The thin lines are nearly all of a redraw: set their pixels
-        // straight into the image.
-        const QRectF area(0, 0, image_.width() - 1e-6, image_.height() - 1e-6);
-        if (const auto clipped = clipLine(a, b, area))
-            drawThinLine(*clipped, colour, lineStyle() == kDotted);
-        return;
-    }
-    // Clip in device pixels, with room for the pen, before the painter sees
-    // the segment: most lines of the views are far longer than the field.
-    const double margin = penWidth() + 2;
-    const QRectF area = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
-    const auto clipped = clipLine(a, b, area);
-    if (!clipped)
-        return;
-    const double pen = penWidth() / 2.0 + 2;
-    touchArea(QRectF(clipped->p1(), clipped->p2()).normalized().adjusted(-pen, -pen, pen, pen),
-              operationKey(kPainterLine, clipped->x1(), clipped->y1(), clipped->x2(),
-                           clipped->y2(), colour, penWidth(), lineStyle()));
-    setPen(colour, true);
-    painter().drawLine(*clipped);
-}
-
-void DrawingField::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
-{
-    // The painter must not hold the buffer while it is written directly.
-    endPainting();
-    const int w = image_.width(), h = image_.height();
-    const int x0 = std::clamp(int(std::floor(line.x1())), 0, w - 1);
-    const int y0 = std::clamp(int(std::floor(line.y1())), 0, h - 1);
-    const int x1 = std::clamp(int(std::floor(line.x2())), 0, w - 1);
-    const int y1 = std::clamp(int(std::floor(line.y2())), 0, h - 1);
-    uchar *bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
-    const QRgb pixel = 0xff000000u | colour;
-    touchLine(x0, y0, x1, y1, operationKey(kThinLine, x0, y0, x1, y1, pixel, dotted));
-    // Bresenham; dotted lines set every third pixel. A line of n steps along
-    // its longer axis sets n + 1 pixels. The steps are taken without
-    // branches: which way the line goes next cannot be predicted.
-    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    const qsizetype stepX = x0 < x1 ? 1 : -1;
-    const qsizetype stepY = (y0 < y1 ? 1 : -1) * qsizetype(stride / sizeof(QRgb));
-    const int steps = std::max(dx, -dy);
-    QRgb *p = reinterpret_cast<QRgb *>(bits + y0 * stride) + x0;
-    // An overlay line notes each pixel's colour before it sets it.
-    const bool noting = overlayUndoable_;
-    if (noting)
-        overlayLines_.push_back(QLine(x0, y0, x1, y1));
-    QRgb *const first = reinterpret_cast<QRgb *>(bits);
-    int err = dx + dy;
-    for (int k = 0, phase = 0;; ++k) {
-        if (!dotted || phase == 0) {
-            if (noting)
-                underOverlay_.emplace_back(p - first, *p);
-            *p = pixel;
-        }
-        if (k == steps)
-            break;
-        phase = phase == 2 ? 0 : phase + 1;
-        const int e2 = 2 * err;
-        const bool alongX = e2 >= dy, alongY = e2 <= dx;
-        err += (alongX ? dy : 0) + (alongY ? dx : 0);
-        p += (alongX ? stepX : 0) + (alongY ? stepY : 0);
-    }
-    scheduleUpdate();
-}
-
-void DrawingField::circle(double x, double y, double r, QRgb colour)
-{
-    noteDrawing(false);
-    if (image_.isNull())
-        makeImage();
-    const QPointF c = mapping_.toDevice(x, y);
-    const double rd = mapping_.lengthToDevice(r);
-    if (!finite(c) || !std::isfinite(rd))
-        return;
-    const double reach = rd + penWidth();
-    if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
-        || c.y() - reach > image_.height() || reach > kDeviceLimit)
-        return;
-    const double pen = penWidth() / 2.0 + 2;
-    touchArea(QRectF(c, c).adjusted(-rd - pen, -rd - pen, rd + pen, rd + pen),
-              operationKey(kCircle, c.x(), c.y(), rd, colour, penWidth()));
-    // The pen's width across the circle line, at least a pixel.
-    const double half = std::max(1, penWidth()) / 2.0;
-    fillRing(c, rd + half, rd - half, colour);
-}
-
-void DrawingField::dot(double x, double y, QRgb colour)
-{
-    noteDrawing(false);
-    if (image_.isNull())
-        makeImage();
-    const QPointF c = mapping_.toDevice(x, y);
-    if (!finite(c))
-        return;
-    touchArea(QRectF(c, c).adjusted(-penWidth(), -penWidth(), penWidth(), penWidth()),
-              operationKey(kDot, c.x(), c.y(), colour, penWidth()));
-    const double reach = penWidth();
-    if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
-        || c.y() - reach > image_.height())
-        return;
-    // One shape wherever c falls: centred on the pixel under c for an odd
-    // width, on the pixel corner nearest c for an even one. (The painter's
-    // round point is a square at whole pixels.)
-    const int w = std::max(1, penWidth());
-    const QPointF centre = w % 2 ? QPointF(std::floor(c.x()) + 0.5, std::floor(c.y()) + 0.5)
-                                 : QPointF(std::round(c.x()), std::round(c.y()));
-    fillRing(centre, w / 2.0, 0, colour);
-}
-
-void DrawingField::disc(double x, double y, double r, QRgb colour)
-{
-    noteDrawing(false);
-    if (image_.isNull())
-        makeImage();
-    const QPointF c = mapping_.toDevice(x, y);
-    const double rd = mapping_.lengthToDevice(r) + penWidth() / 2.0;
-    if (!finite(c) || !std::isfinite(rd) || rd > kDeviceLimit)
-        return;
-    touchArea(QRectF(c, c).adjusted(-rd - 1, -rd - 1, rd + 1, rd + 1),
-              operationKey(kDisc, c.x(), c.y(), colour, rd));
-    if (c.x() + rd < 0 || c.y() + rd < 0 || c.x() - rd > image_.width()
-        || c.y() - rd > image_.height())
-        return;
-    fillRing(c, rd, 0, colour);
-}
-
-void DrawingField::fillRing(QPointF centre, double outer, double inner, QRgb colour)
-{
-    // Sets every pixel whose middle lies within the outer radius and not
-    // closer than the inner one, straight into the image: no gaps between
-    // rings at any scale, and discs of one shape wherever they fall.
-    endPainting();
-    const QRgb pixel = 0xff000000u | colour;
-    const double outer2 = outer * outer, inner2 = inner > 0 ? inner * inner : 0;
-    const double cx = centre.x();
-    const int top = std::max(int(std::floor(centre.y() - outer)), 0);
-    const int bottom = std::min(int(std::ceil(centre.y() + outer)), image_.height());
-    const int lastColumn = image_.width() - 1;
-    if (outer <= 8) {
-        // A dot: testing each pixel of its box is quicker than finding runs.
-        const int left = std::max(int(std::floor(cx - outer)), 0);
-        const int right = std::min(int(std::ceil(cx + outer)), lastColumn + 1);
-        for (int y = top; y < bottom; ++y) {
-            QRgb *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-            const double dy = y + 0.5 - centre.y();
-            for (int x = left; x < right; ++x) {
-                const double dx = x + 0.5 - cx, d2 = dx * dx + dy * dy;
-                if (d2 <= outer2 && d2 >= inner2)
-                    row[x] = pixel;
-            }
-        }
-        return;
-    }
-    for (int y = top; y < bottom; ++y) {
-        const double dy = y + 0.5 - centre.y(), dy2 = dy * dy;
-        // The pixels of a row within a radius are one run; its ends come
-        // from the root and are settled by the exact test, so that rounding
-        // cannot move them.
-        const auto runWithin = [&](double r2, bool onCircleCounts) {
-            const auto within = [&](int x) {
-                const double dx = x + 0.5 - cx, d2 = dx * dx + dy2;
-                return onCircleCounts ? d2 <= r2 : d2 < r2;
-            };
-            const double half = std::sqrt(std::max(r2 - dy2, 0.0));
-            int first = int(std::ceil(cx - half - 0.5)), last = int(std::floor(cx + half - 0.5));
-            while (within(first - 1))
-                --first;
-            while (first <= last && !within(first))
-                ++first;
-            while (within(last + 1))
-                ++last;
-            while (last >= first && !within(last))
-                --last;
-            return std::pair{first, last};
-        };
-        const auto [first, last] = runWithin(outer2, true);
-        if (first > last)
-            continue;
-        // Rows beyond the inner circle have no hole.
-        const auto [holeFirst, holeLast] =
-            dy2 < inner2 ? runWithin(inner2, false) : std::pair{0, -1};
-        QRgb *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-        const auto fill = [&](int from, int to) {
-            from = std::max(from, 0);
-            to = std::min(to, lastColumn);
-            if (from <= to)
-                std::fill(row + from, row + to + 1, pixel);
-        };
-        if (holeFirst > holeLast) {
-            fill(first, last);
-        } else {
-            fill(first, holeFirst - 1);
-            fill(holeLast + 1, last);
-        }
-    }
-}
-
-void DrawingField::beginOverlay()
-{
-    if (!overlayUndoable_) {
-        // A new picture under the overlay.
-        underOverlay_.clear();
-        overlayLines_.clear();
-        overlayUndoable_ = true;
-        ++underGeneration_;
-    }
-    inOverlay_ = true;
-}
-
-bool DrawingField::takeBackOverlay()
-{
-    if (!overlayUndoable_ || inOverlay_)
-        return false;
-    endPainting();
-    QRgb *const first = reinterpret_cast<QRgb *>(image_.bits());
-    for (auto it = underOverlay_.rbegin(); it != underOverlay_.rend(); ++it)
-        first[it->first] = it->second;
-    // The tiles show the picture under the overlay again, whatever drew
-    // on them before.
-    const quint64 key = operationKey(kTakeBack, underGeneration_);
-    for (const QLine &l : overlayLines_)
-        touchLine(l.x1(), l.y1(), l.x2(), l.y2(), key);
-    underOverlay_.clear();
-    overlayLines_.clear();
-    scheduleUpdate();
-    return true;
+    const QRegion changed = raster_.takeChanged();
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 void DrawingField::setPointer(Pointer shape)
@@ -500,28 +69,6 @@ void DrawingField::setPointer(Pointer shape)
     }
 }
 
-void DrawingField::setFramed(bool framed)
-{
-    if (framed == framed_)
-        return;
-    framed_ = framed;
-    update();
-}
-
-QPoint DrawingField::toPixel(double x, double y) const
-{
-    const QPointF d = mapping_.toDevice(x, y);
-    return QPoint(int(std::floor(d.x())), int(std::floor(d.y())));
-}
-
-const QImage &DrawingField::image()
-{
-    if (image_.isNull())
-        makeImage();
-    endPainting();
-    return image_;
-}
-
 void DrawingField::requestPaint()
 {
     appeared_ = true;
@@ -530,54 +77,16 @@ void DrawingField::requestPaint()
 
 void DrawingField::paintEvent(QPaintEvent *event)
 {
-    endPainting();
-    if (image_.isNull())
-        makeImage();
+    const QImage &image = raster_.image();
     QPainter p(this);
     for (const QRect &r : event->region())
-        p.drawImage(r.topLeft(), image_, r);
-    if (framed_) {
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(2, 2, -3, -3));
-    }
-}
-
-void DrawingField::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit clicked();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
-}
-
-void DrawingField::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void DrawingField::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
+        p.drawImage(r.topLeft(), image, r);
 }
 
 void DrawingField::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (image_.size() == size())
-        return;
-    makeImage();
-    if (appeared_)
+    if (raster_.setSize(size()) && appeared_)
         requestPaint();
 }
 
@@ -590,15 +99,13 @@ void DrawingField::showEvent(QShowEvent *event)
 
 QPointF DrawingField::eventPoint(const QMouseEvent *event) const
 {
-    return mapping_.toScene(event->position());
+    return raster_.toScene(event->position());
 }
 
 void DrawingField::mousePressEvent(QMouseEvent *event)
 {
     const QPointF s = eventPoint(event);
     lastPress_ = event->position();
-    if (event->button() == Qt::LeftButton)
-        leftPressedInside_ = true;
     emit mouseDown(buttonCode(event->button()), s.x(), s.y());
 }
 
@@ -645,11 +152,6 @@ void DrawingField::mouseReleaseEvent(QMouseEvent *event)
     }
     const QPointF s = eventPoint(event);
     emit mouseUp(buttonCode(event->button()), s.x(), s.y());
-    if (event->button() == Qt::LeftButton && leftPressedInside_) {
-        leftPressedInside_ = false;
-        if (rect().contains(event->position().toPoint()))
-            emit clicked();
-    }
 }
 
 }  // namespace canvas

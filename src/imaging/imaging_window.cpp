@@ -59,7 +59,7 @@ void ImagingWindow::createControls()
 {
     using namespace canvas;
     using namespace ui;
-    scene_ = std::make_unique<ImagingScene>(*field_);
+    scene_ = std::make_unique<ImagingScene>(field_->raster());
     modeLabel_ = makeLabel(this, "modeLabel", "Abbildung von");
     singlePointsButton_ = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
     singlePointsButton_->setObjectName(QStringLiteral("singlePointsButton"));

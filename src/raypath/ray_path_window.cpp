@@ -24,6 +24,26 @@ namespace {
 
 const char *const kCaption = "Tavrix   -  Strahlenverlauf";
 
+// The palette's symbols, in the boxes' scene units: the eye looks to the
+// left, with a smaller pupil than on the field.
+constexpr canvas::EyePens kPaletteEyePens{3, 10};
+constexpr int kPalettePointPen = 5;
+
+void drawEyeSymbolBox(canvas::Surface &s)
+{
+    s.setPenWidth(kPaletteEyePens.circle);
+    s.circle(0, 0, canvas::kEyeRadius);
+    s.setPenWidth(kPaletteEyePens.pupil);
+    s.dot(-canvas::kPupilDistance, 0);
+    s.setPenWidth(1);
+}
+
+void drawPointSymbolBox(canvas::Surface &s)
+{
+    s.setPenWidth(kPalettePointPen);
+    s.dot(0, 0);
+}
+
 }  // namespace
 
 RayPathWindow::RayPathWindow(QWidget *parent)
@@ -46,7 +66,7 @@ void RayPathWindow::createControls()
 {
     using namespace canvas;
     using namespace ui;
-    scene_ = std::make_unique<RayPathScene>(*field_);
+    scene_ = std::make_unique<RayPathScene>(field_->raster());
     fieldControls_ = std::make_unique<FieldControls>(
         *field_, "upperIndexText", "lowerIndexText",
         FieldControls::Hint{"rayHint", "Strahl verändern: linke Maustaste drücken!", {-990, -980}},
@@ -64,23 +84,17 @@ void RayPathWindow::createControls()
     indexText_ = makeIndexBox(this, "indexText", QColor(192, 192, 192));
 
     markersCaption_ = makeLabel(this, "markersCaption", " Markierungen setzen (anklicken!)");
-    eyeSymbolBox_ = new DrawingField(kGrey, this);
+    eyeSymbolBox_ = new SymbolButton(QStringLiteral("Auge"), this);
     eyeSymbolBox_->setObjectName(QStringLiteral("eyeSymbolBox"));
-    eyeSymbolBox_->setMouseTracking(false);
-    pointSymbolBox_ = new DrawingField(kGrey, this);
+    eyeSymbolBox_->setSymbol(drawEyeSymbolBox);
+    pointSymbolBox_ = new SymbolButton(QStringLiteral("Punkt"), this);
     pointSymbolBox_->setObjectName(QStringLiteral("pointSymbolBox"));
-    pointSymbolBox_->setMouseTracking(false);
+    pointSymbolBox_->setSymbol(drawPointSymbolBox);
     clearMarkersButton_ = makeButton(this, "clearMarkersButton", "Markierungen löschen");
     printButton_ = makeButton(this, "printButton", "Drucken");
     infoButton_ = makeButton(this, "infoButton", "Info");
     imagingButton_ = makeButton(this, "imagingButton", "zur Abbildung von Punkten");
 
-    // The palette boxes take the focus from Tab only: a mouse click shows
-    // its choice by the frame alone.
-    eyeSymbolBox_->setFocusPolicy(Qt::TabFocus);
-    pointSymbolBox_->setFocusPolicy(Qt::TabFocus);
-    eyeSymbolBox_->setAccessibleName(QStringLiteral("Auge"));
-    pointSymbolBox_->setAccessibleName(QStringLiteral("Punkt"));
     indexText_->setAccessibleName(QStringLiteral("Brechzahl n"));
     // Every control is reached with Tab, in the order of the column, and
     // carries its caption as its accessible name.
@@ -115,12 +129,9 @@ void RayPathWindow::connectControls()
         scene_->release(MouseButton(b), float(x), float(y));
         showSceneState();
     });
-    connect(eyeSymbolBox_, &DrawingField::paintRequested, this, &RayPathWindow::paintEyeSymbolBox);
-    connect(pointSymbolBox_, &DrawingField::paintRequested, this,
-            &RayPathWindow::paintPointSymbolBox);
-    connect(eyeSymbolBox_, &DrawingField::clicked, this,
+    connect(eyeSymbolBox_, &ui::SymbolButton::clicked, this,
             [this] { toggleSymbol(MarkerSymbol::Eye); });
-    connect(pointSymbolBox_, &DrawingField::clicked, this,
+    connect(pointSymbolBox_, &ui::SymbolButton::clicked, this,
             [this] { toggleSymbol(MarkerSymbol::Point); });
 }
 
@@ -176,21 +187,6 @@ RayParts RayPathWindow::checkedParts() const
     return parts;
 }
 
-void RayPathWindow::paintEyeSymbolBox()
-{
-    eyeSymbolBox_->setPenWidth(3);
-    eyeSymbolBox_->circle(0, 0, canvas::kEyeRadius);
-    eyeSymbolBox_->setPenWidth(10);
-    eyeSymbolBox_->dot(-canvas::kPupilDistance, 0);
-    eyeSymbolBox_->setPenWidth(1);
-}
-
-void RayPathWindow::paintPointSymbolBox()
-{
-    pointSymbolBox_->setPenWidth(5);
-    pointSymbolBox_->dot(0, 0);
-}
-
 void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
 {
     scene_->toggleSymbol(symbol);
@@ -200,8 +196,8 @@ void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
 void RayPathWindow::showSceneState()
 {
     field_->setPointer(scene_->pointer());
-    eyeSymbolBox_->setFramed(scene_->armedSymbol() == MarkerSymbol::Eye);
-    pointSymbolBox_->setFramed(scene_->armedSymbol() == MarkerSymbol::Point);
+    eyeSymbolBox_->setChecked(scene_->armedSymbol() == MarkerSymbol::Eye);
+    pointSymbolBox_->setChecked(scene_->armedSymbol() == MarkerSymbol::Point);
 }
 
 void RayPathWindow::drawOnPaper(canvas::PageSurface &page)

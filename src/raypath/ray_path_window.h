@@ -5,6 +5,7 @@
 
 #include "raypath/ray_path_scene.h"
 #include "ui/main_window.h"
+#include "ui/symbol_button.h"
 
 #include <memory>
 
@@ -41,11 +42,9 @@ private:
     void connectControls();
     void showIndex(int scrollValue);
     RayParts checkedParts() const;
-    void paintEyeSymbolBox();
-    void paintPointSymbolBox();
     void toggleSymbol(MarkerSymbol symbol);
-    // The scene's pointer on the field, and its armed symbol as the frame
-    // of its palette box.
+    // The scene's pointer on the field, and its armed symbol as its checked
+    // palette box.
     void showSceneState();
 
     std::unique_ptr<RayPathScene> scene_;
@@ -60,8 +59,8 @@ private:
     QLabel *indexCaption_ = nullptr;
     QLineEdit *indexText_ = nullptr;
     QLabel *markersCaption_ = nullptr;
-    canvas::DrawingField *eyeSymbolBox_ = nullptr;
-    canvas::DrawingField *pointSymbolBox_ = nullptr;
+    ui::SymbolButton *eyeSymbolBox_ = nullptr;
+    ui::SymbolButton *pointSymbolBox_ = nullptr;
     QPushButton *clearMarkersButton_ = nullptr;
     QPushButton *printButton_ = nullptr;
     QPushButton *infoButton_ = nullptr;

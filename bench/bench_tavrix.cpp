@@ -132,11 +132,11 @@ void BM_RayPathMouseMove(benchmark::State &state)
 {
     raypath::RayPathWindow f;
     fillRayPath(f);
-    f.scene().press(raypath::MouseButton::Left, 100, 200);
+    f.scene().press(canvas::MouseButtons::Left, 100, 200);
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
+        f.scene().move(canvas::MouseButtons::Left, 100.f + i % 50, 200.f + i % 30);
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
@@ -151,8 +151,8 @@ void BM_RayPathFirstMove(benchmark::State &state)
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.scene().press(raypath::MouseButton::Left, 100, 200);
-        f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
+        f.scene().press(canvas::MouseButtons::Left, 100, 200);
+        f.scene().move(canvas::MouseButtons::Left, 100.f + i % 50, 200.f + i % 30);
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
@@ -170,7 +170,7 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
     f.scene().redrawRays();
     PaintedPixels painted;
     control<canvas::DrawingField>(f, "field")->installEventFilter(&painted);
-    f.scene().press(raypath::MouseButton::Left, 100, 200);
+    f.scene().press(canvas::MouseButtons::Left, 100, 200);
     int i = 0;
     // The field asks for its repaint through the event loop; the window then
     // paints what is due when the platform sends it an update request.
@@ -183,7 +183,7 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
     painted.pixels = 0;
     timed(state, [&] {
         ++i;
-        f.scene().move(raypath::MouseButton::Left, 100.f + i % 50, 200.f + i % 30);
+        f.scene().move(canvas::MouseButtons::Left, 100.f + i % 50, 200.f + i % 30);
         repaintNow();
     });
     const QSize field = control<canvas::DrawingField>(f, "field")->size();
@@ -208,7 +208,7 @@ void BM_ImagingRowRelease(benchmark::State &state)
     imaging::ImagingWindow f;
     fillRow(f);
     timed(state, [&] {
-        f.releaseOnField(canvas::kLeftButton, 0, -500);
+        f.releaseOnField(canvas::MouseButtons::Left, 0, -500);
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
@@ -219,11 +219,11 @@ void BM_ImagingEyeDrag(benchmark::State &state)
 {
     imaging::ImagingWindow f;
     fillRow(f);
-    f.pressOnField(canvas::kLeftButton, 0, -500);
+    f.pressOnField(canvas::MouseButtons::Left, 0, -500);
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.dragOnField(canvas::kLeftButton, -300.f + i % 600, -500.f + i % 300);
+        f.dragOnField(canvas::MouseButtons::Left, -300.f + i % 600, -500.f + i % 300);
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
@@ -233,11 +233,11 @@ void BM_ImagingObjectDrag(benchmark::State &state)
     imaging::ImagingWindow f;
     fillRow(f);
     control<QRadioButton>(f, "singlePointsButton")->setChecked(true);
-    f.pressOnField(canvas::kRightButton, 0, 500);
+    f.pressOnField(canvas::MouseButtons::Right, 0, 500);
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.dragOnField(canvas::kRightButton, -300.f + i % 600, 200.f + i % 500);
+        f.dragOnField(canvas::MouseButtons::Right, -300.f + i % 600, 200.f + i % 500);
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }

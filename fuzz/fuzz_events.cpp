@@ -3,6 +3,7 @@
 // check-box and option clicks, palette clicks and the commands that need no
 // dialogue. After every event the stores stay within their limits, and no
 // drawing call ever received a NaN or an infinite coordinate.
+#include "control.h"
 #include "fuzz_input.h"
 #include "ui/screen_pointer.h"
 #include "imaging/imaging_window.h"
@@ -108,7 +109,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzInput in(data, size);
     raypath::RayPathWindow f1;
     imaging::ImagingWindow f2;
-    CheckingSurface s1(f1.field), s2(f2.field);
+    using canvas::DrawingField;
+    const auto button = [](QWidget &w, const char *name) {
+        return control<QAbstractButton>(w, name);
+    };
+    CheckingSurface s1(control<DrawingField>(f1, "field")), s2(control<DrawingField>(f2, "field"));
     f1.scene().setScreen(s1);
     f2.scene().setScreen(s2);
     f1.scene().drawFirstPicture();
@@ -117,29 +122,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A long run of full stores is the interesting part: let inputs reach it.
     for (int step = 0; step < 2000 && !in.empty(); ++step) {
         const uint8_t op = in.byte() % 14;
-        const int buttons = in.byte() % 8;
+        const int code = in.byte() % 8;
+        const auto buttons = canvas::MouseButtons(code);
+        DrawingField *field1 = control<DrawingField>(f1, "field");
         switch (op) {
-        case 0: emit f1.field->mouseDown(buttons, coordinate(in), coordinate(in)); break;
-        case 1: emit f1.field->mouseMove(buttons, coordinate(in), coordinate(in)); break;
-        case 2: emit f1.field->mouseUp(buttons, coordinate(in), coordinate(in)); break;
-        case 3: f1.indexBar->setValue(50 + in.byte() % 151); break;
+        case 0: emit field1->mouseDown(buttons, coordinate(in), coordinate(in)); break;
+        case 1: emit field1->mouseMove(buttons, coordinate(in), coordinate(in)); break;
+        case 2: emit field1->mouseUp(buttons, coordinate(in), coordinate(in)); break;
+        case 3: control<QScrollBar>(f1, "indexBar")->setValue(50 + in.byte() % 151); break;
         case 4: {
-            QCheckBox *boxes[] = {f1.refractedBox, f1.refractedExtensionBox, f1.reflectedBox,
-                                  f1.reflectedExtensionBox, f1.normalsBox};
-            boxes[buttons % 5]->toggle();
+            const char *boxes[] = {"refractedBox", "refractedExtensionBox", "reflectedBox",
+                                   "reflectedExtensionBox", "normalsBox"};
+            button(f1, boxes[code % 5])->toggle();
             break;
         }
-        case 5: ((buttons & 1) ? f1.eyeSymbolBox : f1.pointSymbolBox)->click(); break;
-        case 6: ((buttons & 1) ? f1.clearRaysButton : f1.clearMarkersButton)->click(); break;
+        case 5: button(f1, (code & 1) ? "eyeSymbolBox" : "pointSymbolBox")->click(); break;
+        case 6: button(f1, (code & 1) ? "clearRaysButton" : "clearMarkersButton")->click(); break;
         case 7: f2.pressOnField(buttons, coordinate(in), coordinate(in)); break;
         case 8: f2.dragOnField(buttons, coordinate(in), coordinate(in)); break;
         case 9: f2.releaseOnField(buttons, coordinate(in), coordinate(in)); break;
-        case 10: f2.indexBar->setValue(50 + in.byte() % 151); break;
+        case 10: control<QScrollBar>(f2, "indexBar")->setValue(50 + in.byte() % 151); break;
         case 11:
-            if (buttons & 1)
-                f2.gridBox->toggle();
+            if (code & 1)
+                button(f2, "gridBox")->toggle();
             else
-                (buttons & 2 ? f2.pointRowsButton : f2.singlePointsButton)->setChecked(true);
+                button(f2, code & 2 ? "pointRowsButton" : "singlePointsButton")->setChecked(true);
             break;
         case 12: f2.scene().clearRow(); break;
         case 13: f2.scene().paintFreshField(); break;

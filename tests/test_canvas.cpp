@@ -134,15 +134,17 @@ private slots:
             ++paints;
             f.raster().circle(0, 0, 500);
         });
-        std::pair<int, QPointF> down;
-        connect(&f, &DrawingField::mouseDown, [&](int b, qreal x, qreal y) { down = {b, {x,y}}; });
+        std::pair<MouseButtons, QPointF> down;
+        connect(&f, &DrawingField::mouseDown,
+                [&](MouseButtons b, qreal x, qreal y) { down = {b, {x, y}}; });
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.hide();
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f) && showsImage(f) && paints == 1);
         QTest::mouseClick(&f, Qt::MiddleButton, {}, {399, 391});
-        QVERIFY(down.first == kMiddleButton && QLineF(down.second, {995, 975}).length() < 6);
+        QCOMPARE(down.first, MouseButtons::Middle);
+        QVERIFY(QLineF(down.second, {995, 975}).length() < 6);
         f.resize(410, 402);
         QCOMPARE(paints, 2);
     }

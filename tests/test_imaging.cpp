@@ -20,20 +20,23 @@ namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0), kBlack = qRgb(0, 0, 0);
 
-// A press (1 left, 2 right) and drags, where the eye and P end up, and the
-// pointers on the field and the screen.
+using canvas::MouseButtons;
+using enum MouseButtons;
+
+// A press and drags, in row mode or not, on the grid or not; where the eye and P end up, and
+// the pointers on the field and the screen.
 struct MouseRow {
-    int button;
-    bool rows;
+    MouseButtons button;
+    bool rows = false, grid = false;
     Path path;
-    QPointF eye, p;
-    canvas::Pointer fieldPointer, screen;
-    bool grid = false;
+    QPointF eye{300, -500}, p{0, 500};
+    canvas::Pointer field = Arrow, screen = Cross;
 };
 
 }  // namespace
 
 Q_DECLARE_METATYPE(MouseRow)
+Q_DECLARE_METATYPE(MouseButtons)
 
 class TestImaging : public QObject
 {
@@ -67,29 +70,36 @@ private slots:
     void mouse_data()
     {
         QTest::addColumn<MouseRow>("r");
-        const QPointF e0(300, -500), p0(0, 500);
         auto row = [](const char *name, MouseRow r) { QTest::newRow(name) << r; };
-        row("eye: press on the limit", {1, false, {{200, -50}}, {200, -50}, p0, Arrow, Cross});
-        row("eye: press just below it", {1, false, {{200, -49.9}}, e0, p0, Arrow, NoDrop});
-        row("eye: dragged past",
-            {1, false, {{200, -300}, {-100, -49.9}}, {200, -300}, p0, Arrow, NoDrop});
-        row("eye, rows: press on the limit", {1, true, {{200, 50}}, {200, 50}, p0, Arrow, Cross});
-        row("eye, rows: press past it", {1, true, {{200, 50.1}}, e0, p0, Arrow, NoDrop});
-        row("P: press on the press limit", {2, false, {{150, 10}}, e0, {150, 50}, Arrow, Cross});
-        row("P: press just short of it", {2, false, {{150, 9.99}}, e0, p0, NoDrop, Arrow});
+        row("eye: press on the limit", {.button = Left, .path = {{200, -50}}, .eye = {200, -50}});
+        row("eye: press just below it",
+            {.button = Left, .path = {{200, -49.9}}, .screen = NoDrop});
+        row("eye: dragged past", {.button = Left, .path = {{200, -300}, {-100, -49.9}},
+                                  .eye = {200, -300}, .screen = NoDrop});
+        row("eye, rows: press on the limit",
+            {.button = Left, .rows = true, .path = {{200, 50}}, .eye = {200, 50}});
+        row("eye, rows: press past it",
+            {.button = Left, .rows = true, .path = {{200, 50.1}}, .screen = NoDrop});
+        row("P: press on the press limit", {.button = Right, .path = {{150, 10}}, .p = {150, 50}});
+        row("P: press just short of it",
+            {.button = Right, .path = {{150, 9.99}}, .field = NoDrop, .screen = Arrow});
         // Pressed short of depth 100 P goes to depth 50; dragged, it stays at 50 or deeper.
-        row("P: press short of 100", {2, false, {{50, 99.9}}, e0, {50, 50}, Arrow, Cross});
-        row("P: drag to 20", {2, false, {{50, 60}, {-20, 20}}, e0, {-20, 50}, Arrow, Cross});
-        row("P: dragged up", {2, false, {{50, 100}, {-20, -20}}, e0, {50, 100}, Arrow, NoDrop});
-        row("row: no grid", {2, true, {{123, 476}}, e0, {123, 476}, Arrow, Cross});
+        row("P: press short of 100", {.button = Right, .path = {{50, 99.9}}, .p = {50, 50}});
+        row("P: drag to 20", {.button = Right, .path = {{50, 60}, {-20, 20}}, .p = {-20, 50}});
+        row("P: dragged up", {.button = Right, .path = {{50, 100}, {-20, -20}}, .p = {50, 100},
+                              .screen = NoDrop});
+        row("row: no grid",
+            {.button = Right, .rows = true, .path = {{123, 476}}, .p = {123, 476}});
         // With the grid ticked a row point goes to the nearest node, halves up.
-        row("row, grid: nearest", {2, true, {{123, 476}}, e0, {100, 500}, Arrow, Cross, true});
-        row("row, grid: halfway", {2, true, {{125, 475}}, e0, {150, 500}, Arrow, Cross, true});
+        row("row, grid: nearest", {.button = Right, .rows = true, .grid = true,
+                                   .path = {{123, 476}}, .p = {100, 500}});
+        row("row, grid: halfway", {.button = Right, .rows = true, .grid = true,
+                                   .path = {{125, 475}}, .p = {150, 500}});
     }
     void mouse()
     {
         QFETCH(MouseRow, r);
-        const auto [button, rows, path, eye, p, fieldPointer, screen, grid] = r;
+        const auto [button, rows, grid, path, eye, p, fieldPointer, screen] = r;
         buttonNamed("pointRowsButton")->setChecked(rows);
         buttonNamed("gridBox")->setChecked(grid);
         field().raster().clear();
@@ -105,8 +115,8 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(field().pointer(), Arrow);
         QCOMPARE(colourAt(field(), pupil(eye, p), kBlack), 9);  // the eye looks at P
-        QCOMPARE(int(f->scene().rowPoints().size()), int(rows && button == 2));
-        if (!(rows && button == 1)) {
+        QCOMPARE(int(f->scene().rowPoints().size()), int(rows && button == Right));
+        if (!(rows && button == Left)) {
             QCOMPARE(colourAt(field(), p, kBlack), 9);
             QVERIFY(imageShown(p));
         }
@@ -158,20 +168,20 @@ private slots:
     // shows: the bundle and the image points follow at once. A refused place changes nothing.
     void dragFollows_data()
     {
-        QTest::addColumn<int>("button");
+        QTest::addColumn<MouseButtons>("button");
         QTest::addColumn<bool>("rows");
         QTest::addColumn<Path>("path");
         QTest::addColumn<QPointF>("end");  // where the eye or P is left
-        QTest::newRow("eye") << 1 << false << Path{{300, -500}, {-200, -300}, {-500, -40}}
+        QTest::newRow("eye") << Left << false << Path{{300, -500}, {-200, -300}, {-500, -40}}
                              << QPointF(-200, -300);
         QTest::newRow("eye over a row on the grid")
-            << 1 << true << Path{{300, -500}, {100, -400}, {-600, -120}} << QPointF(-600, -120);
-        QTest::newRow("P") << 2 << false << Path{{0, 500}, {300, 300}, {200, 30}, {-300, 0}}
+            << Left << true << Path{{300, -500}, {100, -400}, {-600, -120}} << QPointF(-600, -120);
+        QTest::newRow("P") << Right << false << Path{{0, 500}, {300, 300}, {200, 30}, {-300, 0}}
                            << QPointF(200, 50);
     }
     void dragFollows()
     {
-        QFETCH(int, button);
+        QFETCH(MouseButtons, button);
         QFETCH(bool, rows);
         QFETCH(Path, path);
         QFETCH(QPointF, end);
@@ -188,7 +198,7 @@ private slots:
             QCOMPARE(field().image(), moved);
             QVERIFY(imageShown(qp(f->scene().objectPoint())));
         }
-        QCOMPARE(qp(button == 1 ? f->scene().eye() : f->scene().objectPoint()), end);
+        QCOMPARE(qp(button == Left ? f->scene().eye() : f->scene().objectPoint()), end);
     }
 };
 

@@ -57,12 +57,16 @@ void saveField(const QString &name, canvas::DrawingField *field)
 using RayWindow = raypath::RayPathWindow;
 using ImagingWindow = imaging::ImagingWindow;
 canvas::DrawingField *field(QWidget &w) { return control<canvas::DrawingField>(w, "field"); }
-void press(ImagingWindow &w, int b, float x, float y) { w.pressOnField(b, x, y); }
-void move(ImagingWindow &w, int b, float x, float y) { w.dragOnField(b, x, y); }
-void release(ImagingWindow &w, int b, float x, float y) { w.releaseOnField(b, x, y); }
-void press(RayWindow &w, int b, float x, float y) { emit field(w)->mouseDown(b, x, y); }
-void move(RayWindow &w, int b, float x, float y) { emit field(w)->mouseMove(b, x, y); }
-void release(RayWindow &w, int b, float x, float y) { emit field(w)->mouseUp(b, x, y); }
+using canvas::MouseButtons;
+void press(QWidget &w, int b, float x, float y) {
+    emit field(w)->mouseDown(MouseButtons(b), x, y);
+}
+void move(QWidget &w, int b, float x, float y) {
+    emit field(w)->mouseMove(MouseButtons(b), x, y);
+}
+void release(QWidget &w, int b, float x, float y) {
+    emit field(w)->mouseUp(MouseButtons(b), x, y);
+}
 template <typename W> void printTo(W &w, RecordingPage &page) { w.printOut(page); }
 template <typename W> void setDialogs(W &w, ui::Dialogs *d) { w.setDialogs(d); }
 // The palettes: the eye box and the point box.

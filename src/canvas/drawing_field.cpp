@@ -10,16 +10,16 @@ namespace canvas {
 
 namespace {
 
-int buttonCode(Qt::MouseButtons b)
+MouseButtons buttonsOf(Qt::MouseButtons b)
 {
-    int code = 0;
+    MouseButtons buttons = MouseButtons::None;
     if (b & Qt::LeftButton)
-        code |= kLeftButton;
+        buttons = buttons | MouseButtons::Left;
     if (b & Qt::RightButton)
-        code |= kRightButton;
+        buttons = buttons | MouseButtons::Right;
     if (b & Qt::MiddleButton)
-        code |= kMiddleButton;
-    return code;
+        buttons = buttons | MouseButtons::Middle;
+    return buttons;
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ void DrawingField::mousePressEvent(QMouseEvent *event)
 {
     const QPointF s = eventPoint(event);
     lastPress_ = event->position();
-    emit mouseDown(buttonCode(event->button()), s.x(), s.y());
+    emit mouseDown(buttonsOf(event->button()), s.x(), s.y());
 }
 
 // Qt delivers the second press of a double click as a double click. Teachers
@@ -141,7 +141,7 @@ void DrawingField::mouseMoveEvent(QMouseEvent *event)
         mousePressEvent(&press);
     }
     const QPointF s = eventPoint(event);
-    emit mouseMove(buttonCode(event->buttons()), s.x(), s.y());
+    emit mouseMove(buttonsOf(event->buttons()), s.x(), s.y());
 }
 
 void DrawingField::mouseReleaseEvent(QMouseEvent *event)
@@ -151,7 +151,7 @@ void DrawingField::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     const QPointF s = eventPoint(event);
-    emit mouseUp(buttonCode(event->button()), s.x(), s.y());
+    emit mouseUp(buttonsOf(event->button()), s.x(), s.y());
 }
 
 }  // namespace canvas

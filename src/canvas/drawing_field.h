@@ -10,17 +10,12 @@
 // is made anew.
 #pragma once
 
+#include "canvas/mouse_buttons.h"
 #include "canvas/raster_image.h"
 
 #include <QWidget>
 
 namespace canvas {
-
-// Mouse button codes of the field's events: 1 left, 2 right, 4 middle; a move
-// reports the sum of the buttons held.
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
 
 class DrawingField : public QWidget
 {
@@ -49,9 +44,9 @@ public:
 
 signals:
     void paintRequested();
-    void mouseDown(int button, double x, double y);
-    void mouseMove(int buttons, double x, double y);
-    void mouseUp(int button, double x, double y);
+    void mouseDown(canvas::MouseButtons button, double x, double y);
+    void mouseMove(canvas::MouseButtons buttons, double x, double y);
+    void mouseUp(canvas::MouseButtons button, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

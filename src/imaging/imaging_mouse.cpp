@@ -25,24 +25,24 @@ constexpr float kObjectDeadBand = 10;
 
 }  // namespace
 
-PointerChange ImagingScene::press(MouseButton button, Point at)
+PointerChange ImagingScene::press(MouseButtons button, Point at)
 {
     PointerChange pointer;
-    if (button == MouseButton::Left) {
+    if (button == MouseButtons::Left) {
         if (at.y <= (rowMode_ ? kRowEyeLimit : kEyeLimit)) {
             pointer.screen = Pointer::Cross;
             moveEye(at);
         } else {
             pointer.screen = Pointer::NoDrop;
         }
-    } else if (button == MouseButton::Right && !rowMode_) {
+    } else if (button == MouseButtons::Right && !rowMode_) {
         if (at.y < kObjectPressLimit) {
             pointer.field = Pointer::NoDrop;
             return pointer;
         }
         pointer.screen = Pointer::Cross;
         moveObjectPoint({at.x, at.y < kObjectPressDepth ? kObjectDepth : at.y});
-    } else if (button == MouseButton::Right) {
+    } else if (button == MouseButtons::Right) {
         // A full row takes no further point: P stays and nothing is drawn.
         rowPressRefused_ = int(rowPoints_.size()) >= kMaxRowPoints;
         if (rowPressRefused_)
@@ -55,36 +55,36 @@ PointerChange ImagingScene::press(MouseButton button, Point at)
     return pointer;
 }
 
-PointerChange ImagingScene::drag(MouseButton held, Point at)
+PointerChange ImagingScene::drag(MouseButtons held, Point at)
 {
     PointerChange pointer;
-    if (held == MouseButton::Left && at.y <= kEyeLimit) {
+    if (held == MouseButtons::Left && at.y <= kEyeLimit) {
         pointer.screen = Pointer::Cross;
         moveEye(at);
     }
-    if (held == MouseButton::Left && at.y > kEyeLimit)
+    if (held == MouseButtons::Left && at.y > kEyeLimit)
         pointer.screen = Pointer::NoDrop;
-    if (held == MouseButton::Right && rowMode_ && rowPressRefused_)
+    if (held == MouseButtons::Right && rowMode_ && rowPressRefused_)
         return pointer;
-    if (held == MouseButton::Right && at.y >= kObjectPressLimit) {
+    if (held == MouseButtons::Right && at.y >= kObjectPressLimit) {
         // No snapping while dragging, also in row mode.
         pointer.screen = Pointer::Cross;
         moveObjectPoint({at.x, at.y < kObjectDepth ? kObjectDepth : at.y});
     }
-    if (held == MouseButton::Right && at.y < -kObjectDeadBand)
+    if (held == MouseButtons::Right && at.y < -kObjectDeadBand)
         pointer.screen = Pointer::NoDrop;
     return pointer;
 }
 
-PointerChange ImagingScene::release(MouseButton button)
+PointerChange ImagingScene::release(MouseButtons button)
 {
     PointerChange pointer;
     pointer.screen = Pointer::Arrow;
-    if (button == MouseButton::Left) {
+    if (button == MouseButtons::Left) {
         drawAfterEyeMoved();
-    } else if (button == MouseButton::Right && !rowMode_) {
+    } else if (button == MouseButtons::Right && !rowMode_) {
         drawAfterObjectMoved();
-    } else if (button == MouseButton::Right) {
+    } else if (button == MouseButtons::Right) {
         // The release of a refused press, or one into a full row, leaves
         // everything as it is, the field's pointer too.
         if (rowPressRefused_ || !storeRowPoint(objectPoint_)) {

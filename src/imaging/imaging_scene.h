@@ -8,6 +8,7 @@
 #pragma once
 
 #include "canvas/eye_symbol.h"
+#include "canvas/mouse_buttons.h"
 #include "canvas/page.h"
 #include "canvas/surface.h"
 #include "optics/point.h"
@@ -35,9 +36,7 @@ struct ImagingPens {
 inline constexpr ImagingPens kScreenPens{2, 5, 1, {3, 15}};
 inline constexpr ImagingPens kPaperPens{1, 20, 3, {10, 50}};
 
-// The mouse button of a press or release, or the one held during a drag;
-// Other stands for any other button and for several held at once.
-enum class MouseButton { Left, Right, Other };
+using canvas::MouseButtons;
 
 using canvas::Pointer;
 
@@ -83,9 +82,9 @@ public:
     void clearRow();
 
     // The mouse in the field, in scene units.
-    PointerChange press(MouseButton button, Point at);
-    PointerChange drag(MouseButton held, Point at);
-    PointerChange release(MouseButton button);
+    PointerChange press(MouseButtons button, Point at);
+    PointerChange drag(MouseButtons held, Point at);
+    PointerChange release(MouseButtons button);
 
     // What a fresh field shows: the picture of a single point.
     void paintFreshField();

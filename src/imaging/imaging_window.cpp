@@ -26,15 +26,6 @@ namespace {
 
 const char *const kCaption = "Tavrix - Abbildung von Punkten";
 
-// The field reports a button, or during a move the sum of those held.
-MouseButton buttonOf(int code)
-{
-    if (code == canvas::kLeftButton)
-        return MouseButton::Left;
-    if (code == canvas::kRightButton)
-        return MouseButton::Right;
-    return MouseButton::Other;
-}
 
 }  // namespace
 
@@ -103,11 +94,11 @@ void ImagingWindow::createControls()
     connect(saveBitmapButton_, &QPushButton::clicked, this, &ImagingWindow::saveBitmap);
     connect(field_, &DrawingField::paintRequested, this, [this] { scene().paintFreshField(); });
     connect(field_, &DrawingField::mouseDown, this,
-            [this](int b, double x, double y) { pressOnField(b, float(x), float(y)); });
+            [this](MouseButtons b, double x, double y) { pressOnField(b, float(x), float(y)); });
     connect(field_, &DrawingField::mouseMove, this,
-            [this](int b, double x, double y) { dragOnField(b, float(x), float(y)); });
+            [this](MouseButtons b, double x, double y) { dragOnField(b, float(x), float(y)); });
     connect(field_, &DrawingField::mouseUp, this,
-            [this](int b, double x, double y) { releaseOnField(b, float(x), float(y)); });
+            [this](MouseButtons b, double x, double y) { releaseOnField(b, float(x), float(y)); });
 }
 
 void ImagingWindow::applyLayout(const QRect &availableScreen)
@@ -144,19 +135,19 @@ void ImagingWindow::applyPointers(const PointerChange &change)
         field_->setPointer(*change.field);
 }
 
-void ImagingWindow::pressOnField(int button, float x, float y)
+void ImagingWindow::pressOnField(MouseButtons button, float x, float y)
 {
-    applyPointers(scene().press(buttonOf(button), {x, y}));
+    applyPointers(scene().press(button, {x, y}));
 }
 
-void ImagingWindow::dragOnField(int buttons, float x, float y)
+void ImagingWindow::dragOnField(MouseButtons buttons, float x, float y)
 {
-    applyPointers(scene().drag(buttonOf(buttons), {x, y}));
+    applyPointers(scene().drag(buttons, {x, y}));
 }
 
-void ImagingWindow::releaseOnField(int button, float, float)
+void ImagingWindow::releaseOnField(MouseButtons button, float, float)
 {
-    applyPointers(scene().release(buttonOf(button)));
+    applyPointers(scene().release(button));
 }
 
 void ImagingWindow::drawOnPaper(canvas::PageSurface &page)

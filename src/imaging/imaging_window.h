@@ -29,11 +29,11 @@ public:
     ImagingScene &scene() { return *scene_; }
     const ImagingScene &scene() const { return *scene_; }
 
-    // The mouse on the field, in scene units with the field's button codes:
-    // the scene acts, and the pointers show what it asks for.
-    void pressOnField(int button, float x, float y);
-    void dragOnField(int buttons, float x, float y);
-    void releaseOnField(int button, float x, float y);
+    // The mouse on the field, in scene units: the scene acts, and the
+    // pointers show what it asks for.
+    void pressOnField(MouseButtons button, float x, float y);
+    void dragOnField(MouseButtons buttons, float x, float y);
+    void releaseOnField(MouseButtons button, float x, float y);
 
     // "Bild alsDatei": saves the picture as a Windows bitmap.
     void saveBitmap();

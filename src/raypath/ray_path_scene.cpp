@@ -125,28 +125,28 @@ void RayPathScene::eraseLiveRay()
     s.line(r.hitX, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, kWhite);
 }
 
-void RayPathScene::press(MouseButton button, float x, float y)
+void RayPathScene::press(MouseButtons button, float x, float y)
 {
     const bool armed = armed_ != MarkerSymbol::None;
-    if (button == MouseButton::Left && !armed) {
+    if (button == MouseButtons::Left && !armed) {
         aim_ = {x, y};
         drawLiveRay();
-    } else if (button == MouseButton::Left) {
+    } else if (button == MouseButtons::Left) {
         pressSymbol(x, y);
-    } else if (button == MouseButton::Right) {
+    } else if (button == MouseButtons::Right) {
         moveObject({x, y});
     }
 }
 
-void RayPathScene::move(MouseButton held, float x, float y)
+void RayPathScene::move(MouseButtons held, float x, float y)
 {
     const bool nearObject = std::abs(object_.x - x) < kObjectGrabReach
                             && std::abs(object_.y - y) < kObjectGrabReach;
-    pointer_ = nearObject && held != MouseButton::Left ? Pointer::Cross : Pointer::Arrow;
+    pointer_ = nearObject && held != MouseButtons::Left ? Pointer::Cross : Pointer::Arrow;
 
     const bool armed = armed_ != MarkerSymbol::None;
     Surface &s = screen();
-    if (held == MouseButton::Left && !armed) {
+    if (held == MouseButtons::Left && !armed) {
         // The field takes the last live ray back when nothing else was
         // drawn since; otherwise it is erased and the rays drawn anew.
         if (!s.takeBackOverlay()) {
@@ -160,9 +160,9 @@ void RayPathScene::move(MouseButton held, float x, float y)
         s.beginOverlay();
         drawLiveRay();
         s.endOverlay();
-    } else if (held == MouseButton::Left) {
+    } else if (held == MouseButtons::Left) {
         dragSymbol(x, y);
-    } else if (held == MouseButton::Right) {
+    } else if (held == MouseButtons::Right) {
         s.clear();
         drawInterfaceLine(s, kBlack);
         s.setPenWidth(kScreenPens.objectDot);
@@ -173,9 +173,9 @@ void RayPathScene::move(MouseButton held, float x, float y)
     }
 }
 
-void RayPathScene::release(MouseButton button, float x, float y)
+void RayPathScene::release(MouseButtons button, float x, float y)
 {
-    if (button != MouseButton::Left)
+    if (button != MouseButtons::Left)
         return;
     if (armed_ != MarkerSymbol::None) {
         dropSymbol(x, y);

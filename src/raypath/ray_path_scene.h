@@ -6,6 +6,7 @@
 #pragma once
 
 #include "canvas/eye_symbol.h"
+#include "canvas/mouse_buttons.h"
 #include "canvas/surface.h"
 #include "optics/ray_geometry.h"
 #include "raypath/ray_drawing.h"
@@ -36,9 +37,7 @@ inline constexpr RayPathPens kScreenPens{
 inline constexpr RayPathPens kPaperPens{
     20, 3, 1200, 2, {qRgb(100, 100, 100), canvas::kDashed}, 20, {10, 50}, 0, 0};
 
-// The buttons of a mouse event. A move reports the buttons held as their
-// sum; a sum of two matches none of the single buttons.
-enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 4 };
+using canvas::MouseButtons;
 
 // The pointer over the field: a crosshair near P, where the right button
 // grabs it.
@@ -97,9 +96,9 @@ public:
     Point objectPoint() const { return object_; }
 
     // The mouse in the field, in scene units.
-    void press(MouseButton button, float x, float y);
-    void move(MouseButton held, float x, float y);
-    void release(MouseButton button, float x, float y);
+    void press(MouseButtons button, float x, float y);
+    void move(MouseButtons held, float x, float y);
+    void release(MouseButtons button, float x, float y);
     Pointer pointer() const { return pointer_; }
 
     // Keeps the live ray as a fixed one, if the user saw it and the store

@@ -117,16 +117,16 @@ void RayPathWindow::connectControls()
     connect(imagingButton_, &QPushButton::clicked, this, &RayPathWindow::imagingRequested);
 
     connect(field_, &DrawingField::paintRequested, this, [this] { scene_->drawFirstPicture(); });
-    connect(field_, &DrawingField::mouseDown, this, [this](int b, double x, double y) {
-        scene_->press(MouseButton(b), float(x), float(y));
+    connect(field_, &DrawingField::mouseDown, this, [this](MouseButtons b, double x, double y) {
+        scene_->press(b, float(x), float(y));
         showSceneState();
     });
-    connect(field_, &DrawingField::mouseMove, this, [this](int b, double x, double y) {
-        scene_->move(MouseButton(b), float(x), float(y));
+    connect(field_, &DrawingField::mouseMove, this, [this](MouseButtons b, double x, double y) {
+        scene_->move(b, float(x), float(y));
         showSceneState();
     });
-    connect(field_, &DrawingField::mouseUp, this, [this](int b, double x, double y) {
-        scene_->release(MouseButton(b), float(x), float(y));
+    connect(field_, &DrawingField::mouseUp, this, [this](MouseButtons b, double x, double y) {
+        scene_->release(b, float(x), float(y));
         showSceneState();
     });
     connect(eyeSymbolBox_, &ui::SymbolButton::clicked, this,

@@ -16,7 +16,7 @@ struct DrawOp {
                                             // in x2; Text: position, font size in x2
     QRgb colour = 0;
     int width = 1;
-    int style = 0;
+    canvas::LineStyle style = canvas::LineStyle::Solid;
     QString text = {};
 };
 
@@ -41,7 +41,8 @@ public:
     void disc(double x, double y, double r, QRgb c) override { add(DrawOp::Disc, x, y, r, c); }
     void printText(const QString &text) override
     {
-        record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, 1, 0, text});
+        record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, 1,
+                canvas::LineStyle::Solid, text});
     }
     void endDocument() override {}
 

@@ -42,7 +42,8 @@ using Draw = std::function<void(Surface &, QRgb)>;
 // A drawing, its pen, the box and number of the pixels it sets, and whether it is taken back.
 struct Drawing {
     Draw draw;
-    int pen = 1, style = kSolid;
+    int pen = 1;
+    LineStyle style = LineStyle::Solid;
     QRect box = {};
     int pixels = 0;
     bool takenBack = false;
@@ -67,7 +68,7 @@ private slots:
         const Draw offPixels = [](Surface &s, QRgb c) { s.dot(1.5, 24, c); };
         row("far line",
             {.draw = across, .box = {0, 196, 400, 1}, .pixels = 400, .takenBack = true});
-        row("far line, dotted", {.draw = across, .style = kDotted, .box = {0, 196, 400, 1},
+        row("far line, dotted", {.draw = across, .style = LineStyle::Dotted, .box = {0, 196, 400, 1},
                                  .pixels = 134, .takenBack = true});
         row("far line, 3 px", {.draw = across, .pen = 3, .box = {0, 195, 400, 3}, .pixels = 1200});
         row("slanted line", {.draw = [](Surface &s, QRgb c) { s.line(-1200, 900, 1100, -700, c); },
@@ -118,7 +119,7 @@ private slots:
         if (!d.takenBack)
             d.draw(r, kRed);
         QVERIFY(r.image() == drawn && r.onScreen());
-        r.setLineStyle(kSolid);
+        r.setLineStyle(LineStyle::Solid);
         d.draw(r, kWhite);
         QVERIFY(r.image() == blank && r.onScreen());
     }

@@ -101,7 +101,7 @@ private slots:
         for (const DrawOp &l : page.of(DrawOp::Line))
             lines << QStringLiteral("(%1, %2) w%3 %4 %5").arg(l.x1).arg(l.y1).arg(l.width)
                          .arg(l.colour & 0xffffff, 6, 16, QLatin1Char('0'))
-                         .arg(l.style == canvas::kDashed ? "dashed" : "solid");
+                         .arg(l.style == canvas::LineStyle::Dashed ? "dashed" : "solid");
         lines.sort();
         const QString ray = "(300, 0) w2 ";
         QCOMPARE(lines, (QStringList{"(-1200, 0) w3 000000 solid", "(0, 500) w2 000000 solid",

@@ -31,7 +31,7 @@ QString describe(const DrawOp &op)
     return QStringLiteral("%1 (%2, %3)-(%4, %5) rgb %6 w%7 s%8 %9")
         .arg(QLatin1String(names[op.kind])).arg(op.x1).arg(op.y1).arg(op.x2).arg(op.y2)
         .arg(op.colour & 0xffffff, 6, 16, QLatin1Char('0'))
-        .arg(op.width).arg(op.style).arg(op.text);
+        .arg(op.width).arg(int(op.style)).arg(op.text);
 }
 
 void savePage(const QString &name, const RecordingPage &page)

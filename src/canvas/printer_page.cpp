@@ -120,9 +120,9 @@ void PrinterPage::scaleChanged()
 void PrinterPage::setPen(QRgb colour, bool styled)
 {
     QPen pen(QColor::fromRgb(colour), penWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    if (styled && lineStyle() == kDashed)
+    if (styled && lineStyle() == LineStyle::Dashed)
         pen.setStyle(Qt::DashLine);
-    else if (styled && lineStyle() == kDotted)
+    else if (styled && lineStyle() == LineStyle::Dotted)
         pen.setStyle(Qt::DotLine);
     painter().setPen(pen);
     painter_.setBrush(Qt::NoBrush);

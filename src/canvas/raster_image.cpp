@@ -101,9 +101,9 @@ void RasterImage::endPainting()
 void RasterImage::setPen(QRgb colour, bool styled)
 {
     Qt::PenStyle style = Qt::SolidLine;
-    if (styled && lineStyle() == kDotted)
+    if (styled && lineStyle() == LineStyle::Dotted)
         style = Qt::DotLine;
-    else if (styled && lineStyle() == kDashed)
+    else if (styled && lineStyle() == LineStyle::Dashed)
         style = Qt::DashLine;
     QPainter &p = painter();
     // Most drawing comes in runs with one pen; setting it anew costs more
@@ -133,14 +133,14 @@ void RasterImage::line(double x1, double y1, double x2, double y2, QRgb colour)
 {
     const QPointF a = mapping_.toDevice(x1, y1);
     const QPointF b = mapping_.toDevice(x2, y2);
-    const bool thin = penWidth() <= 1 && lineStyle() != kDashed;
+    const bool thin = penWidth() <= 1 && lineStyle() != LineStyle::Dashed;
     noteDrawing(thin);
     if (thin) {
         // The thin lines are nearly all of a redraw: set their pixels
         // straight into the image.
         const QRectF area(0, 0, image_.width() - 1e-6, image_.height() - 1e-6);
         if (const auto clipped = clipLine(a, b, area))
-            drawThinLine(*clipped, colour, lineStyle() == kDotted);
+            drawThinLine(*clipped, colour, lineStyle() == LineStyle::Dotted);
         return;
     }
     // Clip in device pixels, with room for the pen, before the painter sees
@@ -153,7 +153,7 @@ void RasterImage::line(double x1, double y1, double x2, double y2, QRgb colour)
     const double pen = penWidth() / 2.0 + 2;
     touchArea(QRectF(clipped->p1(), clipped->p2()).normalized().adjusted(-pen, -pen, pen, pen),
               operationKey(kPainterLine, clipped->x1(), clipped->y1(), clipped->x2(),
-                           clipped->y2(), colour, penWidth(), lineStyle()));
+                           clipped->y2(), colour, penWidth(), int(lineStyle())));
     setPen(colour, true);
     painter().drawLine(*clipped);
 }

@@ -21,8 +21,8 @@ inline QRgb greyLevel(int g) { return qRgb(g, g, g); }
 // Pointer shapes over a field, and over the whole screen while a drag is on.
 enum class Pointer { Arrow, Cross, NoDrop };
 
-// Line styles as the views name them.
-enum LineStyle { kSolid = 0, kDashed = 1, kDotted = 2 };
+// Line styles: the screen draws extensions dotted, paper dashed.
+enum class LineStyle { Solid, Dashed, Dotted };
 
 class Surface
 {
@@ -62,12 +62,12 @@ public:
 
     void setPenWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
     int penWidth() const { return drawWidth_; }
-    void setLineStyle(int s) { drawStyle_ = s; }
-    int lineStyle() const { return drawStyle_; }
+    void setLineStyle(LineStyle s) { drawStyle_ = s; }
+    LineStyle lineStyle() const { return drawStyle_; }
 
 private:
     int drawWidth_ = 1;
-    int drawStyle_ = kSolid;
+    LineStyle drawStyle_ = LineStyle::Solid;
 };
 
 }  // namespace canvas

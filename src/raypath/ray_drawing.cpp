@@ -17,7 +17,7 @@ void drawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts 
         if (parts.refractedExtension) {
             s.setLineStyle(look.extensionStyle);
             s.line(x, 0, r.refractedBackEnd.x, r.refractedBackEnd.y, look.extensionColour);
-            s.setLineStyle(kSolid);
+            s.setLineStyle(LineStyle::Solid);
         }
     }
     s.line(p.x, p.y, x, 0, kBlack);
@@ -26,7 +26,7 @@ void drawRayParts(Surface &s, Point p, const RayConstruction &r, const RayParts 
     if (parts.reflectedExtension) {
         s.setLineStyle(look.extensionStyle);
         s.line(x, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, look.extensionColour);
-        s.setLineStyle(kSolid);
+        s.setLineStyle(LineStyle::Solid);
     }
 }
 

@@ -22,7 +22,7 @@ struct RayParts {
 // How extensions look on a surface: dotted black on the screen.
 struct RayLook {
     QRgb extensionColour = canvas::kBlack;
-    int extensionStyle = canvas::kDotted;
+    canvas::LineStyle extensionStyle = canvas::LineStyle::Dotted;
 };
 
 // Draws one ray from P with the pen width in force, in this order: the red

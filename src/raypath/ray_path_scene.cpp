@@ -116,7 +116,7 @@ void RayPathScene::eraseLiveRay()
     // solid white with the pen in force.
     Surface &s = screen();
     const DrawnRay &r = lastRay_;
-    s.setLineStyle(kSolid);
+    s.setLineStyle(LineStyle::Solid);
     s.line(r.hitX, kNormalHalfLength, r.hitX, -kNormalHalfLength, kWhite);
     s.line(object_.x, object_.y, r.hitX, 0, kWhite);
     s.line(r.hitX, 0, r.refractedEnd.x, r.refractedEnd.y, kWhite);

@@ -33,9 +33,9 @@ struct RayPathPens {
     int clearedEyeMargin;         // and around one cleared
 };
 inline constexpr RayPathPens kScreenPens{
-    5, 2, 2000, 1, {canvas::kBlack, canvas::kDotted}, 5, {3, 15}, 10, 5};
+    5, 2, 2000, 1, {canvas::kBlack, canvas::LineStyle::Dotted}, 5, {3, 15}, 10, 5};
 inline constexpr RayPathPens kPaperPens{
-    20, 3, 1200, 2, {qRgb(100, 100, 100), canvas::kDashed}, 20, {10, 50}, 0, 0};
+    20, 3, 1200, 2, {qRgb(100, 100, 100), canvas::LineStyle::Dashed}, 20, {10, 50}, 0, 0};
 
 using canvas::MouseButtons;
 

@@ -47,7 +47,7 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 screenshots: build
-	xvfb-run -a -s "-screen 0 1440x900x24" \
+	xvfb-run -a -s "-screen 0 1920x1080x24" \
 	  ./$(BUILD_DIR)/tools/tavrix_screenshots ./$(BUILD_DIR)/tavrix docs/screenshots
 
 bench: build

@@ -39,17 +39,27 @@ void drag(QPoint from, QPoint to, int button) {
     run({"mouseup", QString::number(button)});
 }
 
-QPoint windowAt(const QString &caption) {
+QRect windowRect(const QString &caption) {
     QProcess p;
     p.start(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", caption,
                                         "getwindowgeometry", "--shell"});
     p.waitForFinished(10000);
-    QPoint at(-1, -1);
-    for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
-        if (line.startsWith("X=") || line.startsWith("Y="))
-            (line[0] == 'X' ? at.rx() : at.ry()) = line.mid(2).toInt();
-    return at;
+    QRect r(-1, -1, 0, 0);
+    for (const QByteArray &line : p.readAllStandardOutput().split('\n')) {
+        const int v = line.mid(line.indexOf('=') + 1).toInt();
+        if (line.startsWith("X="))
+            r.moveLeft(v);
+        else if (line.startsWith("Y="))
+            r.moveTop(v);
+        else if (line.startsWith("WIDTH="))
+            r.setWidth(v);
+        else if (line.startsWith("HEIGHT="))
+            r.setHeight(v);
+    }
+    return r;
 }
+
+QPoint windowAt(const QString &caption) { return windowRect(caption).topLeft(); }
 
 QImage screen() {
     QTest::qWait(300);

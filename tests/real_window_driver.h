@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace xdo {
@@ -18,6 +19,7 @@ bool available();  // an X server and xdotool
 void click(QPoint p, int button);
 void drag(QPoint from, QPoint to, int button);
 QPoint windowAt(const QString &caption);  // client area's corner; (-1, -1) when none appears
+QRect windowRect(const QString &caption);  // the client area
 QImage screen();  // after the program had a moment to draw
 
 }  // namespace xdo

@@ -56,7 +56,8 @@ int main(int argc, char *argv[])
     click(f1.toScreen(0, 376), 1);
     click(w1 + l1.eyeSymbolBox.center(), 1);
     click(f1.toScreen(0, -420), 1);
-    bool ok = save(screen(), QRect(w1, l1.window.size()), out.filePath("strahlenverlauf.png"));
+    bool ok = save(screen(), windowRect(QStringLiteral("Strahlenverlauf")),
+                   out.filePath("strahlenverlauf.png"));
 
     // The imaging view: a straight row of points on the grid and its image.
     click(w1 + l1.imagingButton.center(), 1);
@@ -68,7 +69,8 @@ int main(int argc, char *argv[])
     for (int x = -600; x <= 600; x += 100)
         click(f2.toScreen(x, 450), 3);
     drag(f2.toScreen(300, -500), f2.toScreen(150, -600), 1);
-    ok = save(screen(), QRect(w2, l2.window.size()), out.filePath("abbildung.png")) && ok;
+    ok = save(screen(), windowRect(QStringLiteral("Abbildung von Punkten")),
+              out.filePath("abbildung.png")) && ok;
 
     tavrix.terminate();
     tavrix.waitForFinished(5000);

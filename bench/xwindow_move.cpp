@@ -92,32 +92,45 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     if (argc < 3 || !available()) {
-        std::fprintf(stderr, "usage: %s PROGRAM XSERVER_PID [REPEATS], in an X server with xdotool\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: %s PROGRAM XSERVER_PID [REPEATS [SCALE]], in an X server with "
+                     "xdotool\n", argv[0]);
         return 2;
     }
     const qint64 server = QByteArray(argv[2]).toLongLong();
     const int repeats = argc > 3 ? std::max(1, atoi(argv[3])) : 3;
+    // The program's scale (QT_SCALE_FACTOR): it lays itself out in logical
+    // pixels, while the pointer moves in the screen's.
+    const int scale = argc > 4 ? std::max(1, atoi(argv[4])) : 1;
+    const auto onScreen = [scale](QRect r) {
+        return QRect(r.topLeft() * scale, r.size() * scale);
+    };
     QProcess tavrix;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    tavrix.setProcessEnvironment(env);
     tavrix.start(QString::fromLocal8Bit(argv[1]), {});
     if (!tavrix.waitForStarted() || cpuMs(server) < 0)
         return 1;
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect screenArea = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect area(screenArea.topLeft() / scale, screenArea.size() / scale);
     const auto l = raypath::RayPathLayout(area);
     const QPoint w = windowAt(QStringLiteral("Strahlenverlauf"));
     if (w.x() < 0)
         return 1;
-    const Field field{w + l.field.topLeft(), l.field.size()};
-    auto clickBox = [&](QRect box) { click(w + box.topLeft() + QPoint(10, box.height() / 2), 1); };
-    std::printf("screen %dx%d, field %dx%d\n", area.width(), area.height(), l.field.width(),
-                l.field.height());
+    const Field field{w + onScreen(l.field).topLeft(), onScreen(l.field).size()};
+    auto clickBox = [&](QRect box) {
+        box = onScreen(box);
+        click(w + box.topLeft() + QPoint(10, box.height() / 2), 1);
+    };
+    std::printf("screen %dx%d at %d00 %%, field %dx%d device pixels\n", screenArea.width(),
+                screenArea.height(), scale, field.size.width(), field.size.height());
 
     // The empty field: P and the interface; each drag fixes a ray, which
     // "Strahlen löschen" takes away again.
     std::vector<PerMove> empty;
     for (int k = 0; k < repeats; ++k) {
         empty.push_back(dragRay(field, tavrix.processId(), server));
-        click(w + l.clearRaysButton.center(), 1);
+        click(w + onScreen(l.clearRaysButton).center(), 1);
     }
     report("empty", empty);
 
@@ -127,9 +140,9 @@ int main(int argc, char *argv[])
     for (int i = 1; i <= 100; ++i)
         click(field.toScreen(-990 + 19.8 * i, 0), 1);
     for (int i = 1; i <= 20; ++i) {
-        click(w + l.pointSymbolBox.center(), 1);
+        click(w + onScreen(l.pointSymbolBox).center(), 1);
         click(field.toScreen(-950 + 90 * i, 700), 1);
-        click(w + l.eyeSymbolBox.center(), 1);
+        click(w + onScreen(l.eyeSymbolBox).center(), 1);
         click(field.toScreen(-950 + 90 * i, -700), 1);
     }
     std::vector<PerMove> full;

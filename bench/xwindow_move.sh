@@ -1,6 +1,6 @@
 #!/bin/bash
 # What one mouse move costs in a real X window, at the screen sizes of a
-# 1920x1080 and a 3840x2160 screen: starts an Xvfb of each size and runs
+# 1920x1080 and a 3840x2160 screen, and of the latter at 200 %: starts an Xvfb of each size and runs
 # tavrix_xmove in it, which drags a ray over 300 positions with XTest and
 # reads the CPU time of the program and of the X server from /proc.
 # Usage: bench/xwindow_move.sh [BUILD_DIR] [REPEATS]
@@ -18,14 +18,17 @@ xpid=""
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
 trap '[ -n "$xpid" ] && kill "$xpid" 2>/dev/null; rm -rf "$work"' EXIT
 
-for size in 1920x1080 3840x2160; do
+# The last pass: a 4K screen at 200 %, the program's field at device pixels.
+for pass in 1920x1080:1 3840x2160:1 3840x2160:2; do
+  size=${pass%:*}
+  scale=${pass#*:}
   # Xvfb picks a free display and writes its number to the file.
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
   xpid=$!
   for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
   DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb \
-    "$build/bench/tavrix_xmove" "$build/tavrix" "$xpid" "$repeats"
+    "$build/bench/tavrix_xmove" "$build/tavrix" "$xpid" "$repeats" "$scale"
   kill "$xpid"
   wait "$xpid" 2>/dev/null || true
   xpid=""

@@ -124,6 +124,62 @@ private slots:
         QVERIFY(r.image() == blank && r.onScreen());
     }
 
+    // At 150 % and 200 % the picture is kept at device pixels. A ray of pen 1 is a logical
+    // pixel wide where the geometry puts it, a dot of pen 5 five logical pixels across; the
+    // changed tiles bring every change to the screen, the live ray goes back without a
+    // trace, and white over it all leaves nothing behind.
+    void pixelRatio_data() {
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("150 %") << 1.5;
+        QTest::newRow("200 %") << 2.0;
+    }
+    void pixelRatio() {
+        QFETCH(double, ratio);
+        RasterImage r(kWhite);
+        r.setPixelRatio(ratio);
+        r.setSize(QSize(qRound(400 * ratio), qRound(392 * ratio)));
+        r.setScale(-1000, -980, 1000, 980);
+        QImage screen = r.image().copy();
+        const QImage blank = screen;
+        const auto shown = [&] {
+            QPainter p(&screen);
+            for (const QRect &rect : r.takeChanged())
+                p.drawImage(rect.topLeft(), r.image(), rect);
+            p.end();
+            return screen == r.image();
+        };
+        const auto draw = [&](QRgb ink) {
+            r.setPenWidth(1);
+            r.line(-300, -900, 100, 700, ink);  // through (-100, -100)
+            r.setPenWidth(5);
+            r.dot(500, 500, ink);
+        };
+        draw(kBlack);
+        QVERIFY(shown());
+        const QImage picture = r.image().copy();
+        const QPoint middle = r.toPixel(-100, -100);
+        int first = middle.x() + 3, last = middle.x() - 3;
+        for (int x = middle.x() - 3; x <= middle.x() + 3; ++x)
+            if (r.image().pixel(x, middle.y()) == 0xff000000u)
+                first = std::min(first, x), last = std::max(last, x);
+        QVERIFY(first <= middle.x() + 1 && last >= middle.x() - 1);  // where the ray belongs
+        QVERIFY(last - first + 1 >= qRound(ratio) && last - first <= qRound(ratio));
+        int dotWidth = 0;
+        const QPoint dot = r.toPixel(500, 500);
+        for (int x = dot.x() - 20; x <= dot.x() + 20; ++x)
+            dotWidth += r.image().pixel(x, dot.y()) == 0xff000000u;
+        QCOMPARE(dotWidth, qRound(5 * ratio));
+        r.beginOverlay();
+        r.setPenWidth(1);
+        r.line(-900, 800, 900, -800, kRed);
+        r.endOverlay();
+        QVERIFY(shown() && r.image() != picture);
+        QVERIFY(r.takeBackOverlay());
+        QVERIFY(shown() && r.image() == picture);
+        draw(kWhite);
+        QVERIFY(shown() && r.image() == blank);
+    }
+
     // The screen shows the image again after hiding; the paint handler runs first and for a
     // new image only; the middle button is reported as such, at its scene point.
     void fieldOnScreen() {

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleHints>
+#include <cmath>
 
 namespace canvas {
 
@@ -33,20 +34,43 @@ DrawingField::DrawingField(QRgb background, QWidget *parent)
     raster_.setChangeListener([this] {
         QMetaObject::invokeMethod(this, &DrawingField::updateChanged, Qt::QueuedConnection);
     });
-    raster_.setSize(size());
+    fitRaster();
 }
 
 DrawingField::~DrawingField() = default;
 
+bool DrawingField::fitRaster()
+{
+    const qreal ratio = devicePixelRatioF();
+    raster_.setPixelRatio(ratio);
+    return raster_.setSize(QSize(int(std::lround(width() * ratio)),
+                                 int(std::lround(height() * ratio))));
+}
+
 void DrawingField::setScale(double x1, double y1, double x2, double y2)
 {
-    raster_.setSize(size());
+    fitRaster();
     raster_.setScale(x1, y1, x2, y2);
+}
+
+QPoint DrawingField::toPixel(double x, double y) const
+{
+    const QPointF d = raster_.mapping().toDevice(x, y) / raster_.pixelRatio();
+    return QPoint(int(std::floor(d.x())), int(std::floor(d.y())));
 }
 
 void DrawingField::updateChanged()
 {
-    const QRegion changed = raster_.takeChanged();
+    QRegion changed = raster_.takeChanged();
+    const qreal ratio = raster_.pixelRatio();
+    if (ratio != 1) {
+        // The changed tiles in device pixels, widened to whole logical ones.
+        QRegion logical;
+        for (const QRect &r : changed)
+            logical += QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio,
+                              r.height() / ratio).toAlignedRect();
+        changed = logical;
+    }
     if (!changed.isEmpty())
         update(changed);
 }
@@ -77,16 +101,30 @@ void DrawingField::requestPaint()
 
 void DrawingField::paintEvent(QPaintEvent *event)
 {
-    const QImage &image = raster_.image();
+    if (devicePixelRatioF() != raster_.pixelRatio()) {
+        // Moved to a screen of another scale: the picture is drawn anew at
+        // its pixels.
+        fitRaster();
+        QMetaObject::invokeMethod(this, &DrawingField::requestPaint, Qt::QueuedConnection);
+    }
     QPainter p(this);
-    for (const QRect &r : event->region())
-        p.drawImage(r.topLeft(), image, r);
+    if (raster_.pixelRatio() == 1) {
+        const QImage &image = raster_.image();
+        for (const QRect &r : event->region())
+            p.drawImage(r.topLeft(), image, r);
+        return;
+    }
+    // Image pixels onto device pixels one to one.
+    QImage image = raster_.image();
+    image.setDevicePixelRatio(raster_.pixelRatio());
+    p.setClipRegion(event->region());
+    p.drawImage(QPointF(0, 0), image);
 }
 
 void DrawingField::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (raster_.setSize(size()) && appeared_)
+    if (fitRaster() && appeared_)
         requestPaint();
 }
 
@@ -99,7 +137,7 @@ void DrawingField::showEvent(QShowEvent *event)
 
 QPointF DrawingField::eventPoint(const QMouseEvent *event) const
 {
-    return raster_.toScene(event->position());
+    return toScene(event->position());
 }
 
 void DrawingField::mousePressEvent(QMouseEvent *event)

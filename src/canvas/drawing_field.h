@@ -31,9 +31,12 @@ public:
     // The raster's scale. The raster takes the field's size first: a hidden
     // field has its size before the resize event reaches it.
     void setScale(double x1, double y1, double x2, double y2);
-    QPoint toPixel(double x, double y) const { return raster_.toPixel(x, y); }
-    QPointF toScene(QPointF pixel) const { return raster_.toScene(pixel); }
-    // The retained picture, with everything drawn so far.
+    // The field's point (in logical pixels, as its child widgets and the
+    // mouse have them) under a scene point, and back.
+    QPoint toPixel(double x, double y) const;
+    QPointF toScene(QPointF point) const { return raster_.toScene(point * raster_.pixelRatio()); }
+    // The retained picture, with everything drawn so far, at the screen's
+    // device pixels: twice the field's size across and down at 200 %.
     const QImage &image() { return raster_.image(); }
 
     void setPointer(Pointer shape);
@@ -50,6 +53,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The raster made the field's size in device pixels; true when it is new.
+    bool fitRaster();
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -108,11 +108,11 @@ void RasterImage::setPen(QRgb colour, bool styled)
     QPainter &p = painter();
     // Most drawing comes in runs with one pen; setting it anew costs more
     // than the short lines themselves.
-    if (penSet_ && colour == penColour_ && penWidth() == penWidth_ && style == penStyle_)
+    if (penSet_ && colour == penColour_ && devicePen() == penWidth_ && style == penStyle_)
         return;
     penSet_ = true;
     penColour_ = colour;
-    penWidth_ = penWidth();
+    penWidth_ = devicePen();
     penStyle_ = style;
     QPen pen(QColor::fromRgb(colour), penWidth_, style, Qt::RoundCap, Qt::RoundJoin);
     pen.setCosmetic(penWidth_ <= 1);
@@ -133,6 +133,7 @@ void RasterImage::line(double x1, double y1, double x2, double y2, QRgb colour)
 {
     const QPointF a = mapping_.toDevice(x1, y1);
     const QPointF b = mapping_.toDevice(x2, y2);
+    // Lines of the pen 1 are thin at any ratio: as wide as that pen is.
     const bool thin = penWidth() <= 1 && lineStyle() != LineStyle::Dashed;
     noteDrawing(thin);
     if (thin) {
@@ -145,15 +146,15 @@ void RasterImage::line(double x1, double y1, double x2, double y2, QRgb colour)
     }
     // Clip in device pixels, with room for the pen, before the painter sees
     // the segment: most lines of the views are far longer than the field.
-    const double margin = penWidth() + 2;
+    const double margin = devicePen() + 2;
     const QRectF area = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
     const auto clipped = clipLine(a, b, area);
     if (!clipped)
         return;
-    const double pen = penWidth() / 2.0 + 2;
+    const double pen = devicePen() / 2.0 + 2;
     touchArea(QRectF(clipped->p1(), clipped->p2()).normalized().adjusted(-pen, -pen, pen, pen),
               operationKey(kPainterLine, clipped->x1(), clipped->y1(), clipped->x2(),
-                           clipped->y2(), colour, penWidth(), int(lineStyle())));
+                           clipped->y2(), colour, devicePen(), int(lineStyle())));
     setPen(colour, true);
     painter().drawLine(*clipped);
 }
@@ -170,9 +171,13 @@ void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     uchar *bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
     const QRgb pixel = 0xff000000u | colour;
-    tiles_.touchLine(x0, y0, x1, y1, operationKey(kThinLine, x0, y0, x1, y1, pixel, dotted));
-    // Bresenham; dotted lines set every third pixel. A line of n steps along
-    // its longer axis sets n + 1 pixels. The steps are taken without
+    // Wider than a pixel on a fine screen: each step sets a square of that
+    // side, its upper-left pixel the step's.
+    const int side = devicePen();
+    tiles_.touchLine(x0, y0, x1, y1, operationKey(kThinLine, x0, y0, x1, y1, pixel, dotted, side),
+                     side);
+    // Bresenham; dotted lines set every third step. A line of n steps along
+    // its longer axis sets n + 1 of them. The steps are taken without
     // branches: which way the line goes next cannot be predicted.
     const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
     const qsizetype stepX = x0 < x1 ? 1 : -1;
@@ -182,14 +187,26 @@ void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     // An overlay line notes each pixel's colour before it sets it.
     const bool noting = overlayUndoable_;
     if (noting)
-        overlayLines_.push_back(QLine(x0, y0, x1, y1));
+        overlayLines_.push_back({QLine(x0, y0, x1, y1), side});
     QRgb *const first = reinterpret_cast<QRgb *>(bits);
+    const qsizetype row = stride / sizeof(QRgb);
+    const auto set = [&](QRgb *at) {
+        if (noting)
+            underOverlay_.emplace_back(at - first, *at);
+        *at = pixel;
+    };
     int err = dx + dy;
     for (int k = 0, phase = 0;; ++k) {
         if (!dotted || phase == 0) {
-            if (noting)
-                underOverlay_.emplace_back(p - first, *p);
-            *p = pixel;
+            if (side == 1) {
+                set(p);
+            } else {
+                const qsizetype at = p - first;
+                const int px = int(at % row), py = int(at / row);
+                for (int sy = py; sy < std::min(py + side, h); ++sy)
+                    for (int sx = px; sx < std::min(px + side, w); ++sx)
+                        set(first + sy * row + sx);
+            }
         }
         if (k == steps)
             break;
@@ -209,15 +226,15 @@ void RasterImage::circle(double x, double y, double r, QRgb colour)
     const double rd = mapping_.lengthToDevice(r);
     if (!finite(c) || !std::isfinite(rd))
         return;
-    const double reach = rd + penWidth();
+    const double reach = rd + devicePen();
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height() || reach > kDeviceLimit)
         return;
-    const double pen = penWidth() / 2.0 + 2;
+    const double pen = devicePen() / 2.0 + 2;
     touchArea(QRectF(c, c).adjusted(-rd - pen, -rd - pen, rd + pen, rd + pen),
-              operationKey(kCircle, c.x(), c.y(), rd, colour, penWidth()));
+              operationKey(kCircle, c.x(), c.y(), rd, colour, devicePen()));
     // The pen's width across the circle line, at least a pixel.
-    const double half = std::max(1, penWidth()) / 2.0;
+    const double half = std::max(1, devicePen()) / 2.0;
     fillRing(c, rd + half, rd - half, colour);
 }
 
@@ -227,16 +244,16 @@ void RasterImage::dot(double x, double y, QRgb colour)
     const QPointF c = mapping_.toDevice(x, y);
     if (!finite(c))
         return;
-    touchArea(QRectF(c, c).adjusted(-penWidth(), -penWidth(), penWidth(), penWidth()),
-              operationKey(kDot, c.x(), c.y(), colour, penWidth()));
-    const double reach = penWidth();
+    touchArea(QRectF(c, c).adjusted(-devicePen(), -devicePen(), devicePen(), devicePen()),
+              operationKey(kDot, c.x(), c.y(), colour, devicePen()));
+    const double reach = devicePen();
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height())
         return;
     // One shape wherever c falls: centred on the pixel under c for an odd
     // width, on the pixel corner nearest c for an even one. (The painter's
     // round point is a square at whole pixels.)
-    const int w = std::max(1, penWidth());
+    const int w = std::max(1, devicePen());
     const QPointF centre = w % 2 ? QPointF(std::floor(c.x()) + 0.5, std::floor(c.y()) + 0.5)
                                  : QPointF(std::round(c.x()), std::round(c.y()));
     fillRing(centre, w / 2.0, 0, colour);
@@ -246,7 +263,7 @@ void RasterImage::disc(double x, double y, double r, QRgb colour)
 {
     noteDrawing(false);
     const QPointF c = mapping_.toDevice(x, y);
-    const double rd = mapping_.lengthToDevice(r) + penWidth() / 2.0;
+    const double rd = mapping_.lengthToDevice(r) + devicePen() / 2.0;
     if (!finite(c) || !std::isfinite(rd) || rd > kDeviceLimit)
         return;
     touchArea(QRectF(c, c).adjusted(-rd - 1, -rd - 1, rd + 1, rd + 1),
@@ -351,8 +368,8 @@ bool RasterImage::takeBackOverlay()
     // The tiles show the picture under the overlay again, whatever drew
     // on them before.
     const quint64 key = operationKey(kTakeBack, underGeneration_);
-    for (const QLine &l : overlayLines_)
-        tiles_.touchLine(l.x1(), l.y1(), l.x2(), l.y2(), key);
+    for (const auto &[l, side] : overlayLines_)
+        tiles_.touchLine(l.x1(), l.y1(), l.x2(), l.y2(), key, side);
     underOverlay_.clear();
     overlayLines_.clear();
     noteChange();

@@ -15,6 +15,8 @@
 #include "canvas/tile_record.h"
 
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <QLine>
 #include <QRegion>
 #include <functional>
@@ -36,6 +38,11 @@ public:
     // pixel each way); all of it counts as changed. Returns whether it did.
     bool setSize(QSize size);
     QSize size() const { return image_.size(); }
+    // Device pixels per logical pixel (2 on a screen at 200 %). Pen widths
+    // are logical: a pen of 1 sets lines ratio pixels wide, rounded, and
+    // dots and rings grow alike; the steps fall on the image's own pixels.
+    void setPixelRatio(qreal ratio) { ratio_ = ratio; }
+    qreal pixelRatio() const { return ratio_; }
 
     void setScale(double x1, double y1, double x2, double y2) override;
     void clear() override;
@@ -71,6 +78,8 @@ private:
     void setPen(QRgb colour, bool styled);
     void fillRing(QPointF centre, double outer, double inner, QRgb colour);
     void drawThinLine(const QLineF &line, QRgb colour, bool dotted);
+    // The pen in force, in the image's pixels.
+    int devicePen() const { return std::max(1, int(std::lround(penWidth() * ratio_))); }
     void touchArea(const QRectF &reach, quint64 operation);
     void noteChange();
     // Every drawing operation says whether an overlay could take it back.
@@ -80,6 +89,7 @@ private:
     }
 
     QRgb background_;
+    qreal ratio_ = 1;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
     SceneMapping mapping_;
@@ -93,7 +103,7 @@ private:
     bool inOverlay_ = false;
     bool overlayUndoable_ = false;
     std::vector<std::pair<qsizetype, QRgb>> underOverlay_;
-    std::vector<QLine> overlayLines_;
+    std::vector<std::pair<QLine, int>> overlayLines_;  // with the side of their steps
     quint64 underGeneration_ = 0;
     // The pen last given to the painter.
     bool penSet_ = false;

@@ -30,7 +30,7 @@ bool TileRecord::touchArea(QRect area, quint64 key)
     return true;
 }
 
-void TileRecord::touchLine(int x0, int y0, int x1, int y1, quint64 key)
+void TileRecord::touchLine(int x0, int y0, int x1, int y1, quint64 key, int spread)
 {
     // Tile column by tile column (row by row for a steep line), the tiles
     // between the line's ends in that column. A pixel step lies at most one
@@ -49,12 +49,15 @@ void TileRecord::touchLine(int x0, int y0, int x1, int y1, quint64 key)
     // Index steps between neighbouring tiles along and across the line.
     const int alongStep = flat ? 1 : columns_, acrossStep = flat ? columns_ : 1;
     quint64 *const tiles = drawn_.data();
-    for (int ta = a0 >> kTileShift; ta <= a1 >> kTileShift; ++ta) {
+    const int lastA = (flat ? size_.width() : size_.height()) - 1;
+    const int aFirst = std::max(0, a0 - spread + 1) >> kTileShift;
+    const int aLast = std::min(lastA, a1 + spread - 1) >> kTileShift;
+    for (int ta = aFirst; ta <= aLast; ++ta) {
         const int from = std::max(a0, ta * tile), to = std::min(a1, ta * tile + tile - 1);
         const int bFrom = b0 + qRound(slope * (from - a0));
         const int bTo = b0 + qRound(slope * (to - a0));
-        const int lo = std::max(0, std::min(bFrom, bTo) - 1) >> kTileShift;
-        const int hi = std::min(lastB, std::max(bFrom, bTo) + 1) >> kTileShift;
+        const int lo = std::max(0, std::min(bFrom, bTo) - spread) >> kTileShift;
+        const int hi = std::min(lastB, std::max(bFrom, bTo) + spread) >> kTileShift;
         quint64 *f = tiles + ta * alongStep + lo * acrossStep;
         for (int tb = lo; tb <= hi; ++tb, f += acrossStep)
             *f = fold(*f, key);

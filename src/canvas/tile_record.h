@@ -50,7 +50,8 @@ public:
     bool touchArea(QRect area, quint64 key);
     // An operation set pixels along the line between two pixels inside the
     // picture, and at most a pixel off it.
-    void touchLine(int x0, int y0, int x1, int y1, quint64 key);
+    // A line's pixels lie at most `spread` pixels off the ideal line.
+    void touchLine(int x0, int y0, int x1, int y1, quint64 key, int spread = 1);
     // The tiles whose operations differ from those shown, in rectangles
     // within the picture; what was drawn since counts as shown from now on.
     QRegion takeChanged();

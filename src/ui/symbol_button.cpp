@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace ui {
 
@@ -28,7 +29,11 @@ void SymbolButton::setSymbol(std::function<void(canvas::Surface &)> draw)
 
 const QImage &SymbolButton::symbolImage()
 {
-    if (raster_.setSize(size()))
+    // Drawn at the screen's device pixels, as the fields are.
+    const qreal ratio = devicePixelRatioF();
+    raster_.setPixelRatio(ratio);
+    if (raster_.setSize(QSize(int(std::lround(width() * ratio)),
+                              int(std::lround(height() * ratio)))))
         drawn_ = false;
     if (!drawn_ && drawSymbol_) {
         drawSymbol_(raster_);
@@ -40,7 +45,9 @@ const QImage &SymbolButton::symbolImage()
 void SymbolButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawImage(0, 0, symbolImage());
+    QImage symbol = symbolImage();
+    symbol.setDevicePixelRatio(devicePixelRatioF());
+    p.drawImage(0, 0, symbol);
     if (isChecked()) {
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -114,8 +114,11 @@ void DrawingField::paintEvent(QPaintEvent *event)
             p.drawImage(r.topLeft(), image, r);
         return;
     }
-    // Image pixels onto device pixels one to one.
-    QImage image = raster_.image();
+    // Image pixels onto device pixels one to one. The view shares the
+    // raster's pixels: setting the ratio on a copy would copy them all.
+    const QImage &kept = raster_.image();
+    QImage image(const_cast<uchar *>(kept.constBits()), kept.width(), kept.height(),
+                 kept.bytesPerLine(), kept.format());
     image.setDevicePixelRatio(raster_.pixelRatio());
     p.setClipRegion(event->region());
     p.drawImage(QPointF(0, 0), image);

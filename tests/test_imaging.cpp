@@ -197,6 +197,12 @@ private slots:
             f->releaseOnField(button, s.x(), s.y());
             QCOMPARE(field().image(), moved);
             QVERIFY(imageShown(qp(f->scene().objectPoint())));
+            // and the bundle's backward extensions, through the image point
+            const ImagingScene &sc = f->scene();
+            const Point p = sc.objectPoint();
+            const float hit = optics::findCentralRay(p.x, p.y, sc.eye(), sc.index());
+            const auto image = optics::imagePoint(p, sc.eye(), sc.index());
+            QVERIFY(colourAt(field(), (QPointF(hit, 0) + qp(*image)) / 2, kBlack) > 0);
         }
         QCOMPARE(qp(button == Left ? f->scene().eye() : f->scene().objectPoint()), end);
     }

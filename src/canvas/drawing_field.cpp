@@ -41,10 +41,7 @@ DrawingField::~DrawingField() = default;
 
 bool DrawingField::fitRaster()
 {
-    const qreal ratio = devicePixelRatioF();
-    raster_.setPixelRatio(ratio);
-    return raster_.setSize(QSize(int(std::lround(width() * ratio)),
-                                 int(std::lround(height() * ratio))));
+    return raster_.fitTo(size(), devicePixelRatioF());
 }
 
 void DrawingField::setScale(double x1, double y1, double x2, double y2)

@@ -43,6 +43,14 @@ public:
     // dots and rings grow alike; the steps fall on the image's own pixels.
     void setPixelRatio(qreal ratio) { ratio_ = ratio; }
     qreal pixelRatio() const { return ratio_; }
+    // The ratio, and the size of a widget of `logical` size at that ratio;
+    // true when the image is new.
+    bool fitTo(QSize logical, qreal ratio)
+    {
+        ratio_ = ratio;
+        return setSize(QSize(int(std::lround(logical.width() * ratio)),
+                             int(std::lround(logical.height() * ratio))));
+    }
 
     void setScale(double x1, double y1, double x2, double y2) override;
     void clear() override;

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <cmath>
 
 namespace ui {
 
@@ -30,10 +29,7 @@ void SymbolButton::setSymbol(std::function<void(canvas::Surface &)> draw)
 const QImage &SymbolButton::symbolImage()
 {
     // Drawn at the screen's device pixels, as the fields are.
-    const qreal ratio = devicePixelRatioF();
-    raster_.setPixelRatio(ratio);
-    if (raster_.setSize(QSize(int(std::lround(width() * ratio)),
-                              int(std::lround(height() * ratio)))))
+    if (raster_.fitTo(size(), devicePixelRatioF()))
         drawn_ = false;
     if (!drawn_ && drawSymbol_) {
         drawSymbol_(raster_);

@@ -11,9 +11,13 @@ using namespace canvas;
 
 namespace {
 
-// A raster 400 x 392 px; x from -1000 to 1000 and y from -980 to 980, 5 units a pixel.
+// A raster 400 x 392 logical px at a pixel ratio; x from -1000 to 1000 and y from -980 to
+// 980, 5 units a logical pixel.
 struct Raster : RasterImage {
-    Raster() : RasterImage(kWhite) { setSize({400, 392}); setScale(-1000, -980, 1000, 980); }
+    explicit Raster(double ratio = 1) : RasterImage(kWhite) {
+        fitTo({400, 392}, ratio);
+        setScale(-1000, -980, 1000, 980);
+    }
     // The box around the pixels of a colour, and their number.
     std::pair<QRect, int> find(QRgb colour) {
         std::pair<QRect, int> found;
@@ -33,7 +37,7 @@ struct Raster : RasterImage {
             p.drawImage(r.topLeft(), image(), r);
         }
         p.end();
-        return screen == image() && area <= 400 * 392 / 2;
+        return screen == image() && area <= qint64(size().width()) * size().height() / 2;
     }
 };
 
@@ -135,19 +139,9 @@ private slots:
     }
     void pixelRatio() {
         QFETCH(double, ratio);
-        RasterImage r(kWhite);
-        r.setPixelRatio(ratio);
-        r.setSize(QSize(qRound(400 * ratio), qRound(392 * ratio)));
-        r.setScale(-1000, -980, 1000, 980);
-        QImage screen = r.image().copy();
-        const QImage blank = screen;
-        const auto shown = [&] {
-            QPainter p(&screen);
-            for (const QRect &rect : r.takeChanged())
-                p.drawImage(rect.topLeft(), r.image(), rect);
-            p.end();
-            return screen == r.image();
-        };
+        Raster r(ratio);
+        const QImage blank = r.screen = r.image().copy();
+        r.takeChanged();
         const auto draw = [&](QRgb ink) {
             r.setPenWidth(1);
             r.line(-300, -900, 100, 700, ink);  // through (-100, -100)
@@ -155,7 +149,7 @@ private slots:
             r.dot(500, 500, ink);
         };
         draw(kBlack);
-        QVERIFY(shown());
+        QVERIFY(r.onScreen());
         const QImage picture = r.image().copy();
         const QPoint middle = r.toPixel(-100, -100);
         int first = middle.x() + 3, last = middle.x() - 3;
@@ -173,11 +167,11 @@ private slots:
         r.setPenWidth(1);
         r.line(-900, 800, 900, -800, kRed);
         r.endOverlay();
-        QVERIFY(shown() && r.image() != picture);
+        QVERIFY(r.onScreen() && r.image() != picture);
         QVERIFY(r.takeBackOverlay());
-        QVERIFY(shown() && r.image() == picture);
+        QVERIFY(r.onScreen() && r.image() == picture);
         draw(kWhite);
-        QVERIFY(shown() && r.image() == blank);
+        QVERIFY(r.onScreen() && r.image() == blank);
     }
 
     // The screen shows the image again after hiding; the paint handler runs first and for a

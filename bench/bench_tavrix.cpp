@@ -17,6 +17,7 @@
 #include <QPaintEvent>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -157,21 +158,14 @@ void BM_RayPathFirstMove(benchmark::State &state)
     });
 }
 
-// The same move in a shown window laid out for a whole screen, with the
-// repaint that follows it done at once: the program's full share of a move.
-// The counter is the part of the field repainted per move.
-void BM_RayPathMoveRepaint(benchmark::State &state)
+// An interaction in a shown window laid out for a whole screen, with the
+// repaint that follows each event done at once: the program's full share of
+// it. The counters are the part of the field repainted per event and the
+// rectangles it came in.
+template <typename Window, typename Event>
+void withRepaint(benchmark::State &state, Window &f, Event event)
 {
-    raypath::RayPathWindow f;
-    f.applyLayout(QRect(0, 0, int(state.range(0)), int(state.range(1))));
-    fillRayPathScene(f);
-    f.show();
-    control<canvas::DrawingField>(f, "field")->raster().clear();
-    f.scene().redrawRays();
-    PaintedPixels painted;
-    control<canvas::DrawingField>(f, "field")->installEventFilter(&painted);
-    f.scene().press(canvas::MouseButtons::Left, 100, 200);
-    int i = 0;
+    auto *field = control<canvas::DrawingField>(f, "field");
     // The field asks for its repaint through the event loop; the window then
     // paints what is due when the platform sends it an update request.
     auto repaintNow = [&f] {
@@ -180,17 +174,82 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
         QCoreApplication::sendEvent(&f, &request);
     };
     repaintNow();
-    painted.pixels = 0;
+    PaintedPixels painted;
+    field->installEventFilter(&painted);
+    int i = 0;
     timed(state, [&] {
-        ++i;
-        f.scene().move(canvas::MouseButtons::Left, 100.f + i % 50, 200.f + i % 30);
+        event(++i);
         repaintNow();
     });
-    const QSize field = control<canvas::DrawingField>(f, "field")->size();
+    const QSize size = field->size();
     state.counters["rects"] = double(painted.rects) / double(state.iterations());
     state.counters["repainted"] = double(painted.pixels) / double(state.iterations())
-                                  / (double(field.width()) * field.height());
-    state.SetLabel(QStringLiteral("%1x%2 field").arg(field.width()).arg(field.height()).toStdString());
+                                  / (double(size.width()) * size.height());
+    state.SetLabel(QStringLiteral("%1x%2 field").arg(size.width()).arg(size.height()).toStdString());
+}
+
+// The full ray-path scene in a shown window on a screen of the benchmark's
+// size.
+template <typename Event>
+void rayPathWithRepaint(benchmark::State &state, Event event)
+{
+    raypath::RayPathWindow f;
+    f.applyLayout(QRect(0, 0, int(state.range(0)), int(state.range(1))));
+    fillRayPathScene(f);
+    f.show();
+    f.scene().redraw();
+    event(f, 0);
+    withRepaint(state, f, [&](int i) { event(f, i); });
+}
+
+// A move of the live ray.
+void BM_RayPathMoveRepaint(benchmark::State &state)
+{
+    rayPathWithRepaint(state, [](raypath::RayPathWindow &f, int i) {
+        if (i == 0)
+            f.scene().press(canvas::MouseButtons::Left, 100, 200);
+        else
+            f.scene().move(canvas::MouseButtons::Left, 100.f + i % 50, 200.f + i % 30);
+    });
+}
+
+// A step of the index bar, as an arrow key makes it: n up and down by 0.01
+// in runs of 50.
+void BM_RayPathIndexStep(benchmark::State &state)
+{
+    rayPathWithRepaint(state, [](raypath::RayPathWindow &f, int i) {
+        auto *bar = control<QScrollBar>(f, "indexBar");
+        bar->setValue(bar->value() + ((i / 50) % 2 ? -1 : 1));
+    });
+}
+
+// A move of P with the right button held, through the field's signal.
+void BM_RayPathObjectDragRepaint(benchmark::State &state)
+{
+    rayPathWithRepaint(state, [](raypath::RayPathWindow &f, int i) {
+        auto *field = control<canvas::DrawingField>(f, "field");
+        if (i == 0)
+            emit field->mouseDown(canvas::MouseButtons::Right, 0, 500);
+        else
+            emit field->mouseMove(canvas::MouseButtons::Right, -300.0 + i % 600, 500);
+    });
+}
+
+// The imaging eye over a row of 100 points with the grid on.
+void BM_ImagingEyeDragRepaint(benchmark::State &state)
+{
+    imaging::ImagingWindow f;
+    f.applyLayout(QRect(0, 0, int(state.range(0)), int(state.range(1))));
+    f.show();
+    control<QRadioButton>(f, "pointRowsButton")->setChecked(true);
+    control<QCheckBox>(f, "gridBox")->setChecked(true);
+    for (int i = 1; i <= imaging::kMaxRowPoints; ++i)
+        f.scene().storeRowPoint({-900.f + 18 * i, 100.f + 7 * i});
+    f.releaseOnField(canvas::MouseButtons::Left, 0, -500);
+    f.pressOnField(canvas::MouseButtons::Left, 0, -500);
+    withRepaint(state, f, [&](int i) {
+        f.dragOnField(canvas::MouseButtons::Left, -300.f + i % 600, -500.f + i % 300);
+    });
 }
 
 void BM_RayPathFullRedraw(benchmark::State &state)
@@ -313,6 +372,18 @@ BENCHMARK(BM_Cls)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RayPathMouseMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RayPathFirstMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RayPathMoveRepaint)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RayPathIndexStep)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RayPathObjectDragRepaint)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImagingEyeDragRepaint)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond);

@@ -1,10 +1,12 @@
-// What one mouse move costs in a real X window: the program is started in the
-// X server it is run in, a ray is dragged over 300 positions with XTest
+// What one mouse move or key press costs in a real X window: the program is
+// started in the X server it is run in, 300 events are sent with XTest
 // (xdotool), and the CPU time of the program and of the X server is read
-// from /proc before and after. First on the empty field, then at full load
-// (100 rays, all five boxes, 20 + 20 markers). bench/xwindow_move.sh starts
-// the X servers and runs this.
-// Usage: tavrix_xmove PROGRAM XSERVER_PID [REPEATS]
+// from /proc before and after. A ray dragged on the empty field, then at full
+// load (100 rays, all five boxes, 20 + 20 markers) the ray, P and index steps
+// on the bar; last the imaging eye dragged over a row of 100 points with the
+// grid. bench/xwindow_move.sh starts the X servers and runs this.
+// Usage: tavrix_xmove PROGRAM XSERVER_PID [REPEATS [SCALE]]
+#include "imaging/imaging_layout.h"
 #include "raypath/ray_path_layout.h"
 #include "real_window_driver.h"
 
@@ -52,24 +54,38 @@ struct PerMove {
     double server = 0;
 };
 
-// Drags the live ray over kMoves positions; the release, a full redraw, is
-// not counted.
-PerMove dragRay(const Field &field, qint64 program, qint64 server)
+// Sends kMoves events, each followed by a pause long enough for it to be
+// drawn so that none is folded into the next, and returns the CPU time per
+// event. The pointer is held with `button` (0: none) from `from` on, and
+// `event(i)` gives the i-th event's xdotool words.
+template <typename Event>
+PerMove perEvent(qint64 program, qint64 server, QPoint from, int button, Event event)
 {
-    xdotool(at(field.toScreen(-600, -300)) + QStringList{"mousedown", "1"});
+    xdotool(at(from));
+    if (button)
+        xdotool({"mousedown", QString::number(button)});
     QTest::qWait(500);
     const double p0 = cpuMs(program), s0 = cpuMs(server);
-    QStringList moves;
+    QStringList events;
     for (int i = 1; i <= kMoves; ++i)
-        // A pause long enough for every move to be drawn, so that none is
-        // folded into the next.
-        moves << at(field.toScreen(-600 + 1200.0 * i / kMoves, -300)) << "sleep" << "0.02";
-    xdotool(moves);
+        events << event(i) << "sleep" << "0.02";
+    xdotool(events);
     QTest::qWait(500);
     const PerMove cost{(cpuMs(program) - p0) / kMoves, (cpuMs(server) - s0) / kMoves};
-    xdotool({"mouseup", "1"});
+    // The release, a full redraw, is not counted.
+    if (button)
+        xdotool({"mouseup", QString::number(button)});
     QTest::qWait(300);
     return cost;
+}
+
+// Drags along the line from (x0, y) to (x1, y) in scene units.
+PerMove dragAlong(const Field &field, qint64 program, qint64 server, int button, double x0,
+                  double x1, double y)
+{
+    return perEvent(program, server, field.toScreen(x0, y), button, [&](int i) {
+        return at(field.toScreen(x0 + (x1 - x0) * i / kMoves, y));
+    });
 }
 
 // The median over the repeats, and the range: a repeat now and then takes
@@ -82,8 +98,18 @@ void report(const char *what, std::vector<PerMove> runs)
     };
     const auto [p, p0, p1] = spread(&PerMove::program);
     const auto [s, s0, s1] = spread(&PerMove::server);
-    std::printf("  %-10s program %.2f ms (%.2f-%.2f), X server %.2f ms (%.2f-%.2f) per move\n",
+    std::printf("  %-26s program %.2f ms (%.2f-%.2f), X server %.2f ms (%.2f-%.2f) per event\n",
                 what, p, p0, p1, s, s0, s1);
+    std::fflush(stdout);
+}
+
+template <typename Measure>
+void repeated(const char *what, int repeats, Measure measure)
+{
+    std::vector<PerMove> runs;
+    for (int k = 0; k < repeats; ++k)
+        runs.push_back(measure());
+    report(what, runs);
 }
 
 }  // namespace
@@ -125,14 +151,16 @@ int main(int argc, char *argv[])
     std::printf("screen %dx%d at %d00 %%, field %dx%d device pixels\n", screenArea.width(),
                 screenArea.height(), scale, field.size.width(), field.size.height());
 
+    const qint64 program = tavrix.processId();
+    auto dragRay = [&] { return dragAlong(field, program, server, 1, -600, 600, -300); };
+
     // The empty field: P and the interface; each drag fixes a ray, which
     // "Strahlen löschen" takes away again.
-    std::vector<PerMove> empty;
-    for (int k = 0; k < repeats; ++k) {
-        empty.push_back(dragRay(field, tavrix.processId(), server));
+    repeated("ray drag, empty field", repeats, [&] {
+        const PerMove cost = dragRay();
         click(w + onScreen(l.clearRaysButton).center(), 1);
-    }
-    report("empty", empty);
+        return cost;
+    });
 
     // Full load. The store keeps its 100 rays when a drag ends.
     for (QRect box : {l.reflectedBox, l.reflectedExtensionBox, l.normalsBox})
@@ -145,10 +173,38 @@ int main(int argc, char *argv[])
         click(w + onScreen(l.eyeSymbolBox).center(), 1);
         click(field.toScreen(-950 + 90 * i, -700), 1);
     }
-    std::vector<PerMove> full;
-    for (int k = 0; k < repeats; ++k)
-        full.push_back(dragRay(field, tavrix.processId(), server));
-    report("full load", full);
+    repeated("ray drag, full load", repeats, dragRay);
+    // P dragged with the right button below the interface; the fan of rays
+    // turns with it at every move.
+    repeated("P drag, full load", repeats, [&] {
+        return dragAlong(field, program, server, 3, -600, 600, 500);
+    });
+    // Index steps: the bar's left arrow gives it the focus, then the arrow
+    // keys step n by 0.01, up and down in runs of 50.
+    const QRect bar = onScreen(l.indexBar);
+    click(w + bar.topLeft() + QPoint(bar.height() / 2, bar.height() / 2), 1);
+    repeated("index step, full load", repeats, [&] {
+        return perEvent(program, server, w + bar.center() + QPoint(0, bar.height()), 0,
+                        [](int i) {
+                            return QStringList{"key", (i - 1) / 50 % 2 ? "Left" : "Right"};
+                        });
+    });
+
+    // The imaging window: a row of 100 points with the grid on, and the eye
+    // dragged over it.
+    click(w + onScreen(l.imagingButton).center(), 1);
+    const QPoint w2 = windowAt(QStringLiteral("Abbildung von Punkten"));
+    if (w2.x() < 0)
+        return 1;
+    const auto l2 = imaging::ImagingLayout(area);
+    const Field field2{w2 + onScreen(l2.field).topLeft(), onScreen(l2.field).size()};
+    click(w2 + onScreen(l2.pointRowsButton).topLeft() + QPoint(10, 10), 1);
+    for (int i = 1; i <= 100; ++i)
+        click(field2.toScreen(-900 + 18 * i, 100 + 7 * i), 3);
+    click(w2 + onScreen(l2.gridBox).topLeft() + QPoint(10, 10), 1);
+    repeated("imaging eye drag, 100 points", repeats, [&] {
+        return dragAlong(field2, program, server, 1, -300, 300, -500);
+    });
 
     tavrix.terminate();
     tavrix.waitForFinished(5000);

@@ -1,8 +1,9 @@
 #!/bin/bash
-# What one mouse move costs in a real X window, at the screen sizes of a
-# 1920x1080 and a 3840x2160 screen, and of the latter at 200 %: starts an Xvfb of each size and runs
-# tavrix_xmove in it, which drags a ray over 300 positions with XTest and
-# reads the CPU time of the program and of the X server from /proc.
+# What one mouse move or index step costs in a real X window, on a 1920x1080
+# and a 3840x2160 screen, and on the latter at 200 %: starts an Xvfb of each
+# size and runs tavrix_xmove in it, which drags the ray, P and the imaging eye
+# and steps the index, 300 events each with XTest, and reads the CPU time of
+# the program and of the X server from /proc.
 # Usage: bench/xwindow_move.sh [BUILD_DIR] [REPEATS]
 set -eu
 build=${1:-build}

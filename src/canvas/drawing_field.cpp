@@ -104,21 +104,20 @@ void DrawingField::paintEvent(QPaintEvent *event)
         fitRaster();
         QMetaObject::invokeMethod(this, &DrawingField::requestPaint, Qt::QueuedConnection);
     }
+    // Image pixels onto device pixels one to one, rectangle by rectangle, so
+    // that each is a plain copy of rows: at a ratio above 1 the painter is
+    // put back to device pixels first.
     QPainter p(this);
-    if (raster_.pixelRatio() == 1) {
-        const QImage &image = raster_.image();
-        for (const QRect &r : event->region())
-            p.drawImage(r.topLeft(), image, r);
-        return;
+    const qreal ratio = raster_.pixelRatio();
+    const QImage &image = raster_.image();
+    if (ratio != 1)
+        p.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    for (const QRect &r : event->region()) {
+        const QRect device = ratio == 1 ? r
+            : QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio)
+                      .toAlignedRect() & image.rect();
+        p.drawImage(device.topLeft(), image, device);
     }
-    // Image pixels onto device pixels one to one. The view shares the
-    // raster's pixels: setting the ratio on a copy would copy them all.
-    const QImage &kept = raster_.image();
-    QImage image(const_cast<uchar *>(kept.constBits()), kept.width(), kept.height(),
-                 kept.bytesPerLine(), kept.format());
-    image.setDevicePixelRatio(raster_.pixelRatio());
-    p.setClipRegion(event->region());
-    p.drawImage(QPointF(0, 0), image);
 }
 
 void DrawingField::resizeEvent(QResizeEvent *event)

@@ -8,11 +8,13 @@
 #include "raypath/ray_path_window.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -140,6 +142,21 @@ private slots:
             QCOMPARE(textOf(c), text);
         if (name.isEmpty())
             return;
+        // What a screen reader says: a button its caption, the index controls and the field
+        // what they show. The index boxes only show: typing into them changes nothing.
+        static const QHash<QString, QString> spoken{
+            {"field", "Zeichenfeld"}, {"indexBar", "Brechzahl n"}, {"indexText", "Brechzahl n"},
+            {"upperIndexText", "Brechzahl oben"}, {"lowerIndexText", "Brechzahl unten"},
+            {"upperIndexBox", "Brechzahl oben"}, {"lowerIndexBox", "Brechzahl unten"}};
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            QCOMPARE(b->accessibleName(), b->text());
+        else if (spoken.contains(name))
+            QCOMPARE(c->accessibleName(), spoken[name]);
+        if (auto *box = qobject_cast<QLineEdit *>(c)) {
+            const QString before = box->text();
+            QTest::keyClicks(box, "7");
+            QCOMPARE(box->text(), before);
+        }
         const QRect screen(0, 0, 2000, 2000);
         imaging ? v.images.applyLayout(screen) : v.rays.applyLayout(screen);
         const auto *f = static_cast<canvas::DrawingField *>(v.control(imaging, "field"));
@@ -154,24 +171,45 @@ private slots:
 
     // On every screen shape each window lies on the screen, its right edge 0.01 of its laid-out
     // width right of its rightmost control: no empty band beside the column.
+    // Every index box shows its widest text whole, also in a large font, and stays inside the
+    // field or the window.
     void windowFitsColumn_data() {
-        QTest::addColumn<QSize>("screen");
-        QTest::newRow("4:3") << QSize(1024, 768);
-        QTest::newRow("16:9") << QSize(1920, 1080);
-        QTest::newRow("16:10") << QSize(1280, 800);
+        QTest::addColumn<QSize>("screen"); QTest::addColumn<int>("points");
+        QTest::newRow("4:3") << QSize(1024, 768) << 0;
+        QTest::newRow("4:3, 16 pt") << QSize(1024, 768) << 16;
+        QTest::newRow("16:9") << QSize(1920, 1080) << 0;
+        QTest::newRow("16:10") << QSize(1280, 800) << 0;
     }
     void windowFitsColumn() {
-        QFETCH(QSize, screen);
+        QFETCH(QSize, screen); QFETCH(int, points);
         Views v;
         for (bool imaging : {false, true}) {
             QWidget *w = v.control(imaging, "");
+            if (points) {
+                QFont large = w->font();
+                large.setPointSize(points);
+                w->setFont(large);
+            }
+            static_cast<QScrollBar *>(v.control(imaging, "indexBar"))->setValue(199);
             imaging ? v.images.applyLayout(QRect(QPoint(0, 0), screen))
                     : v.rays.applyLayout(QRect(QPoint(0, 0), screen));
             int right = 0;
             for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 right = std::max(right, c->geometry().right() + 1);
             QCOMPARE(w->width() - right, qRound(0.01 * 0.98 * screen.width()));
-            QVERIFY(QRect(QPoint(0, 0), screen).contains(w->geometry()));
+            // and the title bar of a common desktop, 24 pixels, over it leaves it on the screen
+            QVERIFY(QRect(QPoint(0, 0), screen).contains(w->geometry().translated(0, 24)));
+            for (QLineEdit *box : w->findChildren<QLineEdit *>()) {
+                QStyleOptionFrame o;
+                o.initFrom(box);
+                o.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, box);
+                const int room =
+                    box->style()->subElementRect(QStyle::SE_LineEditContents, &o, box).width();
+                QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= room - 4,
+                         qPrintable(box->objectName()));
+                // (a box of the field ends on its right edge, the scene's 1000)
+                QVERIFY(box->x() >= 0 && box->geometry().right() <= box->parentWidget()->width());
+            }
         }
     }
 

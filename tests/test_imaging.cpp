@@ -162,6 +162,11 @@ private slots:
         QCOMPARE(colourAround(field().image(), {0, 0}, kRed, 3000), 0);  // no image point
         QCOMPARE(colourAt(field(), first[0], kBlack), 0);
         QCOMPARE(colourAt(field(), last, kBlack), 9);
+        QVERIFY(colourAt(field(), qp(f->scene().eye()) + QPointF(50, 0), kBlack) > 0);
+        // the store is empty again: a whole new row of 100 fits
+        for (int i = 1; i <= 100; ++i)
+            click(field(), Qt::RightButton, {-900 + 17.0 * i, 700});
+        QCOMPARE(int(row.size()), 100);
     }
 
     // While the eye, or P of a single point, is dragged, every move shows what a release there

@@ -1,5 +1,6 @@
 // Printing both views and saving the imaging picture: the dialogues, the
 // page, what goes on paper with which pen, a real PDF, and the bitmap file.
+#include "canvas/printer_page.h"
 #include "control.h"
 #include "imaging/imaging_window.h"
 #include "optics/image_construction.h"
@@ -94,9 +95,15 @@ private slots:
             f.scene().addPointMarker({float(p.x()), float(p.y())});
         for (QPointF e : {QPointF(0, -500), QPointF(-500, 400)})
             f.scene().addEyeMarker({float(e.x()), float(e.y())});
+        f.scene().press(canvas::MouseButtons::Left, 500, -500);  // a live ray, not kept
         RecordingPage page(12240, 15840);
         f.printOut(page);
         checkPage(page, dialogs.log, "n = 1.5 at 800, 600, 12 pt");
+        // the screen shows the printed picture again, without the live ray
+        auto *field = control<canvas::DrawingField>(f, "field");
+        const QImage printed = field->image().copy();
+        f.scene().redraw();
+        QCOMPARE(field->image(), printed);
         QStringList lines;  // where each line starts, its pen, colour and dash
         for (const DrawOp &l : page.of(DrawOp::Line))
             lines << QStringLiteral("(%1, %2) w%3 %4 %5").arg(l.x1).arg(l.y1).arg(l.width)
@@ -200,6 +207,67 @@ private slots:
         QVERIFY2(ink({-600, 300}, kBlack) == 0, "white paper");
         const auto image = optics::imagePoint({700, 900}, i.scene().eye(), i.scene().index());
         QVERIFY2(!imaging || ink(qp(*image), kRed) > 0, "the red image point");
+    }
+
+    // What the page itself puts on paper, rendered from the PDF at 150 dpi (a page unit is a
+    // pixel): lines solid, dotted and dashed, round-capped, which at pen 20 (5 px here) are on
+    // for 2 and 5 pen widths and off for 1; a 20 pt and a 12 pt line of text; a line far
+    // beyond the sheet clipped to it.
+    void pageDrawing()
+    {
+        TempHome home;
+        const QString pdf = home.dir.filePath("seite.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(canvas::kPdfResolution);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        {
+            canvas::PrinterPage page(&printer);
+            const QRectF sheet = printer.pageLayout().fullRect(QPageLayout::Point);
+            page.setScale(0, 0, sheet.width() * 150 / 72, sheet.height() * 150 / 72);
+            page.setPenWidth(20);
+            for (auto [y, style] : {std::pair{100, canvas::LineStyle::Solid},
+                                    {200, canvas::LineStyle::Dotted},
+                                    {300, canvas::LineStyle::Dashed}}) {
+                page.setLineStyle(style);
+                page.line(100, y, y == 100 ? 1e7 : 1000, y, kBlack);
+            }
+            for (auto [y, points] : {std::pair{500, 20}, {700, 12}}) {
+                page.setFontSize(points);
+                page.setCurrentX(100);
+                page.setCurrentY(y);
+                page.printText("HHHH");
+            }
+            page.endDocument();
+        }
+        QCOMPARE(QProcess::execute("pdftoppm", {"-r", "150", "-png", "-singlefile", pdf,
+                                                home.dir.filePath("seite")}), 0);
+        const QImage img(home.dir.filePath("seite.png"));
+        QVERIFY(!img.isNull());
+        const auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
+        // the longest dark run along a line, from x = 110 to 990
+        const auto longestRun = [&](int y) {
+            int longest = 0, run = 0;
+            for (int x = 110; x < 990; ++x)
+                longest = std::max(longest, run = dark(x, y) ? run + 1 : 0);
+            return longest;
+        };
+        QCOMPARE(longestRun(100), 880);
+        QVERIFY2(qAbs(longestRun(200) - 10) <= 2, "dotted");
+        QVERIFY2(qAbs(longestRun(300) - 25) <= 3, "dashed");
+        QVERIFY2(dark(img.width() - 3, 100), "the far line reaches the sheet's edge");
+        // the height of the letters: capitals about 0.7 of the size
+        const auto inkHeight = [&](int top) {
+            int first = -1, last = -1;
+            for (int y = top; y < top + 150; ++y)
+                for (int x = 100; x < 300; ++x)
+                    if (dark(x, y))
+                        last = std::max(last, y), first = first < 0 ? y : first;
+            return last - first + 1;
+        };
+        QVERIFY2(qAbs(inkHeight(480) - 0.7 * 20 * 150 / 72) <= 4, "20 pt");
+        QVERIFY2(qAbs(inkHeight(680) - 0.7 * 12 * 150 / 72) <= 3, "12 pt");
     }
 
     // The folder of the PDF vanishes after the file was begun: the job is reported by name.

@@ -90,6 +90,8 @@ private slots:
         form = std::make_unique<RayPathWindow>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        // the first picture: the interface and P
+        QVERIFY(colourAt(field(), {-900, 0}, kBlack) > 0 && colourAt(field(), {0, 500}, kBlack) > 0);
     }
 
     // The check boxes and a fixed ray at n = 1.7, seen 200 units along each way ('?': unseen).
@@ -160,6 +162,17 @@ private slots:
         const QPointF onRefracted = QPointF(300, 0) + 200 * rayDirections(p, 300, 1.33)[0];
         const Ink refracted = seen(shown(), pixelOf(field(), onRefracted));
         QCOMPARE(refracted, p.y() == 0 ? Ink::None : Ink::Black);
+        if (path.back() == QPointF(0, 0)) {  // on the line itself, seen from below:
+            scene().moveObject({0, 0});           // a live ray up-left at 45° leaves at 70°
+            QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {200, 200}));
+            const double b = std::asin(1.33 * std::sqrt(0.5));  // and 32° were it 1 / n
+            const double c = std::asin(std::sqrt(0.5) / 1.33);
+            QCOMPARE(seen(shown(), pixelOf(field(), -200 * QPointF(std::sin(b), std::cos(b)))),
+                     Ink::Black);
+            QCOMPARE(seen(shown(), pixelOf(field(), -200 * QPointF(std::sin(c), std::cos(c)))),
+                     Ink::None);
+            QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {200, 200}));
+        }
         for (auto [offset, held, cross] : {std::tuple{QPointF(85, -85), Qt::NoButton, true},
                                            {QPointF(105, 0), Qt::NoButton, false},
                                            {QPointF(40, -40), Qt::LeftButton, false},
@@ -184,6 +197,10 @@ private slots:
         ui::SymbolButton *eyeBox = palette("eyeSymbolBox"), *pointBox = palette("pointSymbolBox");
         const QImage eye = eyeBox->symbolImage(), point = pointBox->symbolImage();
         QVERIFY(colourAround(eye, {eye.width() / 2, eye.height() / 4}, kBlack, 2) > 0);  // its eye
+        int left = 0, right = 0;  // the pupil looks to the left
+        for (int x = 0; x < eye.width(); ++x)
+            (x < eye.width() / 2 ? left : right) += eye.pixel(x, eye.height() / 2) == kBlack;
+        QVERIFY(left > right + 3);
         QVERIFY(colourAround(point, point.rect().center(), kBlack) > 0);  // and point
         QScrollBar *bar = control<QScrollBar>(*form, "indexBar");
         bar->setFocus();
@@ -258,10 +275,13 @@ private slots:
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 0);
         QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 9);
         QVERIFY(asRedrawn());
+        box("reflectedBox")->click();
         QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 200}));
         for (QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {0, 200}}) {
             moveHolding(field(), Qt::LeftButton, s);
             QVERIFY(showsImage(field()));
+            if (s.x() == 300)  // the live ray's reflection, through (166.7, 0), in its light grey
+                QCOMPARE(colourAt(field(), {230, 190}, qRgb(200, 200, 200)) > 0, true);
         }
         const QImage dragged = shown();
         scene().redraw();

@@ -169,10 +169,10 @@ private slots:
         QVERIFY2(off <= 3, qPrintable(QDebug::toString(g)));
     }
 
-    // On every screen shape each window lies on the screen, its right edge 0.01 of its laid-out
-    // width right of its rightmost control: no empty band beside the column.
-    // Every index box shows its widest text whole, also in a large font, and stays inside the
-    // field or the window.
+    // On every screen shape each window lies on the screen under its title bar, its right edge
+    // 0.01 of its laid-out width right of its rightmost control: no empty band beside the
+    // column. Every index box shows its widest text whole, also in a large font, and stays
+    // inside the field or the window.
     void windowFitsColumn_data() {
         QTest::addColumn<QSize>("screen"); QTest::addColumn<int>("points");
         QTest::newRow("4:3") << QSize(1024, 768) << 0;

@@ -8,6 +8,7 @@
 #include "raypath/ray_path_window.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -159,6 +160,8 @@ private slots:
         }
         const QRect screen(0, 0, 2000, 2000);
         imaging ? v.images.applyLayout(screen) : v.rays.applyLayout(screen);
+        if (auto *label = qobject_cast<QLabel *>(c))  // the whole caption or hint shows
+            QVERIFY(label->width() >= label->sizeHint().width());
         const auto *f = static_cast<canvas::DrawingField *>(v.control(imaging, "field"));
         const QRectF want = std::abs(at.x()) > 1  // scene units, else fractions of the window
             ? QRectF(f->toPixel(at.left(), at.top()), f->toPixel(at.right(), at.bottom()))

@@ -300,6 +300,13 @@ private slots:
         for (QPointF gone : {mark, pupil(eye, mark)})
             QCOMPARE(colourAt(field(), gone, kBlack), 0);
         QVERIFY(colourAt(field(), object, kBlack) > 0);
+        scene().addPointMarker({-500, -500});
+        button("clearMarkersButton")->click();  // point markers alone
+        QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {300, -400}));
+        const QPoint onLiveRay = pixelOf(field(), {250 / 3.0, 250});  // a thin one, as ever
+        QCOMPARE(colourAround(field().image(), onLiveRay + QPoint(2, 0), kBlack, 0), 0);
+        QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {300, -400}));
+        button("clearRaysButton")->click();
         // Also where a unit is about a pixel, an eye cleared leaves no arcs behind.
         field().resize(2130, 2087);
         field().setScale(-1000, -980, 1000, 980);

@@ -130,8 +130,11 @@ private slots:
         QVERIFY(imageShown({0, 500}));
         QCOMPARE(colourAt(field(), {0, 500}, kBlack), 9);
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);  // a node
-        click(field(), Qt::RightButton, {200, 600});  // P moved: the grid stays
-        QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);
+        for (const char *mode : {"singlePointsButton", "pointRowsButton"}) {
+            buttonNamed(mode)->click();  // P moved, a row point stored: the grid stays
+            click(field(), Qt::RightButton, {200, 600});
+            QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);
+        }
         buttonNamed("gridBox")->click();
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 1), 0);
         QVERIFY(showsImage(field()));

@@ -319,7 +319,8 @@ private slots:
         name.replace("%1", dir.path());
         imaging::ImagingWindow f;
         f.scene().moveEye({-900, -200});  // the picture is drawn anew before saving,
-        f.scene().moveObjectPoint({300, 50});  // with P's bundle at the least depth
+        f.scene().moveObjectPoint({300, 50});  // with P's bundle at the least depth,
+        control<QPushButton>(f, "clearRowButton")->click();  // which "Löschen" took away
         canvas::DrawingField &field = *control<canvas::DrawingField>(f, "field");
         const QImage shown = field.image();
         ScriptedDialogs dialogs({name == kCancel ? std::nullopt : std::optional(name)});

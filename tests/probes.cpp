@@ -47,17 +47,24 @@ bool showsImage(canvas::DrawingField &field)
     QEvent request(QEvent::UpdateRequest);
     QCoreApplication::sendEvent(window, &request);
     const QRect area(field.mapTo(window, QPoint(0, 0)), field.size());
-    const QImage shot = window->screen()->grabWindow(window->winId(), area.x(), area.y(),
-                                                     area.width(), area.height())
+    // The screen's grab is at logical pixels; above a ratio of 1 the field paints itself
+    // at device pixels instead.
+    const qreal ratio = field.devicePixelRatioF();
+    const QImage shot = (ratio == 1 ? window->screen()->grabWindow(window->winId(), area.x(),
+                                                                   area.y(), area.width(),
+                                                                   area.height())
+                                    : field.grab())
                             .toImage().convertToFormat(QImage::Format_RGB32);
     const QImage image = field.image().convertToFormat(QImage::Format_RGB32);
+    // Both at device pixels; the children in logical ones.
     QRegion covered;
     for (const QWidget *child : field.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (child->isVisible())
             covered += child->geometry();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (shot.pixel(x, y) != image.pixel(x, y) && !covered.contains(QPoint(x, y)))
+            if (shot.pixel(x, y) != image.pixel(x, y)
+                && !covered.contains(QPoint(int(x / ratio), int(y / ratio))))
                 return false;
     return shot.size() == image.size();
 }

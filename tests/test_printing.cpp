@@ -349,6 +349,8 @@ private slots:
             return;
         }
         QVERIFY(errors.isEmpty());
+        f.show();  // the screen shows the picture saved, at any scale
+        QVERIFY(QTest::qWaitForWindowExposed(&f) && showsImage(field));
         const QImage file(name.isEmpty() ? dir.filePath("titel.bmp") : name, "BMP");
         QCOMPARE(file, field.image().convertToFormat(file.format()));
         const qreal ratio = field.devicePixelRatioF();  // 2 where the suite runs at 200 %

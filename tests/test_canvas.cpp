@@ -97,6 +97,8 @@ private slots:
         row("line, not finite",
             {.draw = [](Surface &s, QRgb c) { s.line(qQNaN(), 0, 100, 100, c); },
              .takenBack = true});
+        row("line, end not finite",
+            {.draw = [](Surface &s, QRgb c) { s.line(0, 0, 100, qInf(), c); }, .takenBack = true});
         row("circle, not finite",
             {.draw = [](Surface &s, QRgb c) { s.circle(0, qInf(), 50, c); }});
         row("dot, not finite", {.draw = [](Surface &s, QRgb c) { s.dot(qInf(), qQNaN(), c); }});

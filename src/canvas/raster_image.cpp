@@ -205,7 +205,7 @@ void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     int err = dx + dy;
     // The step's pixel, for the squares of a wide pen.
     int px = x0, py = y0;
-    const int unitX = x0 < x1 ? 1 : -1, unitY = y0 < y1 ? 1 : -1;
+    const int unitY = y0 < y1 ? 1 : -1;
     for (int k = 0, phase = 0;; ++k) {
         if (!dotted || phase == 0) {
             if (side == 1) {
@@ -223,7 +223,7 @@ void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
         const bool alongX = e2 >= dy, alongY = e2 <= dx;
         err += (alongX ? dy : 0) + (alongY ? dx : 0);
         p += (alongX ? stepX : 0) + (alongY ? stepY : 0);
-        px += alongX ? unitX : 0;
+        px += alongX ? int(stepX) : 0;
         py += alongY ? unitY : 0;
     }
     noteChange();

@@ -61,8 +61,8 @@ class TestCanvas : public QObject {
     Q_OBJECT
 private slots:
     // What a drawing sets. A new picture, blank, goes to the screen whole; a drawing, where it
-    // changed it; the same again, not at all. Of an overlay drawn over it twice, thin lines
-    // alone are taken back (else drawn again). Erased in solid white, it leaves no ghost.
+    // changed it; the same again, not at all. Of an overlay drawn over it twice, thin lines,
+    // circles and dots are taken back (else drawn again). Erased in solid white, it leaves no ghost.
     void drawing_data() {
         QTest::addColumn<Drawing>("d");
         const auto row = [](const char *name, Drawing d) { QTest::newRow(name) << d; };
@@ -83,14 +83,17 @@ private slots:
         row("line, then a dot after the overlay", {.draw = [](Surface &s, QRgb c) {
                 s.line(-800, -900, 0, 900, c); s.endOverlay(); s.dot(0, 0, c);
             }, .box = {40, 16, 161, 361}, .pixels = 362});
-        row("circle, 3 px", {.draw = ring, .pen = 3, .box = {213, 176, 23, 22}, .pixels = 184});
+        row("circle, 3 px", {.draw = ring, .pen = 3, .box = {213, 176, 23, 22}, .pixels = 184,
+                             .takenBack = true});
         // Round and pen wide, one shape at pixel (100, 100) and at (200.3, 200.8).
-        row("dot, 15 px", {.draw = onPixel, .pen = 15, .box = {93, 93, 15, 15}, .pixels = 177});
+        row("dot, 15 px", {.draw = onPixel, .pen = 15, .box = {93, 93, 15, 15}, .pixels = 177,
+                           .takenBack = true});
         row("dot, 15 px, between", {.draw = offPixels, .pen = 15, .box = {193, 193, 15, 15},
-                                    .pixels = 177});
-        row("dot, 20 px", {.draw = onPixel, .pen = 20, .box = {90, 90, 20, 20}, .pixels = 316});
+                                    .pixels = 177, .takenBack = true});
+        row("dot, 20 px", {.draw = onPixel, .pen = 20, .box = {90, 90, 20, 20}, .pixels = 316,
+                           .takenBack = true});
         row("dot, 20 px, between", {.draw = offPixels, .pen = 20, .box = {190, 191, 20, 20},
-                                    .pixels = 316});
+                                    .pixels = 316, .takenBack = true});
         const Draw round = [](Surface &s, QRgb c) { s.disc(400, 400, 30, c); };
         row("disc", {.draw = round, .box = {274, 270, 12, 12}, .pixels = 124});
         row("disc, 20 px", {.draw = round, .pen = 20, .box = {264, 260, 32, 32}, .pixels = 812});
@@ -100,8 +103,9 @@ private slots:
         row("line, end not finite",
             {.draw = [](Surface &s, QRgb c) { s.line(0, 0, 100, qInf(), c); }, .takenBack = true});
         row("circle, not finite",
-            {.draw = [](Surface &s, QRgb c) { s.circle(0, qInf(), 50, c); }});
-        row("dot, not finite", {.draw = [](Surface &s, QRgb c) { s.dot(qInf(), qQNaN(), c); }});
+            {.draw = [](Surface &s, QRgb c) { s.circle(0, qInf(), 50, c); }, .takenBack = true});
+        row("dot, not finite",
+            {.draw = [](Surface &s, QRgb c) { s.dot(qInf(), qQNaN(), c); }, .takenBack = true});
     }
     void drawing() {
         QFETCH(Drawing, d);

@@ -231,7 +231,7 @@ void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
 
 void RasterImage::circle(double x, double y, double r, QRgb colour)
 {
-    noteDrawing(false);
+    noteDrawing(true);
     const QPointF c = mapping_.toDevice(x, y);
     const double rd = mapping_.lengthToDevice(r);
     if (!finite(c) || !std::isfinite(rd))
@@ -250,7 +250,7 @@ void RasterImage::circle(double x, double y, double r, QRgb colour)
 
 void RasterImage::dot(double x, double y, QRgb colour)
 {
-    noteDrawing(false);
+    noteDrawing(true);
     const QPointF c = mapping_.toDevice(x, y);
     if (!finite(c))
         return;
@@ -296,6 +296,17 @@ void RasterImage::fillRing(QPointF centre, double outer, double inner, QRgb colo
     const int top = std::max(int(std::floor(centre.y() - outer)), 0);
     const int bottom = std::min(int(std::ceil(centre.y() + outer)), image_.height());
     const int lastColumn = image_.width() - 1;
+    // A ring of an overlay (a symbol being dragged) notes each pixel's
+    // colour before it sets it, as an overlay line does.
+    const bool noting = overlayUndoable_;
+    if (noting)
+        overlayAreas_.push_back(QRect(QPoint(int(std::floor(cx - outer)), top),
+                                      QPoint(int(std::ceil(cx + outer)), bottom)));
+    const auto note = [&](QRgb *from, QRgb *to) {
+        if (noting)
+            for (QRgb *at = from; at < to; ++at)
+                underOverlay_.emplace_back(at - reinterpret_cast<QRgb *>(image_.bits()), *at);
+    };
     if (outer <= 8) {
         // A dot: testing each pixel of its box is quicker than finding runs.
         const int left = std::max(int(std::floor(cx - outer)), 0);
@@ -305,8 +316,10 @@ void RasterImage::fillRing(QPointF centre, double outer, double inner, QRgb colo
             const double dy = y + 0.5 - centre.y();
             for (int x = left; x < right; ++x) {
                 const double dx = x + 0.5 - cx, d2 = dx * dx + dy * dy;
-                if (d2 <= outer2 && d2 >= inner2)
+                if (d2 <= outer2 && d2 >= inner2) {
+                    note(row + x, row + x + 1);
                     row[x] = pixel;
+                }
             }
         }
         return;
@@ -343,8 +356,10 @@ void RasterImage::fillRing(QPointF centre, double outer, double inner, QRgb colo
         const auto fill = [&](int from, int to) {
             from = std::max(from, 0);
             to = std::min(to, lastColumn);
-            if (from <= to)
+            if (from <= to) {
+                note(row + from, row + to + 1);
                 std::fill(row + from, row + to + 1, pixel);
+            }
         };
         if (holeFirst > holeLast) {
             fill(first, last);
@@ -361,6 +376,7 @@ void RasterImage::beginOverlay()
         // A new picture under the overlay.
         underOverlay_.clear();
         overlayLines_.clear();
+        overlayAreas_.clear();
         overlayUndoable_ = true;
         ++underGeneration_;
     }
@@ -380,8 +396,11 @@ bool RasterImage::takeBackOverlay()
     const quint64 key = operationKey(kTakeBack, underGeneration_);
     for (const auto &[l, side] : overlayLines_)
         tiles_.touchLine(l.x1(), l.y1(), l.x2(), l.y2(), key, side);
+    for (const QRect &area : overlayAreas_)
+        tiles_.touchArea(area, key);
     underOverlay_.clear();
     overlayLines_.clear();
+    overlayAreas_.clear();
     noteChange();
     return true;
 }

@@ -4,9 +4,10 @@
 // Thin solid and dotted lines, circles, dots and discs set their pixels
 // straight into the image; wide and dashed lines go through a painter.
 // Nothing is antialiased: elements are erased by drawing them again in
-// white, and soft fringes would leave ghosts behind. An overlay of thin lines
-// (the ray that follows the mouse) is taken back by putting back the pixels
-// it covered, without drawing the scene again. A tile record notes what was
+// white, and soft fringes would leave ghosts behind. An overlay of thin lines,
+// circles and dots (the ray that follows the mouse, a symbol being dragged)
+// is taken back by putting back the pixels it covered, without drawing the
+// scene again. A tile record notes what was
 // drawn where, so that the owner brings only the changed parts to the screen.
 #pragma once
 
@@ -112,6 +113,7 @@ private:
     bool overlayUndoable_ = false;
     std::vector<std::pair<qsizetype, QRgb>> underOverlay_;
     std::vector<std::pair<QLine, int>> overlayLines_;  // with the side of their steps
+    std::vector<QRect> overlayAreas_;                   // the boxes of its rings and dots
     quint64 underGeneration_ = 0;
     // The pen last given to the painter.
     bool penSet_ = false;

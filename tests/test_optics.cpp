@@ -35,8 +35,8 @@ class TestOptics : public QObject {
     Q_OBJECT
 private slots:
     // A ray from P (px, py): fixed through (ax, 0) (kind 0), or live through the aim point
-    // (ax, ay) (kind 1), or none (kind 2: live and level with P, upright or meeting y = 0
-    // beyond 2000). Snell's law or total reflection, far ends 2000 units away on both sides,
+    // (ax, ay) (kind 1; upright, along the normal), or none (kind 2: live and level with P,
+    // upright from P on the interface, or meeting y = 0 beyond 2000). Snell's law or total reflection, far ends 2000 units away on both sides,
     // in the right medium; the reflected ray grey, fixed 100 and live 200, black when total.
     void ray_data() {
         for (const char *column : {"px", "py", "n", "ax", "ay", "kind"})
@@ -51,10 +51,12 @@ private slots:
                  // far out, total; along the normal; P a hair off the interface
                  {0, 500, 0.5, 1500, 0, 0}, {0, -400, 0.6, 900, 0, 0}, {40, -500, 1.33, 40, 0, 0},
                  {-128, tiny, 1.33, 0, 0, 0}, {300, -tiny, 1.33, -40, 0, 0},
-                 // live from below and above, total; at 2000 and just beyond; level, upright
+                 // live from below and above, total; at 2000 and just beyond; level; upright
+                 // from below, from above (aimed away) and from the interface
                  {0, 500, 1.33, 150, 250, 1}, {0, -500, 1.33, 150, -250, 1},
                  {0, 500, 1.33, 800, 0, 1}, {0, 500, 1.33, 2000, 0, 1}, {0, 500, 1.33, 2001, 0, 2},
-                 {0, 500, 1.33, 300, 500, 2}, {0, 500, 1.33, 0, 100, 2}})
+                 {0, 500, 1.33, 300, 500, 2}, {40, 500, 1.33, 40, 100, 1},
+                 {-70, -500, 0.8, -70, -900, 1}, {40, 0, 1.33, 40, 100, 2}})
             QTest::addRow("kind %g, P (%g, %g), n %g, aim (%g, %g)", kind, px, py, n, ax, ay)
                 << px << py << n << ax << ay << kind;
     }

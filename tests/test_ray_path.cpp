@@ -183,7 +183,20 @@ private slots:
         }
     }
 
-    // 20 point markers and 19 eyes: an eye dragged in takes the last free place; with 100 rays
+    // Pressed and let go straight above P, on P's pixel column: the ray along the normal,
+    // not bent, and kept.
+    void normalIncidence()
+    {
+        const QPoint at = pixelOf(field(), {200, 500});
+        QTest::mouseClick(&field(), Qt::RightButton, {}, at);
+        QTest::mouseClick(&field(), Qt::LeftButton, {}, at - QPoint(0, 100));
+        const float x = scene().objectPoint().x;
+        QCOMPARE(scene().rayHits(), std::vector<float>{x});
+        QCOMPARE(seen(shown(), pixelOf(field(), {x, -300})), Ink::Black);
+    }
+
+    // 20 point markers and 19 eyes: an eye dragged in over the interface takes the last free
+    // place and leaves the line as it was; with 100 rays
     // too, an eye, a point and a ray dragged in are refused and the picture stays as it was.
     void storeLimits()
     {
@@ -194,7 +207,7 @@ private slots:
         }
         scene().redraw();
         const QPointF drop(550, -550);
-        const Path symbolPath{{400, -400}, {480, -480}, drop};
+        const Path symbolPath{{400, 40}, {480, -30}, drop};  // over the interface
         ui::SymbolButton *eyeBox = palette("eyeSymbolBox"), *pointBox = palette("pointSymbolBox");
         const QImage eye = eyeBox->symbolImage(), point = pointBox->symbolImage();
         QVERIFY(colourAround(eye, {eye.width() / 2, eye.height() / 4}, kBlack, 2) > 0);  // its eye
@@ -210,7 +223,7 @@ private slots:
         QVERIFY(eyeBox->hasFocus() && framed(eyeBox, 2));  // the dotted ring
         drag(field(), Qt::LeftButton, symbolPath);
         QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
-        QVERIFY(asRedrawn());
+        QVERIFY(asRedrawn());  // and the line it was dragged over still whole
         for (QCheckBox *c : {box("reflectedBox"), box("reflectedExtensionBox"), box("normalsBox")})
             c->setChecked(true);
         for (int i = 1; i <= 100; ++i)
@@ -233,7 +246,7 @@ private slots:
 
     // A click fixes a ray, one level with P none, a double click one too (or a drag, when the
     // pointer moves on), and two quick clicks apart two; an eye double-clicked in looks at
-    // (0, 0), later ones at the point marker placed last. "Strahlen löschen" keeps P, line and
+    // (0, 0), a later one at the point marker placed last before it, and both keep looking. "Strahlen löschen" keeps P, line and
     // markers; "Markierungen löschen" P.
     void clicksAndClearButtons()
     {
@@ -269,12 +282,13 @@ private slots:
         QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
         click(field(), Qt::LeftButton, eye);
         QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), 9);
-        // Drawn anew, every eye looks at the point marker placed last. A live ray dragged over
-        // them: the screen shows the field after every move, and the field the redrawn scene
-        // with the live ray on top.
+        // Drawn anew, each eye still looks where it looked when it was placed. A live ray
+        // dragged over them: the screen shows the field after every move, and the field the
+        // redrawn scene with the live ray on top.
         box("reflectedExtensionBox")->click();
-        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 0);
-        QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 0);
+        QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), 9);
         QVERIFY(asRedrawn());
         box("reflectedBox")->click();
         QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 200}));

@@ -7,8 +7,12 @@ namespace optics {
 
 std::optional<Incidence> liveIncidence(Point p, Point aim)
 {
-    if (aim.y == p.y || aim.x == p.x)
+    if (aim.y == p.y)
         return std::nullopt;
+    // Straight above or below P: the ray along the normal, incident at 0,
+    // drawn as the fixed ray through the interface under P is.
+    if (aim.x == p.x)
+        return fixedIncidence(p, p.x);
     // The line through P and A meets y = 0 at x = P.x - P.y / m, whichever
     // side of P the aim point lies on.
     const double m = (double(p.y) - aim.y) / (double(p.x) - aim.x);

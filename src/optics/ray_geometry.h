@@ -40,8 +40,9 @@ struct Incidence {
 };
 
 // The live ray runs from P through the aim point A. There is none when the
-// line through P and A is horizontal or vertical, or meets y = 0 farther than
-// 2000 units from x = 0.
+// line through P and A is horizontal, or meets y = 0 farther than 2000 units
+// from x = 0. A vertical line is the normal through P: the fixed ray through
+// (P.x, 0), and none while P lies on the interface.
 std::optional<Incidence> liveIncidence(Point p, Point aim);
 
 // A fixed ray is stored by the x of its point of incidence. There is none

@@ -1,6 +1,10 @@
-// Point and eye markers on the ray-path field. Every eye looks at the point
-// marker placed last, or at (0, 0) on the interface while there is none; an
-// eye drawn before that marker turns to it with the next cleared redraw.
+// Point and eye markers on the ray-path field. Each eye looks at the point
+// marker that was the last one when the eye was placed, or at (0, 0) on the
+// interface when there was none: it marks the sub-bundle that forms that
+// image point, and keeps looking at it whatever is marked after it.
+//
+// A symbol being placed is an overlay, as the live ray is: each move puts
+// back the pixels it covered, so the rays it is dragged across stay whole.
 #include "raypath/ray_path_scene.h"
 
 #include "canvas/eye_symbol.h"
@@ -15,24 +19,43 @@ Point RayPathScene::eyeTarget() const
     return pointMarkers_.empty() ? Point{0, 0} : pointMarkers_.back();
 }
 
-void RayPathScene::drawEye(Point target)
+void RayPathScene::markersOn(Surface &s, const RayPathPens &pens)
 {
-    drawEyeSymbol(screen(), eye_.x, eye_.y, target.x, target.y, kScreenPens.eye);
-}
-
-void RayPathScene::drawMarkers(Underlay under)
-{
-    Surface &s = screen();
-    s.setPenWidth(kScreenPens.pointMarker);
+    s.setPenWidth(pens.pointMarker);
     for (const Point &p : pointMarkers_)
         s.dot(p.x, p.y, kBlack);
-    if (under == Underlay::Cleared)
-        eyeLooks_.assign(eyeMarkers_.size(), eyeTarget());
-    for (size_t i = 0; i < eyeMarkers_.size(); ++i) {
-        eye_ = eyeMarkers_[i];
-        drawEye(eyeLooks_[i]);
-    }
     s.setPenWidth(1);
+    for (size_t i = 0; i < eyeMarkers_.size(); ++i) {
+        const Point e = eyeMarkers_[i], t = eyeLooks_[i];
+        drawEyeSymbol(s, e.x, e.y, t.x, t.y, pens.eye);
+    }
+}
+
+void RayPathScene::drawMarkers()
+{
+    markersOn(screen(), kScreenPens);
+}
+
+void RayPathScene::drawSymbol(Point at)
+{
+    Surface &s = screen();
+    if (armed_ == MarkerSymbol::Point) {
+        s.setPenWidth(kScreenPens.pointMarker);
+        s.dot(at.x, at.y, kBlack);
+        s.setPenWidth(1);
+    } else {
+        // The eye being placed looks where it will look once it is kept.
+        const Point t = eyeTarget();
+        drawEyeSymbol(s, at.x, at.y, t.x, t.y, kScreenPens.eye);
+    }
+}
+
+void RayPathScene::takeBackSymbol()
+{
+    // Nothing else draws while a symbol is dragged; on a surface that keeps
+    // no overlay the picture is drawn anew instead.
+    if (!screen().takeBackOverlay())
+        redraw();
 }
 
 void RayPathScene::toggleSymbol(MarkerSymbol symbol)
@@ -60,52 +83,32 @@ bool RayPathScene::addEyeMarker(Point p)
 void RayPathScene::pressSymbol(float x, float y)
 {
     Surface &s = screen();
-    s.setPenWidth(kScreenPens.pointMarker);
-    aim_ = {x, y};
-    if (armed_ == MarkerSymbol::Point) {
-        s.dot(x, y, kBlack);
-    } else {
-        eye_ = aim_;
-        drawEye(eyeTarget());
-    }
+    s.beginOverlay();
+    drawSymbol({x, y});
+    s.endOverlay();
 }
 
 void RayPathScene::dragSymbol(float x, float y)
 {
     Surface &s = screen();
-    if (armed_ == MarkerSymbol::Point) {
-        s.setPenWidth(kScreenPens.pointMarker);
-        s.dot(aim_.x, aim_.y, kWhite);
-        s.dot(x, y, kBlack);
-    } else {
-        eraseEyeSymbol(s, aim_.x, aim_.y, kScreenPens.draggedEyeMargin);
-        eye_ = {x, y};
-        drawEye(eyeTarget());
-    }
-    aim_ = {x, y};
+    takeBackSymbol();
+    s.beginOverlay();
+    drawSymbol({x, y});
+    s.endOverlay();
 }
 
 void RayPathScene::dropSymbol(float x, float y)
 {
-    Surface &s = screen();
+    takeBackSymbol();
     const bool point = armed_ == MarkerSymbol::Point;
     const bool kept = point ? addPointMarker({x, y}) : addEyeMarker({x, y});
-    if (!kept) {
-        // The store holds 20 markers of each kind: the symbol is refused and
-        // the picture shows what it showed before the symbol was dragged in.
-        armed_ = MarkerSymbol::None;
-        redraw();
-        return;
+    if (kept) {
+        // The symbol for good, where it was let go; an eye looks at the
+        // point marker placed last before it.
+        drawSymbol({x, y});
     }
-    if (point) {
-        s.setPenWidth(kScreenPens.pointMarker);
-        s.dot(x, y, kBlack);
-    } else {
-        // The eye where it was dragged to, looking at the point marker
-        // placed last before it.
-        drawEye(eyeTarget());
-    }
-    s.setPenWidth(1);
+    // The store holds 20 markers of each kind: a further symbol is refused,
+    // and the picture shows what it showed before the symbol was dragged in.
     armed_ = MarkerSymbol::None;
 }
 

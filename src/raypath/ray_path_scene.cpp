@@ -53,16 +53,16 @@ void RayPathScene::drawRays(Surface &s, const RayPathPens &pens)
     }
 }
 
-void RayPathScene::redrawRays(Underlay under)
+void RayPathScene::redrawRays()
 {
     drawRays(screen(), kScreenPens);
-    drawMarkers(under);
+    drawMarkers();
 }
 
 void RayPathScene::redraw()
 {
     screen().clear();
-    redrawRays(Underlay::Cleared);
+    redrawRays();
 }
 
 void RayPathScene::drawLiveRay()
@@ -169,7 +169,7 @@ void RayPathScene::move(MouseButtons held, float x, float y)
         s.dot(x, y, kBlack);
         setObject({x, y});
         s.setPenWidth(1);
-        redrawRays(Underlay::Cleared);
+        redrawRays();
     }
 }
 
@@ -193,9 +193,9 @@ void RayPathScene::release(MouseButtons button, float x, float y)
 
 bool RayPathScene::fixLiveRay()
 {
-    // Only a ray the user saw is fixed: an aim level with P, straight above
-    // or below it, or one whose ray meets the interface too far out showed
-    // none, and the ray drawn last is an earlier one.
+    // Only a ray the user saw is fixed: an aim level with P, or one whose
+    // ray meets the interface too far out showed none, and the ray drawn
+    // last is an earlier one.
     if (!liveIncidence(object_, aim_))
         return false;
     return fixRayAt(lastRay_.hitX);
@@ -220,21 +220,13 @@ void RayPathScene::clearRays()
     s.dot(object_.x, object_.y, kBlack);
     s.setPenWidth(1);
     drawInterfaceLine(s, kBlack);
-    drawMarkers(Underlay::Cleared);
+    drawMarkers();
 }
 
 void RayPathScene::drawOnPaper(Surface &page)
 {
     drawRays(page, kPaperPens);
-    page.setPenWidth(kPaperPens.pointMarker);
-    for (const Point &p : pointMarkers_)
-        page.dot(p.x, p.y, kBlack);
-    page.setPenWidth(1);
-    // Paper is a copy of the screen: every eye looks at the point marker
-    // placed last, as it does there.
-    const Point t = eyeTarget();
-    for (const Point &e : eyeMarkers_)
-        drawEyeSymbol(page, e.x, e.y, t.x, t.y, kPaperPens.eye);
+    markersOn(page, kPaperPens);
 }
 
 }  // namespace raypath

@@ -29,13 +29,12 @@ struct RayPathPens {
     RayLook look;                 // how extensions look
     int pointMarker;
     canvas::EyePens eye;
-    int draggedEyeMargin;         // the white disc around an eye being dragged
-    int clearedEyeMargin;         // and around one cleared
+    int clearedEyeMargin;         // the white disc around an eye cleared
 };
 inline constexpr RayPathPens kScreenPens{
-    5, 2, 2000, 1, {canvas::kBlack, canvas::LineStyle::Dotted}, 5, {3, 15}, 10, 5};
+    5, 2, 2000, 1, {canvas::kBlack, canvas::LineStyle::Dotted}, 5, {3, 15}, 5};
 inline constexpr RayPathPens kPaperPens{
-    20, 3, 1200, 2, {qRgb(100, 100, 100), canvas::LineStyle::Dashed}, 20, {10, 50}, 0, 0};
+    20, 3, 1200, 2, {qRgb(100, 100, 100), canvas::LineStyle::Dashed}, 20, {10, 50}, 0};
 
 using canvas::MouseButtons;
 
@@ -45,11 +44,6 @@ using canvas::Pointer;
 
 // The palette symbol a left drag in the field places instead of a ray.
 enum class MarkerSymbol { None, Point, Eye };
-
-// What a redraw draws over. On a cleared field every eye turns to the point
-// marker placed last; drawn over the picture as it is, an eye keeps looking
-// where it looked, since its old pupil would stay beside the new one.
-enum class Underlay { Kept, Cleared };
 
 // The segments of the ray drawn last, fixed or live: the live ray is erased
 // along them before the next one is drawn.
@@ -72,7 +66,7 @@ public:
     // fixed rays and the markers.
     void redraw();
     // P, the interface, the fixed rays and the markers over what is there.
-    void redrawRays(Underlay under = Underlay::Kept);
+    void redrawRays();
     // The field's first picture: the interface across the field and P.
     void drawFirstPicture();
     // The ray from P towards the aim point, in the live grey, if P and the
@@ -135,8 +129,11 @@ private:
     void eraseLiveRay();
     void setObject(Point p);
     Point eyeTarget() const;
-    void drawMarkers(Underlay under);
-    void drawEye(Point target);
+    void markersOn(canvas::Surface &s, const RayPathPens &pens);
+    void drawMarkers();
+    // The armed symbol at a place, and taken back again while it is dragged.
+    void drawSymbol(Point at);
+    void takeBackSymbol();
     void pressSymbol(float x, float y);
     void dragSymbol(float x, float y);
     void dropSymbol(float x, float y);
@@ -150,11 +147,8 @@ private:
     Point aim_;
     DrawnRay lastRay_;
     std::vector<Point> pointMarkers_, eyeMarkers_;
-    // Where each eye marker looks on the field: the target it was last drawn
-    // with.
+    // Where each eye marker looks: the point marker placed last before it.
     std::vector<Point> eyeLooks_;
-    // The eye symbol drawn last, and the one being dragged.
-    Point eye_;
     MarkerSymbol armed_ = MarkerSymbol::None;
     Pointer pointer_ = Pointer::Arrow;
 };

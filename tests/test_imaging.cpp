@@ -31,6 +31,7 @@ struct MouseRow {
     Path path;
     QPointF eye{300, -500}, p{0, 500};
     canvas::Pointer field = Arrow, screen = Cross;
+    std::optional<QPointF> stored = {};  // where the release puts P, when not at p
 };
 
 }  // namespace
@@ -95,11 +96,15 @@ private slots:
                                    .path = {{123, 476}}, .p = {100, 500}});
         row("row, grid: halfway", {.button = Right, .rows = true, .grid = true,
                                    .path = {{125, 475}}, .p = {150, 500}});
+        // The dot follows the hand freely; let go, it goes to the node nearest to it.
+        row("row, grid: jitter", {.button = Right, .rows = true, .grid = true,
+                                  .path = {{-397, 603}, {-392, 608}}, .p = {-392, 608},
+                                  .stored = QPointF(-400, 600)});
     }
     void mouse()
     {
         QFETCH(MouseRow, r);
-        const auto [button, rows, grid, path, eye, p, fieldPointer, screen] = r;
+        const auto [button, rows, grid, path, eye, dragged, fieldPointer, screen, stored] = r;
         buttonNamed("pointRowsButton")->setChecked(rows);
         buttonNamed("gridBox")->setChecked(grid);
         field().raster().clear();
@@ -108,18 +113,60 @@ private slots:
         for (const QPointF &s : path.mid(1))
             f->dragOnField(button, s.x(), s.y());
         QCOMPARE(qp(f->scene().eye()), eye);
-        QCOMPARE(qp(f->scene().objectPoint()), p);
+        QCOMPARE(qp(f->scene().objectPoint()), dragged);
         QCOMPARE(ui::screenPointer(), screen);
         f->releaseOnField(button, path.back().x(), path.back().y());
         QVERIFY(showsImage(field()));
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(field().pointer(), Arrow);
-        QCOMPARE(colourAt(field(), pupil(eye, p), kBlack), 9);  // the eye looks at P
+        const QPointF p = stored.value_or(dragged);
+        QCOMPARE(qp(f->scene().objectPoint()), p);
         QCOMPARE(int(f->scene().rowPoints().size()), int(rows && button == Right));
+        if (rows && button == Right)
+            QCOMPARE(qp(f->scene().rowPoints().back()), p);
         if (!(rows && button == Left)) {
             QCOMPARE(colourAt(field(), p, kBlack), 9);
             QVERIFY(imageShown(p));
         }
+    }
+
+    // The eye looks along the light it receives: towards the image P' of P (in row mode of the
+    // point placed last), or towards P where it has none. So it does while it is dragged, and
+    // while P is. Here a scene unit is a pixel.
+    void eyeLooksAtImage_data()
+    {
+        QTest::addColumn<bool>("rows");
+        QTest::addColumn<MouseButtons>("button");
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<QPointF>("last");  // the row's last point
+        QTest::newRow("eye dragged") << false << Left << QPointF(-800, -100) << QPointF();
+        QTest::newRow("P dragged") << false << Right << QPointF(0, 500) << QPointF();
+        QTest::newRow("eye dragged, rows")
+            << true << Left << QPointF(-800, -100) << QPointF(0, 500);
+        QTest::newRow("eye dragged, rows, last point above")
+            << true << Left << QPointF(-800, -100) << QPointF(300, -300);
+    }
+    void eyeLooksAtImage()
+    {
+        QFETCH(bool, rows);
+        QFETCH(MouseButtons, button);
+        QFETCH(QPointF, at);
+        QFETCH(QPointF, last);
+        field().resize(2000, 1960);
+        field().setScale(-1000, -980, 1000, 980);
+        buttonNamed("pointRowsButton")->setChecked(rows);
+        if (rows)
+            click(field(), Qt::RightButton, last);
+        f->scene().moveEye({-800, -100});  // P (0, 500) seen 37° down, P' 19°
+        f->pressOnField(button, at.x() - 50, at.y() - 50);
+        f->dragOnField(button, at.x(), at.y());
+        const ImagingScene &s = f->scene();
+        const QPointF e = qp(s.eye()), p = qp(s.objectPoint());
+        const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
+        QCOMPARE(image.has_value(), p.y() > 0);
+        QCOMPARE(colourAt(field(), pupil(e, image ? qp(*image) : p), kBlack), 9);
+        if (image)  // and not at P, where it looked before
+            QCOMPARE(colourAt(field(), pupil(e, p), kBlack), 0);
     }
 
     // The picture is drawn anew for the index bar, with the grid; the grid goes when unticked.

@@ -102,7 +102,10 @@ void ImagingScene::drawRowImages()
 
 void ImagingScene::eyeOn(Surface &s, const ImagingPens &pens)
 {
-    drawEyeSymbol(s, eye_.x, eye_.y, objectPoint_.x, objectPoint_.y, pens.eye);
+    // The eye looks along the light it receives, which comes from P', the
+    // image of the point placed last; P itself only where it has no image.
+    const Point target = imagePoint(objectPoint_, eye_, index_).value_or(objectPoint_);
+    drawEyeSymbol(s, eye_.x, eye_.y, target.x, target.y, pens.eye);
 }
 
 void ImagingScene::drawEye()

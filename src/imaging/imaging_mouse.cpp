@@ -67,7 +67,7 @@ PointerChange ImagingScene::drag(MouseButtons held, Point at)
     if (held == MouseButtons::Right && rowMode_ && rowPressRefused_)
         return pointer;
     if (held == MouseButtons::Right && at.y >= kObjectPressLimit) {
-        // No snapping while dragging, also in row mode.
+        // No snapping while dragging, also in row mode: the release snaps.
         pointer.screen = Pointer::Cross;
         moveObjectPoint({at.x, at.y < kObjectDepth ? kObjectDepth : at.y});
     }
@@ -87,10 +87,16 @@ PointerChange ImagingScene::release(MouseButtons button)
     } else if (button == MouseButtons::Right) {
         // The release of a refused press, or one into a full row, leaves
         // everything as it is, the field's pointer too.
-        if (rowPressRefused_ || !storeRowPoint(objectPoint_)) {
+        if (rowPressRefused_) {
             rowPressRefused_ = false;
             return pointer;
         }
+        // On the grid the point goes to the node nearest where the dot was let
+        // go: a hand moves a pixel or two between press and release.
+        if (gridShown_)
+            objectPoint_ = optics::snapToGrid(objectPoint_.x, objectPoint_.y);
+        if (!storeRowPoint(objectPoint_))
+            return pointer;
         drawAfterRowPointStored();
     }
     pointer.field = Pointer::Arrow;

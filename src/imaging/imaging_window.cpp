@@ -26,6 +26,12 @@ namespace {
 
 const char *const kCaption = "Tavrix - Abbildung von Punkten";
 
+// The index of the upper medium, always with two decimals.
+QString unitIndex()
+{
+    return ui::decimalText(1, 2);
+}
+
 
 }  // namespace
 
@@ -39,7 +45,7 @@ ImagingWindow::ImagingWindow(QWidget *parent)
 
     applyLayout(availableScreenArea());
     const float n = scene().index();
-    upperIndexBox_->setText(QStringLiteral("   1.00"));
+    upperIndexBox_->setText(QStringLiteral("   ") + unitIndex());
     lowerIndexBox_->setText(QStringLiteral("   ") + numberText(n));
     fieldControls_->setIndexTexts(QStringLiteral(" n = 1 "), QStringLiteral(" n = ") + numberText(n));
 }
@@ -72,7 +78,7 @@ void ImagingWindow::createControls()
 
     fieldControls_ = std::make_unique<FieldControls>(
         *field_, "upperFieldIndexBox", "lowerFieldIndexBox",
-        FieldControls::Hint{"eyeHint", "Augenposition: linke Maustate drücken!", {-980, -980}},
+        FieldControls::Hint{"eyeHint", "Augenposition: linke Maustaste drücken!", {-980, -980}},
         FieldControls::Hint{"objectHint", "Objektposition: rechte Maustaste drücken",
                             {-980, 800}});
 
@@ -111,8 +117,8 @@ void ImagingWindow::applyLayout(const QRect &availableScreen)
                    {lowerIndexBox_, l.lowerIndexBox}, {printButton_, l.printButton},
                    {saveBitmapButton_, l.saveBitmapButton}, {rayPathButton_, l.rayPathButton},
                    {infoButton_, l.infoButton}});
-    ui::widenToFit(upperIndexBox_, QStringLiteral("   1.00"), false);
-    ui::widenToFit(lowerIndexBox_, QStringLiteral("   1.00"), false);
+    ui::widenToFit(upperIndexBox_, QStringLiteral("   ") + unitIndex(), false);
+    ui::widenToFit(lowerIndexBox_, QStringLiteral("   ") + unitIndex(), false);
     fitWidthToColumn();
 }
 
@@ -121,8 +127,8 @@ void ImagingWindow::showIndex(int barValue)
     const float n = float(barValue / 100.0);
     const ui::ShownIndex shown = ui::shownIndex(n);
     const QString value = QStringLiteral("  ") + numberText(shown.value);
-    upperIndexBox_->setText(shown.upperDenser ? value : QStringLiteral("  1.00 "));
-    lowerIndexBox_->setText(shown.upperDenser ? QStringLiteral("  1.00") : value);
+    upperIndexBox_->setText(shown.upperDenser ? value : QStringLiteral("  %1 ").arg(unitIndex()));
+    lowerIndexBox_->setText(shown.upperDenser ? QStringLiteral("  ") + unitIndex() : value);
     fieldControls_->showIndex(shown, QStringLiteral(" n = 1 "));
     scene().setIndex(n);
 }

@@ -3,9 +3,12 @@
 #include "ui/print_command.h"
 #include "ui/window_controls.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
@@ -60,12 +63,30 @@ void MainWindow::applyFrame(const WindowFrame &frame,
         control->setGeometry(place);
 }
 
+namespace {
+
+// Where a control's visible content ends: a label, a check box or an option
+// button shows its text from the left and nothing beyond it, however wide its
+// rectangle; a button, a box or a bar fills its rectangle with its frame.
+int visibleRight(const QWidget *c)
+{
+    const QRect r = c->geometry();
+    const bool textFromLeft =
+        qobject_cast<const QCheckBox *>(c) || qobject_cast<const QRadioButton *>(c)
+        || (qobject_cast<const QLabel *>(c)
+            && (static_cast<const QLabel *>(c)->alignment() & Qt::AlignHorizontal_Mask)
+                   <= Qt::AlignLeft);
+    return r.x() + (textFromLeft ? std::min(r.width(), c->sizeHint().width()) : r.width());
+}
+
+}  // namespace
+
 void MainWindow::fitWidthToColumn()
 {
     int right = 0;
     for (const QWidget *c : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (!c->isWindow())
-            right = std::max(right, c->geometry().x() + c->geometry().width());
+        if (!c->isWindow() && !c->isHidden())
+            right = std::max(right, visibleRight(c));
     resize(int(std::lround(right + 0.01 * layoutWidth_)), height());
 }
 

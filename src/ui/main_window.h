@@ -60,7 +60,8 @@ protected:
     void applyFrame(const WindowFrame &frame,
                     std::initializer_list<std::pair<QWidget *, QRect>> column);
     // Once the column is in place: the window ends a small margin right of
-    // its rightmost control. On a wide screen the field is fitted to the
+    // the rightmost content its controls show (a label's text, a button's
+    // frame). On a wide screen the field is fitted to the
     // window's height, and the window would otherwise keep an empty band.
     void fitWidthToColumn();
 

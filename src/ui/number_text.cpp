@@ -4,11 +4,25 @@
 
 namespace ui {
 
-QString numberText(float value)
+namespace {
+
+QLocale numberLocale()
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(double(value), 'g', 7);
+    return locale;
+}
+
+}  // namespace
+
+QString numberText(float value)
+{
+    return numberLocale().toString(double(value), 'g', 7);
+}
+
+QString decimalText(double value, int decimals)
+{
+    return numberLocale().toString(value, 'f', decimals);
 }
 
 }  // namespace ui

@@ -9,5 +9,8 @@ namespace ui {
 // A single-precision value shows at most 7 significant digits, so 1.33f reads
 // "1.33" and not the digits of its binary expansion.
 QString numberText(float value);
+// A fixed number of decimals, with the locale's separator: the index of the
+// upper medium reads "1.00", and "1,00" in German.
+QString decimalText(double value, int decimals);
 
 }  // namespace ui

@@ -22,6 +22,9 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 
+using canvas::FieldEvent;
+using Buttons = canvas::MouseButtons;
+
 namespace {
 
 // The field of a 1920 x 1080 screen before any shrinking.
@@ -133,11 +136,11 @@ void BM_RayPathMouseMove(benchmark::State &state)
 {
     raypath::RayPathWindow f;
     fillRayPath(f);
-    f.scene().press(canvas::MouseButtons::Left, 100, 200);
+    f.scene().handle(FieldEvent::press(Buttons::Left, QPointF(100, 200)));
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.scene().move(canvas::MouseButtons::Left, 100.f + i % 50, 200.f + i % 30);
+        f.scene().handle(FieldEvent::move(Buttons::Left, QPointF(100.f + i % 50, 200.f + i % 30)));
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
@@ -152,8 +155,8 @@ void BM_RayPathFirstMove(benchmark::State &state)
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.scene().press(canvas::MouseButtons::Left, 100, 200);
-        f.scene().move(canvas::MouseButtons::Left, 100.f + i % 50, 200.f + i % 30);
+        f.scene().handle(FieldEvent::press(Buttons::Left, QPointF(100, 200)));
+        f.scene().handle(FieldEvent::move(Buttons::Left, QPointF(100.f + i % 50, 200.f + i % 30)));
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
@@ -207,9 +210,9 @@ void BM_RayPathMoveRepaint(benchmark::State &state)
 {
     rayPathWithRepaint(state, [](raypath::RayPathWindow &f, int i) {
         if (i == 0)
-            f.scene().press(canvas::MouseButtons::Left, 100, 200);
+            f.scene().handle(FieldEvent::press(Buttons::Left, QPointF(100, 200)));
         else
-            f.scene().move(canvas::MouseButtons::Left, 100.f + i % 50, 200.f + i % 30);
+            f.scene().handle(FieldEvent::move(Buttons::Left, QPointF(100.f + i % 50, 200.f + i % 30)));
     });
 }
 
@@ -229,9 +232,9 @@ void BM_RayPathObjectDragRepaint(benchmark::State &state)
     rayPathWithRepaint(state, [](raypath::RayPathWindow &f, int i) {
         auto *field = control<canvas::DrawingField>(f, "field");
         if (i == 0)
-            emit field->mouseDown(canvas::MouseButtons::Right, 0, 500);
+            emit field->fieldEvent(FieldEvent::press(Buttons::Right, QPointF(0, 500)));
         else
-            emit field->mouseMove(canvas::MouseButtons::Right, -300.0 + i % 600, 500);
+            emit field->fieldEvent(FieldEvent::move(Buttons::Right, QPointF(-300.0 + i % 600, 500)));
     });
 }
 
@@ -245,10 +248,10 @@ void BM_ImagingEyeDragRepaint(benchmark::State &state)
     control<QCheckBox>(f, "gridBox")->setChecked(true);
     for (int i = 1; i <= imaging::kMaxRowPoints; ++i)
         f.scene().storeRowPoint({-900.f + 18 * i, 100.f + 7 * i});
-    f.releaseOnField(canvas::MouseButtons::Left, 0, -500);
-    f.pressOnField(canvas::MouseButtons::Left, 0, -500);
+    f.fieldEvent(FieldEvent::release(Buttons::Left, QPointF(0, -500)));
+    f.fieldEvent(FieldEvent::press(Buttons::Left, QPointF(0, -500)));
     withRepaint(state, f, [&](int i) {
-        f.dragOnField(canvas::MouseButtons::Left, -300.f + i % 600, -500.f + i % 300);
+        f.fieldEvent(FieldEvent::move(Buttons::Left, QPointF(-300.f + i % 600, -500.f + i % 300)));
     });
 }
 
@@ -267,7 +270,7 @@ void BM_ImagingRowRelease(benchmark::State &state)
     imaging::ImagingWindow f;
     fillRow(f);
     timed(state, [&] {
-        f.releaseOnField(canvas::MouseButtons::Left, 0, -500);
+        f.fieldEvent(FieldEvent::release(Buttons::Left, QPointF(0, -500)));
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
@@ -278,11 +281,11 @@ void BM_ImagingEyeDrag(benchmark::State &state)
 {
     imaging::ImagingWindow f;
     fillRow(f);
-    f.pressOnField(canvas::MouseButtons::Left, 0, -500);
+    f.fieldEvent(FieldEvent::press(Buttons::Left, QPointF(0, -500)));
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.dragOnField(canvas::MouseButtons::Left, -300.f + i % 600, -500.f + i % 300);
+        f.fieldEvent(FieldEvent::move(Buttons::Left, QPointF(-300.f + i % 600, -500.f + i % 300)));
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }
@@ -292,11 +295,11 @@ void BM_ImagingObjectDrag(benchmark::State &state)
     imaging::ImagingWindow f;
     fillRow(f);
     control<QRadioButton>(f, "singlePointsButton")->setChecked(true);
-    f.pressOnField(canvas::MouseButtons::Right, 0, 500);
+    f.fieldEvent(FieldEvent::press(Buttons::Right, QPointF(0, 500)));
     int i = 0;
     timed(state, [&] {
         ++i;
-        f.dragOnField(canvas::MouseButtons::Right, -300.f + i % 600, 200.f + i % 500);
+        f.fieldEvent(FieldEvent::move(Buttons::Right, QPointF(-300.f + i % 600, 200.f + i % 500)));
         benchmark::DoNotOptimize(control<canvas::DrawingField>(f, "field")->image().constBits());
     });
 }

@@ -82,6 +82,12 @@ float coordinate(FuzzInput &in)
     return in.position();
 }
 
+QPointF point(FuzzInput &in)
+{
+    const float x = coordinate(in);
+    return {x, coordinate(in)};
+}
+
 void checkLimits(const raypath::RayPathWindow &f1, const imaging::ImagingWindow &f2)
 {
     const raypath::RayPathScene &rays = f1.scene();
@@ -126,9 +132,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const auto buttons = canvas::MouseButtons(code);
         DrawingField *field1 = control<DrawingField>(f1, "field");
         switch (op) {
-        case 0: emit field1->mouseDown(buttons, coordinate(in), coordinate(in)); break;
-        case 1: emit field1->mouseMove(buttons, coordinate(in), coordinate(in)); break;
-        case 2: emit field1->mouseUp(buttons, coordinate(in), coordinate(in)); break;
+        case 0: emit field1->fieldEvent(canvas::FieldEvent::press(buttons, point(in))); break;
+        case 1: emit field1->fieldEvent(canvas::FieldEvent::move(buttons, point(in))); break;
+        case 2: emit field1->fieldEvent(canvas::FieldEvent::release(buttons, point(in))); break;
         case 3: control<QScrollBar>(f1, "indexBar")->setValue(50 + in.byte() % 151); break;
         case 4: {
             const char *boxes[] = {"refractedBox", "refractedExtensionBox", "reflectedBox",
@@ -138,9 +144,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         case 5: button(f1, (code & 1) ? "eyeSymbolBox" : "pointSymbolBox")->click(); break;
         case 6: button(f1, (code & 1) ? "clearRaysButton" : "clearMarkersButton")->click(); break;
-        case 7: f2.pressOnField(buttons, coordinate(in), coordinate(in)); break;
-        case 8: f2.dragOnField(buttons, coordinate(in), coordinate(in)); break;
-        case 9: f2.releaseOnField(buttons, coordinate(in), coordinate(in)); break;
+        case 7: f2.fieldEvent(canvas::FieldEvent::press(buttons, point(in))); break;
+        case 8: f2.fieldEvent(canvas::FieldEvent::move(buttons, point(in))); break;
+        case 9: f2.fieldEvent(canvas::FieldEvent::release(buttons, point(in))); break;
         case 10: control<QScrollBar>(f2, "indexBar")->setValue(50 + in.byte() % 151); break;
         case 11:
             if (code & 1)

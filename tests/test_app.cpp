@@ -276,7 +276,7 @@ private slots:
         raypath::RayPathWindow &rays = *w.rayPathWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&rays));
         QVERIFY(!w.imagingWindow() && !w.rayPathInfo() && !w.imagingInfo());
-        rays.scene().press(canvas::MouseButtons::Right, -200, -300);  // P moved above
+        rays.scene().handle(canvas::FieldEvent::press(canvas::MouseButtons::Right, {-200, -300}));  // P moved above
         for (Qt::Key key : {Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Up})
             QTest::keyClick(control(rays, "indexBar"), key);
         auto click = [](QWidget &window, const char *button) {

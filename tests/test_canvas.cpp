@@ -192,8 +192,8 @@ private slots:
             f.raster().circle(0, 0, 500);
         });
         std::pair<MouseButtons, QPointF> down;
-        connect(&f, &DrawingField::mouseDown,
-                [&](MouseButtons b, qreal x, qreal y) { down = {b, {x, y}}; });
+        connect(&f, &DrawingField::fieldEvent,
+                [&](const canvas::FieldEvent &e) { down = {e.buttons, e.at}; });
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.hide();

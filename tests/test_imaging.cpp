@@ -20,6 +20,7 @@ namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0), kBlack = qRgb(0, 0, 0);
 
+using canvas::FieldEvent;
 using canvas::MouseButtons;
 using enum MouseButtons;
 
@@ -108,14 +109,14 @@ private slots:
         buttonNamed("pointRowsButton")->setChecked(rows);
         buttonNamed("gridBox")->setChecked(grid);
         field().raster().clear();
-        f->pressOnField(button, path.front().x(), path.front().y());
+        f->fieldEvent(FieldEvent::press(button, path.front()));
         QCOMPARE(field().pointer(), fieldPointer);
         for (const QPointF &s : path.mid(1))
-            f->dragOnField(button, s.x(), s.y());
+            f->fieldEvent(FieldEvent::move(button, s));
         QCOMPARE(qp(f->scene().eye()), eye);
         QCOMPARE(qp(f->scene().objectPoint()), dragged);
         QCOMPARE(ui::screenPointer(), screen);
-        f->releaseOnField(button, path.back().x(), path.back().y());
+        f->fieldEvent(FieldEvent::release(button, path.back()));
         QVERIFY(showsImage(field()));
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(field().pointer(), Arrow);
@@ -158,8 +159,8 @@ private slots:
         if (rows)
             click(field(), Qt::RightButton, last);
         f->scene().moveEye({-800, -100});  // P (0, 500) seen 37° down, P' 19°
-        f->pressOnField(button, at.x() - 50, at.y() - 50);
-        f->dragOnField(button, at.x(), at.y());
+        f->fieldEvent(FieldEvent::press(button, at - QPointF(50, 50)));
+        f->fieldEvent(FieldEvent::move(button, at));
         const ImagingScene &s = f->scene();
         const QPointF e = qp(s.eye()), p = qp(s.objectPoint());
         const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
@@ -246,13 +247,14 @@ private slots:
         buttonNamed("gridBox")->setChecked(rows);
         for (int i = 1; rows && i <= kMaxRowPoints; ++i)
             f->scene().storeRowPoint({-900.f + 18 * i, 100.f + 7 * i});
-        f->pressOnField(button, path.front().x(), path.front().y());
+        f->fieldEvent(FieldEvent::press(button, path.front()));
         for (const QPointF &s : path.mid(1)) {
-            f->dragOnField(button, s.x(), s.y());
+            f->fieldEvent(FieldEvent::move(button, s));
             QVERIFY(showsImage(field()));
             const QImage moved = field().image().copy();
-            f->releaseOnField(button, s.x(), s.y());
+            f->fieldEvent(FieldEvent::release(button, s));
             QCOMPARE(field().image(), moved);
+            f->fieldEvent(FieldEvent::press(button, s));  // and on from there
             QVERIFY(imageShown(qp(f->scene().objectPoint())));
             // and the bundle's backward extensions, through the image point
             const ImagingScene &sc = f->scene();

@@ -96,7 +96,7 @@ private slots:
         for (QPointF p : {QPointF(-600, -300), QPointF(400, -500)})
             f.scene().addPointMarker({float(p.x()), float(p.y())});
         f.scene().addEyeMarker({-500, 400});
-        f.scene().press(canvas::MouseButtons::Left, 500, -500);  // a live ray, not kept
+        f.scene().handle(canvas::FieldEvent::press(canvas::MouseButtons::Left, {500, -500}));  // a live ray, not kept
         RecordingPage page(12240, 15840);
         f.printOut(page);
         checkPage(page, dialogs.log, "n = 1.5 at 800, 600, 12 pt");

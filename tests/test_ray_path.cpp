@@ -300,7 +300,8 @@ private slots:
         }
         const QImage dragged = shown();
         scene().redraw();
-        scene().drawLiveRay();
+        const QPointF aim = field().toScene(pixelOf(field(), {0, 200}));
+        scene().drawLiveRay({float(aim.x()), float(aim.y())});
         QCOMPARE(shown(), dragged);
         QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {0, 200}));
         const QPointF onRay(150, 250), object(0, 500), line(-700, 0);

@@ -58,14 +58,15 @@ using RayWindow = raypath::RayPathWindow;
 using ImagingWindow = imaging::ImagingWindow;
 canvas::DrawingField *field(QWidget &w) { return control<canvas::DrawingField>(w, "field"); }
 using canvas::MouseButtons;
+using canvas::FieldEvent;
 void press(QWidget &w, int b, float x, float y) {
-    emit field(w)->mouseDown(MouseButtons(b), x, y);
+    emit field(w)->fieldEvent(FieldEvent::press(MouseButtons(b), QPointF(x, y)));
 }
 void move(QWidget &w, int b, float x, float y) {
-    emit field(w)->mouseMove(MouseButtons(b), x, y);
+    emit field(w)->fieldEvent(FieldEvent::move(MouseButtons(b), QPointF(x, y)));
 }
 void release(QWidget &w, int b, float x, float y) {
-    emit field(w)->mouseUp(MouseButtons(b), x, y);
+    emit field(w)->fieldEvent(FieldEvent::release(MouseButtons(b), QPointF(x, y)));
 }
 template <typename W> void printTo(W &w, RecordingPage &page) { w.printOut(page); }
 template <typename W> void setDialogs(W &w, ui::Dialogs *d) { w.setDialogs(d); }

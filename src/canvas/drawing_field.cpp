@@ -141,9 +141,8 @@ QPointF DrawingField::eventPoint(const QMouseEvent *event) const
 
 void DrawingField::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF s = eventPoint(event);
     lastPress_ = event->position();
-    emit mouseDown(buttonsOf(event->button()), s.x(), s.y());
+    emit fieldEvent(FieldEvent::press(buttonsOf(event->button()), eventPoint(event)));
 }
 
 // Qt delivers the second press of a double click as a double click. Teachers
@@ -177,8 +176,7 @@ void DrawingField::mouseMoveEvent(QMouseEvent *event)
         heldBackButton_ = Qt::NoButton;
         mousePressEvent(&press);
     }
-    const QPointF s = eventPoint(event);
-    emit mouseMove(buttonsOf(event->buttons()), s.x(), s.y());
+    emit fieldEvent(FieldEvent::move(buttonsOf(event->buttons()), eventPoint(event)));
 }
 
 void DrawingField::mouseReleaseEvent(QMouseEvent *event)
@@ -187,8 +185,7 @@ void DrawingField::mouseReleaseEvent(QMouseEvent *event)
         heldBackButton_ = Qt::NoButton;
         return;
     }
-    const QPointF s = eventPoint(event);
-    emit mouseUp(buttonsOf(event->button()), s.x(), s.y());
+    emit fieldEvent(FieldEvent::release(buttonsOf(event->button()), eventPoint(event)));
 }
 
 }  // namespace canvas

@@ -1,5 +1,6 @@
 // The on-screen drawing field: a widget that shows a raster image of its own
-// size and reports the mouse in the image's scene units.
+// size and reports the mouse as one stream of field events in the image's
+// scene units.
 //
 // Handlers draw straight onto the image; paintEvent only copies it to the
 // screen, so a covered and uncovered field loses nothing. Only the parts of
@@ -10,7 +11,7 @@
 // is made anew.
 #pragma once
 
-#include "canvas/mouse_buttons.h"
+#include "canvas/field_event.h"
 #include "canvas/raster_image.h"
 
 #include <QWidget>
@@ -47,9 +48,8 @@ public:
 
 signals:
     void paintRequested();
-    void mouseDown(canvas::MouseButtons button, double x, double y);
-    void mouseMove(canvas::MouseButtons buttons, double x, double y);
-    void mouseUp(canvas::MouseButtons button, double x, double y);
+    // Every press, move and release of the mouse on the field.
+    void fieldEvent(const canvas::FieldEvent &event);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -8,11 +8,12 @@
 #pragma once
 
 #include "canvas/eye_symbol.h"
-#include "canvas/mouse_buttons.h"
+#include "canvas/field_event.h"
 #include "canvas/page.h"
 #include "canvas/surface.h"
 #include "optics/point.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -37,20 +38,16 @@ inline constexpr ImagingPens kScreenPens{2, 5, 1, {3, 15}};
 inline constexpr ImagingPens kPaperPens{1, 20, 3, {10, 50}};
 
 using canvas::MouseButtons;
-
 using canvas::Pointer;
+using canvas::PointerChange;
 
-// What a mouse event asks of the pointers: the screen-wide one, which
-// overrides every window's, and the field's own. Either may stay as it is.
-struct PointerChange {
-    std::optional<Pointer> screen;
-    std::optional<Pointer> field;
-};
+class ImagingGesture;
 
 class ImagingScene
 {
 public:
-    explicit ImagingScene(canvas::Surface &screen) : screen_(&screen) {}
+    explicit ImagingScene(canvas::Surface &screen);
+    ~ImagingScene();
 
     // Every screen drawing goes to this surface: the field unless a test puts
     // a recording (or a checking wrapper) in its place.
@@ -78,13 +75,21 @@ public:
     void moveObjectPoint(Point at);
     // Adds a point to the row; false, and nothing stored, when the row is full.
     bool storeRowPoint(Point p);
+    bool rowFull() const { return int(rowPoints_.size()) >= kMaxRowPoints; }
+    // The row's next point pressed in: its dot at the place, on the grid at
+    // the nearest node, beside the dots of the row.
+    void placeNextRowPoint(Point at);
+    // The next point let go: stored where its dot is, on the grid at the
+    // node nearest to it, and the picture drawn anew; false when the row
+    // is full.
+    bool storeNextRowPoint();
     // "Löschen": the row is emptied and the picture drawn without it.
     void clearRow();
 
-    // The mouse in the field, in scene units.
-    PointerChange press(MouseButtons button, Point at);
-    PointerChange drag(MouseButtons held, Point at);
-    PointerChange release(MouseButtons button);
+    // The field's presses, moves and releases. A press of the left or the
+    // right button hands its moves and its release to one gesture: the eye
+    // dragged, P dragged, or the row's next point (gestures.h).
+    PointerChange handle(const canvas::FieldEvent &event);
 
     // What a fresh field shows: the picture of a single point.
     void paintFreshField();
@@ -93,6 +98,13 @@ public:
     // The scene on paper at the printer's resolution, the screen renewed
     // alongside; the title and the index labels are the printout's.
     void drawOnPaper(canvas::PageSurface &page);
+
+    // The whole picture, drawn anew after each of these; see imaging_redraws.cpp.
+    void drawAfterEyeMoved();
+    void drawAfterObjectMoved();
+    void drawAfterRowPointStored();
+    void drawAfterIndexChange();
+    void drawAfterRowCleared();
 
 private:
     void drawInterfaceLine();
@@ -106,13 +118,6 @@ private:
     void eraseGrid();
     void drawGridIfShown();
     void drawBundleIfDeepEnough();
-
-    // The whole picture, drawn anew after each of these; see imaging_redraws.cpp.
-    void drawAfterEyeMoved();
-    void drawAfterObjectMoved();
-    void drawAfterRowPointStored();
-    void drawAfterIndexChange();
-    void drawAfterRowCleared();
 
     void interfaceOn(canvas::Surface &s, const ImagingPens &pens);
     void bundleOn(canvas::Surface &s, const ImagingPens &pens);
@@ -130,8 +135,8 @@ private:
     std::vector<Point> rowPoints_;
     bool rowMode_ = false;
     bool gridShown_ = false;
-    // A right press in a full row is refused, and so are its drag and release.
-    bool rowPressRefused_ = false;
+    // The gestures of the left and the right button while each is held.
+    std::unique_ptr<ImagingGesture> leftGesture_, rightGesture_;
 };
 
 }  // namespace imaging

@@ -99,12 +99,6 @@ void ImagingWindow::createControls()
     connect(printButton_, &QPushButton::clicked, this, &ImagingWindow::print);
     connect(saveBitmapButton_, &QPushButton::clicked, this, &ImagingWindow::saveBitmap);
     connect(field_, &DrawingField::paintRequested, this, [this] { scene().paintFreshField(); });
-    connect(field_, &DrawingField::mouseDown, this,
-            [this](MouseButtons b, double x, double y) { pressOnField(b, float(x), float(y)); });
-    connect(field_, &DrawingField::mouseMove, this,
-            [this](MouseButtons b, double x, double y) { dragOnField(b, float(x), float(y)); });
-    connect(field_, &DrawingField::mouseUp, this,
-            [this](MouseButtons b, double x, double y) { releaseOnField(b, float(x), float(y)); });
 }
 
 void ImagingWindow::applyLayout(const QRect &availableScreen)
@@ -133,27 +127,9 @@ void ImagingWindow::showIndex(int barValue)
     scene().setIndex(n);
 }
 
-void ImagingWindow::applyPointers(const PointerChange &change)
+canvas::PointerChange ImagingWindow::handleFieldEvent(const canvas::FieldEvent &event)
 {
-    if (change.screen)
-        ui::setScreenPointer(*change.screen);
-    if (change.field)
-        field_->setPointer(*change.field);
-}
-
-void ImagingWindow::pressOnField(MouseButtons button, float x, float y)
-{
-    applyPointers(scene().press(button, {x, y}));
-}
-
-void ImagingWindow::dragOnField(MouseButtons buttons, float x, float y)
-{
-    applyPointers(scene().drag(buttons, {x, y}));
-}
-
-void ImagingWindow::releaseOnField(MouseButtons button, float, float)
-{
-    applyPointers(scene().release(button));
+    return scene().handle(event);
 }
 
 void ImagingWindow::drawOnPaper(canvas::PageSurface &page)

@@ -29,12 +29,6 @@ public:
     ImagingScene &scene() { return *scene_; }
     const ImagingScene &scene() const { return *scene_; }
 
-    // The mouse on the field, in scene units: the scene acts, and the
-    // pointers show what it asks for.
-    void pressOnField(MouseButtons button, float x, float y);
-    void dragOnField(MouseButtons buttons, float x, float y);
-    void releaseOnField(MouseButtons button, float x, float y);
-
     // "Bild alsDatei": saves the picture as a Windows bitmap.
     void saveBitmap();
 
@@ -48,7 +42,7 @@ private:
     float index() const override { return scene_->index(); }
     void createControls();
     void showIndex(int barValue);
-    void applyPointers(const PointerChange &change);
+    canvas::PointerChange handleFieldEvent(const canvas::FieldEvent &event) override;
 
     std::unique_ptr<ImagingScene> scene_;
     // The controls of the column; tests find them by their object names.

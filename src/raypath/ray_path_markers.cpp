@@ -2,9 +2,7 @@
 // marker that was the last one when the eye was placed, or at (0, 0) on the
 // interface when there was none: it marks the sub-bundle that forms that
 // image point, and keeps looking at it whatever is marked after it.
-//
-// A symbol being placed is an overlay, as the live ray is: each move puts
-// back the pixels it covered, so the rays it is dragged across stay whole.
+// Placing one is a gesture of its own (symbol_placement.cpp).
 #include "raypath/ray_path_scene.h"
 
 #include "canvas/eye_symbol.h"
@@ -36,26 +34,17 @@ void RayPathScene::drawMarkers()
     markersOn(screen(), kScreenPens);
 }
 
-void RayPathScene::drawSymbol(Point at)
+void RayPathScene::drawSymbol(MarkerSymbol symbol, Point at)
 {
     Surface &s = screen();
-    if (armed_ == MarkerSymbol::Point) {
+    if (symbol == MarkerSymbol::Point) {
         s.setPenWidth(kScreenPens.pointMarker);
         s.dot(at.x, at.y, kBlack);
         s.setPenWidth(1);
     } else {
-        // The eye being placed looks where it will look once it is kept.
         const Point t = eyeTarget();
         drawEyeSymbol(s, at.x, at.y, t.x, t.y, kScreenPens.eye);
     }
-}
-
-void RayPathScene::takeBackSymbol()
-{
-    // Nothing else draws while a symbol is dragged; on a surface that keeps
-    // no overlay the picture is drawn anew instead.
-    if (!screen().takeBackOverlay())
-        redraw();
 }
 
 void RayPathScene::toggleSymbol(MarkerSymbol symbol)
@@ -78,38 +67,6 @@ bool RayPathScene::addEyeMarker(Point p)
     eyeMarkers_.push_back(p);
     eyeLooks_.push_back(eyeTarget());
     return true;
-}
-
-void RayPathScene::pressSymbol(float x, float y)
-{
-    Surface &s = screen();
-    s.beginOverlay();
-    drawSymbol({x, y});
-    s.endOverlay();
-}
-
-void RayPathScene::dragSymbol(float x, float y)
-{
-    Surface &s = screen();
-    takeBackSymbol();
-    s.beginOverlay();
-    drawSymbol({x, y});
-    s.endOverlay();
-}
-
-void RayPathScene::dropSymbol(float x, float y)
-{
-    takeBackSymbol();
-    const bool point = armed_ == MarkerSymbol::Point;
-    const bool kept = point ? addPointMarker({x, y}) : addEyeMarker({x, y});
-    if (kept) {
-        // The symbol for good, where it was let go; an eye looks at the
-        // point marker placed last before it.
-        drawSymbol({x, y});
-    }
-    // The store holds 20 markers of each kind: a further symbol is refused,
-    // and the picture shows what it showed before the symbol was dragged in.
-    armed_ = MarkerSymbol::None;
 }
 
 void RayPathScene::clearMarkers()

@@ -1,10 +1,10 @@
-// The rays of the scene: the full redraw, the live ray, and working the
-// field with the mouse. The left button starts, drags and fixes a ray through
-// P (or places an armed marker symbol), the right button moves P and the
-// whole fan of fixed rays turns with it.
+// The rays of the scene: the full redraw, the live ray and its mending, P
+// moved and dragged, and the field's events handed to the gesture of their
+// button (gestures.h).
 #include "raypath/ray_path_scene.h"
 
 #include "canvas/eye_symbol.h"
+#include "raypath/gestures.h"
 
 #include <cmath>
 
@@ -20,17 +20,9 @@ constexpr float kObjectGrabReach = 100;
 
 }  // namespace
 
-void RayPathScene::keepRay(const RayConstruction &r)
-{
-    lastRay_.hitX = r.hitX;
-    if (r.refracted) {
-        // Under total reflection the refracted far ends keep their values.
-        lastRay_.refractedEnd = r.refractedEnd;
-        lastRay_.refractedBackEnd = r.refractedBackEnd;
-    }
-    lastRay_.reflectedEnd = r.reflectedEnd;
-    lastRay_.reflectedBackEnd = r.reflectedBackEnd;
-}
+RayPathScene::RayPathScene(Surface &screen) : screen_(&screen) {}
+
+RayPathScene::~RayPathScene() = default;
 
 void RayPathScene::drawRays(Surface &s, const RayPathPens &pens)
 {
@@ -48,7 +40,6 @@ void RayPathScene::drawRays(Surface &s, const RayPathPens &pens)
             continue;
         const RayConstruction ray =
             constructRay(object_, *incidence, effectiveIndex_, kFixedReflectedGrey);
-        keepRay(ray);
         drawRayParts(s, object_, ray, parts_, pens.look);
     }
 }
@@ -65,15 +56,21 @@ void RayPathScene::redraw()
     redrawRays();
 }
 
-void RayPathScene::drawLiveRay()
+std::optional<DrawnRay> RayPathScene::drawLiveRay(Point aim)
 {
-    const auto incidence = liveIncidence(object_, aim_);
+    const auto incidence = liveIncidence(object_, aim);
     if (!incidence)
-        return;
+        return std::nullopt;
     const RayConstruction ray = constructRay(object_, *incidence, effectiveIndex_,
                                              kLiveReflectedGrey);
-    keepRay(ray);
-    drawRayParts(screen(), object_, ray, parts_);
+    Surface &s = screen();
+    s.setPenWidth(kScreenPens.rays);
+    drawRayParts(s, object_, ray, parts_);
+    // Under total reflection there is no refracted ray to erase later.
+    const Point hit{ray.hitX, 0};
+    return DrawnRay{ray.hitX, ray.refracted ? ray.refractedEnd : hit,
+                    ray.refracted ? ray.refractedBackEnd : hit, ray.reflectedEnd,
+                    ray.reflectedBackEnd};
 }
 
 void RayPathScene::drawFirstPicture()
@@ -110,80 +107,42 @@ void RayPathScene::moveObject(Point p)
     redraw();
 }
 
-void RayPathScene::eraseLiveRay()
+namespace {
+
+// Every segment of a live ray, the normal included, solid white with the pen
+// in force.
+void eraseSegments(Surface &s, Point object, const DrawnRay &r)
 {
-    // Every segment of the ray computed last, whether it was drawn or not,
-    // solid white with the pen in force.
-    Surface &s = screen();
-    const DrawnRay &r = lastRay_;
     s.setLineStyle(LineStyle::Solid);
     s.line(r.hitX, kNormalHalfLength, r.hitX, -kNormalHalfLength, kWhite);
-    s.line(object_.x, object_.y, r.hitX, 0, kWhite);
+    s.line(object.x, object.y, r.hitX, 0, kWhite);
     s.line(r.hitX, 0, r.refractedEnd.x, r.refractedEnd.y, kWhite);
     s.line(r.hitX, 0, r.refractedBackEnd.x, r.refractedBackEnd.y, kWhite);
     s.line(r.hitX, 0, r.reflectedEnd.x, r.reflectedEnd.y, kWhite);
     s.line(r.hitX, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, kWhite);
 }
 
-void RayPathScene::press(MouseButtons button, float x, float y)
+}  // namespace
+
+void RayPathScene::eraseLiveRay(const std::optional<DrawnRay> &ray)
 {
-    const bool armed = armed_ != MarkerSymbol::None;
-    if (button == MouseButtons::Left && !armed) {
-        aim_ = {x, y};
-        drawLiveRay();
-    } else if (button == MouseButtons::Left) {
-        pressSymbol(x, y);
-    } else if (button == MouseButtons::Right) {
-        moveObject({x, y});
-    }
+    Surface &s = screen();
+    if (ray)
+        eraseSegments(s, object_, *ray);
+    s.setPenWidth(kScreenPens.rays);
+    drawInterfaceLine(s, kBlack);
+    redrawRays();
 }
 
-void RayPathScene::move(MouseButtons held, float x, float y)
+void RayPathScene::fixLiveRay(const std::optional<DrawnRay> &ray)
 {
-    const bool nearObject = std::abs(object_.x - x) < kObjectGrabReach
-                            && std::abs(object_.y - y) < kObjectGrabReach;
-    pointer_ = nearObject && held != MouseButtons::Left ? Pointer::Cross : Pointer::Arrow;
-
-    const bool armed = armed_ != MarkerSymbol::None;
+    // Only a ray the user saw is kept: an aim level with P, or one whose ray
+    // meets the interface too far out, showed none.
     Surface &s = screen();
-    if (held == MouseButtons::Left && !armed) {
-        // The field takes the last live ray back when nothing else was
-        // drawn since; otherwise it is erased and the rays drawn anew.
-        if (!s.takeBackOverlay()) {
-            eraseLiveRay();
-            s.setPenWidth(kScreenPens.rays);
-            drawInterfaceLine(s, kBlack);
-            redrawRays();
-        }
-        aim_ = {x, y};
-        s.setPenWidth(kScreenPens.rays);
-        s.beginOverlay();
-        drawLiveRay();
-        s.endOverlay();
-    } else if (held == MouseButtons::Left) {
-        dragSymbol(x, y);
-    } else if (held == MouseButtons::Right) {
-        s.clear();
-        drawInterfaceLine(s, kBlack);
-        s.setPenWidth(kScreenPens.objectDot);
-        s.dot(x, y, kBlack);
-        setObject({x, y});
-        s.setPenWidth(1);
-        redrawRays();
+    if (ray) {
+        fixRayAt(ray->hitX);
+        eraseSegments(s, object_, *ray);
     }
-}
-
-void RayPathScene::release(MouseButtons button, float x, float y)
-{
-    if (button != MouseButtons::Left)
-        return;
-    if (armed_ != MarkerSymbol::None) {
-        dropSymbol(x, y);
-        return;
-    }
-    fixLiveRay();
-    Surface &s = screen();
-    eraseLiveRay();
     drawInterfaceLine(s, kWhite);
     s.setPenWidth(kScreenPens.rays);
     drawInterfaceLine(s, kBlack);
@@ -191,14 +150,52 @@ void RayPathScene::release(MouseButtons button, float x, float y)
     s.setPenWidth(1);
 }
 
-bool RayPathScene::fixLiveRay()
+void RayPathScene::dragObject(Point p)
 {
-    // Only a ray the user saw is fixed: an aim level with P, or one whose
-    // ray meets the interface too far out showed none, and the ray drawn
-    // last is an earlier one.
-    if (!liveIncidence(object_, aim_))
-        return false;
-    return fixRayAt(lastRay_.hitX);
+    Surface &s = screen();
+    s.clear();
+    drawInterfaceLine(s, kBlack);
+    s.setPenWidth(kScreenPens.objectDot);
+    s.dot(p.x, p.y, kBlack);
+    setObject(p);
+    s.setPenWidth(1);
+    redrawRays();
+}
+
+PointerChange RayPathScene::handle(const FieldEvent &event)
+{
+    const Point at{float(event.at.x()), float(event.at.y())};
+    const MouseButtons b = event.buttons;
+    switch (event.phase) {
+    case FieldEvent::Phase::Press:
+        if (b == MouseButtons::Left)
+            leftGesture_ = armed_ == MarkerSymbol::None ? startLiveRay(*this, at)
+                                                        : startSymbolPlacement(*this, at);
+        else if (b == MouseButtons::Right)
+            rightGesture_ = startObjectDrag(*this, at);
+        return {};
+    case FieldEvent::Phase::Move: {
+        // Two buttons held, or none, drive no gesture.
+        if (b == MouseButtons::Left && leftGesture_)
+            leftGesture_->move(at);
+        else if (b == MouseButtons::Right && rightGesture_)
+            rightGesture_->move(at);
+        const bool nearObject = std::abs(object_.x - at.x) < kObjectGrabReach
+                                && std::abs(object_.y - at.y) < kObjectGrabReach;
+        return {.field = nearObject && b != MouseButtons::Left ? Pointer::Cross : Pointer::Arrow};
+    }
+    case FieldEvent::Phase::Release: {
+        std::unique_ptr<RayPathGesture> ended;
+        if (b == MouseButtons::Left)
+            ended = std::move(leftGesture_);
+        else if (b == MouseButtons::Right)
+            ended = std::move(rightGesture_);
+        if (ended)
+            ended->release(at);
+        return {};
+    }
+    }
+    return {};
 }
 
 bool RayPathScene::fixRayAt(float hitX)

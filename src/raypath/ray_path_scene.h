@@ -6,11 +6,13 @@
 #pragma once
 
 #include "canvas/eye_symbol.h"
-#include "canvas/mouse_buttons.h"
+#include "canvas/field_event.h"
 #include "canvas/surface.h"
 #include "optics/ray_geometry.h"
 #include "raypath/ray_drawing.h"
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace raypath {
@@ -37,26 +39,26 @@ inline constexpr RayPathPens kPaperPens{
     20, 3, 1200, 2, {qRgb(100, 100, 100), canvas::LineStyle::Dashed}, 20, {10, 50}, 0};
 
 using canvas::MouseButtons;
-
-// The pointer over the field: a crosshair near P, where the right button
-// grabs it.
 using canvas::Pointer;
 
 // The palette symbol a left drag in the field places instead of a ray.
 enum class MarkerSymbol { None, Point, Eye };
 
-// The segments of the ray drawn last, fixed or live: the live ray is erased
-// along them before the next one is drawn.
+// The segments of a live ray as drawn: they are erased along them when the
+// ray cannot be taken back as an overlay.
 struct DrawnRay {
     float hitX = 0;
     Point refractedEnd, refractedBackEnd, reflectedEnd, reflectedBackEnd;
 };
 
+class RayPathGesture;
+
 class RayPathScene
 {
 public:
     // Draws on `screen` from now on.
-    explicit RayPathScene(canvas::Surface &screen) : screen_(&screen) {}
+    explicit RayPathScene(canvas::Surface &screen);
+    ~RayPathScene();
 
     // Where every change is drawn: the field, or a test's recording.
     canvas::Surface &screen() { return *screen_; }
@@ -69,9 +71,16 @@ public:
     void redrawRays();
     // The field's first picture: the interface across the field and P.
     void drawFirstPicture();
-    // The ray from P towards the aim point, in the live grey, if P and the
-    // aim point make one.
-    void drawLiveRay();
+    // The ray from P towards the aim point, its reflection in the live grey,
+    // if P and the aim point make one; its segments as drawn.
+    std::optional<DrawnRay> drawLiveRay(Point aim);
+    // A live ray erased in white along its segments, whether it still shows
+    // or not, and the picture drawn again over the gap: the interface and
+    // every fixed ray and marker.
+    void eraseLiveRay(const std::optional<DrawnRay> &ray);
+    // The live ray let go: kept as a fixed ray if the user saw it and the
+    // store has room, and the picture mended where it lay.
+    void fixLiveRay(const std::optional<DrawnRay> &ray);
 
     // The parts of each ray the check boxes choose; the picture is redrawn.
     void setParts(const RayParts &parts);
@@ -87,17 +96,17 @@ public:
     // P moved to p (a press of the right button): the fan of fixed rays
     // turns with it and the picture is redrawn.
     void moveObject(Point p);
+    // P dragged on to p: the picture drawn anew on a cleared field, P's dot
+    // first.
+    void dragObject(Point p);
     Point objectPoint() const { return object_; }
 
-    // The mouse in the field, in scene units.
-    void press(MouseButtons button, float x, float y);
-    void move(MouseButtons held, float x, float y);
-    void release(MouseButtons button, float x, float y);
-    Pointer pointer() const { return pointer_; }
+    // The field's presses, moves and releases. A press of the left or the
+    // right button hands its moves and its release to one gesture: a live
+    // ray, an armed symbol placed, or P dragged. A move shows the crosshair
+    // near P, where the right button grabs it.
+    canvas::PointerChange handle(const canvas::FieldEvent &event);
 
-    // Keeps the live ray as a fixed one, if the user saw it and the store
-    // has room; true when it was kept.
-    bool fixLiveRay();
     // Keeps a ray through the interface at hitX; false when the store is
     // full. It shows with the next redraw.
     bool fixRayAt(float hitX);
@@ -105,12 +114,15 @@ public:
     // markers stay.
     void clearRays();
     const std::vector<float> &rayHits() const { return rayHits_; }
-    const DrawnRay &lastRay() const { return lastRay_; }
 
     // A click on a palette symbol arms it, a second one disarms it; arming
     // one disarms the other.
     void toggleSymbol(MarkerSymbol symbol);
     MarkerSymbol armedSymbol() const { return armed_; }
+    void disarmSymbol() { armed_ = MarkerSymbol::None; }
+    // An armed symbol at a place, as it will be kept there: an eye looks at
+    // the point marker placed last.
+    void drawSymbol(MarkerSymbol symbol, Point at);
     // Keep a marker; false when the store of its kind is full. It shows
     // with the next redraw.
     bool addPointMarker(Point p);
@@ -125,18 +137,10 @@ public:
 
 private:
     void drawRays(canvas::Surface &s, const RayPathPens &pens);
-    void keepRay(const RayConstruction &ray);
-    void eraseLiveRay();
     void setObject(Point p);
     Point eyeTarget() const;
     void markersOn(canvas::Surface &s, const RayPathPens &pens);
     void drawMarkers();
-    // The armed symbol at a place, and taken back again while it is dragged.
-    void drawSymbol(Point at);
-    void takeBackSymbol();
-    void pressSymbol(float x, float y);
-    void dragSymbol(float x, float y);
-    void dropSymbol(float x, float y);
 
     canvas::Surface *screen_;
     RayParts parts_;
@@ -144,13 +148,12 @@ private:
     float index_ = 1.33f;
     double effectiveIndex_ = 1.33f;
     std::vector<float> rayHits_;
-    Point aim_;
-    DrawnRay lastRay_;
     std::vector<Point> pointMarkers_, eyeMarkers_;
     // Where each eye marker looks: the point marker placed last before it.
     std::vector<Point> eyeLooks_;
     MarkerSymbol armed_ = MarkerSymbol::None;
-    Pointer pointer_ = Pointer::Arrow;
+    // The gestures of the left and the right button while each is held.
+    std::unique_ptr<RayPathGesture> leftGesture_, rightGesture_;
 };
 
 }  // namespace raypath

@@ -117,18 +117,6 @@ void RayPathWindow::connectControls()
     connect(imagingButton_, &QPushButton::clicked, this, &RayPathWindow::imagingRequested);
 
     connect(field_, &DrawingField::paintRequested, this, [this] { scene_->drawFirstPicture(); });
-    connect(field_, &DrawingField::mouseDown, this, [this](MouseButtons b, double x, double y) {
-        scene_->press(b, float(x), float(y));
-        showSceneState();
-    });
-    connect(field_, &DrawingField::mouseMove, this, [this](MouseButtons b, double x, double y) {
-        scene_->move(b, float(x), float(y));
-        showSceneState();
-    });
-    connect(field_, &DrawingField::mouseUp, this, [this](MouseButtons b, double x, double y) {
-        scene_->release(b, float(x), float(y));
-        showSceneState();
-    });
     connect(eyeSymbolBox_, &ui::SymbolButton::clicked, this,
             [this] { toggleSymbol(MarkerSymbol::Eye); });
     connect(pointSymbolBox_, &ui::SymbolButton::clicked, this,
@@ -190,12 +178,18 @@ RayParts RayPathWindow::checkedParts() const
 void RayPathWindow::toggleSymbol(MarkerSymbol symbol)
 {
     scene_->toggleSymbol(symbol);
-    showSceneState();
+    showArmedSymbol();
 }
 
-void RayPathWindow::showSceneState()
+canvas::PointerChange RayPathWindow::handleFieldEvent(const canvas::FieldEvent &event)
 {
-    field_->setPointer(scene_->pointer());
+    const canvas::PointerChange change = scene_->handle(event);
+    showArmedSymbol();  // a symbol placed disarms the palette
+    return change;
+}
+
+void RayPathWindow::showArmedSymbol()
+{
     eyeSymbolBox_->setChecked(scene_->armedSymbol() == MarkerSymbol::Eye);
     pointSymbolBox_->setChecked(scene_->armedSymbol() == MarkerSymbol::Point);
 }

@@ -38,14 +38,14 @@ signals:
 private:
     void drawOnPaper(canvas::PageSurface &page) override;
     float index() const override { return scene_->index(); }
+    canvas::PointerChange handleFieldEvent(const canvas::FieldEvent &event) override;
     void createControls();
     void connectControls();
     void showIndex(int scrollValue);
     RayParts checkedParts() const;
     void toggleSymbol(MarkerSymbol symbol);
-    // The scene's pointer on the field, and its armed symbol as its checked
-    // palette box.
-    void showSceneState();
+    // The scene's armed symbol as its checked palette box.
+    void showArmedSymbol();
 
     std::unique_ptr<RayPathScene> scene_;
     // The controls of the column; tests find them by their object names.

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/print_command.h"
+#include "ui/screen_pointer.h"
 #include "ui/window_controls.h"
 
 #include <QCheckBox>
@@ -26,6 +27,17 @@ MainWindow::MainWindow(PrintoutSettings printout, QWidget *parent)
 {
     field_->setObjectName(QStringLiteral("field"));
     field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
+    connect(field_, &canvas::DrawingField::fieldEvent, this,
+            [this](const canvas::FieldEvent &event) { fieldEvent(event); });
+}
+
+void MainWindow::fieldEvent(const canvas::FieldEvent &event)
+{
+    const canvas::PointerChange change = handleFieldEvent(event);
+    if (change.screen)
+        setScreenPointer(*change.screen);
+    if (change.field)
+        field_->setPointer(*change.field);
 }
 
 MainWindow::~MainWindow() = default;

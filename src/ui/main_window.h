@@ -47,12 +47,18 @@ public:
     void print();
     void printOut(canvas::PageSurface &page);
 
+    // The one route of the field's presses, moves and releases into the view;
+    // the screen-wide and the field's pointer then show what the view asks.
+    void fieldEvent(const canvas::FieldEvent &event);
+
 protected:
     MainWindow(PrintoutSettings printout, QWidget *parent);
 
     // The scene on paper, with the paper's pens, and the index it shows.
     virtual void drawOnPaper(canvas::PageSurface &page) = 0;
     virtual float index() const = 0;
+    // The view's answer to an event on its field.
+    virtual canvas::PointerChange handleFieldEvent(const canvas::FieldEvent &event) = 0;
 
     // Puts the window where its frame says, its field with square scene
     // units and the field's own controls, and each control of the column at

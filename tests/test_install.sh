@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The installed program: menu entry and metadata pass their validators, and
-# the Debian package puts every file where the menu entry looks for it.
+# The installed program: menu entry and metadata pass their validators, the
+# Debian package puts every file where the menu entry looks for it, carries
+# its copyright file, changelog and manual pages, and lintian finds no error
+# and no warning in it.
 # Usage: test_install.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 src=$1
@@ -40,6 +42,29 @@ if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null; then
   for dep in libqt6widgets6 libqt6svg6 qt6-translations-l10n; do
     check "depends on $dep" bash -c "dpkg-deb -f '$deb' Depends | grep -qw $dep"
   done
+  doc=$tmp/root/usr/share/doc/tavrix
+  check "copyright file" test -f "$doc/copyright"
+  version=$(dpkg-deb -f "$deb" Version)
+  check "changelog names version $version" \
+    bash -c "[ \"\$(zcat '$doc/changelog.gz' | dpkg-parsechangelog -l- -SVersion)\" = '$version' ]"
+  for page in man1/tavrix.1.gz de/man1/tavrix.1.gz; do
+    check "manual page $page for version $version" \
+      bash -c "zcat '$tmp/root/usr/share/man/$page' | grep -q '^\.TH TAVRIX 1 .*\"Tavrix $version\"'"
+  done
+  if command -v lintian >/dev/null; then
+    lintian_clean() {  # no error and no warning; lintian's report on failure
+      local report status=0
+      report=$(lintian --no-cfg --fail-on error,warning "$deb" 2>&1) || status=$?
+      if [ "$status" -ne 0 ] || grep -qE '^[EW]: ' <<<"$report"; then
+        echo "lintian (exit status $status):"
+        echo "$report"
+        return 1
+      fi
+    }
+    check "lintian: no error, no warning" lintian_clean
+  else
+    echo "skipped: lintian is not installed"
+  fi
 else
   echo "skipped: cpack or dpkg-deb is not installed"
 fi

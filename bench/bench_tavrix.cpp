@@ -95,6 +95,7 @@ public:
     }
     void showMessage(const QString &) override {}
     void showError(const QString &) override {}
+    bool askYesNo(const QString &) override { return true; }
     bool choosePrinter(QPrinter *) override { return true; }
 };
 

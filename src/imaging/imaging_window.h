@@ -35,7 +35,8 @@ public:
     void dragOnField(MouseButtons buttons, float x, float y);
     void releaseOnField(MouseButtons button, float x, float y);
 
-    // "Bild alsDatei": saves the picture as a Windows bitmap.
+    // "Bild alsDatei": saves the picture as a PNG, JPEG or Windows bitmap
+    // file, as the name's extension asks.
     void saveBitmap();
 
 signals:

@@ -36,7 +36,7 @@ int openForWritingError(const QString &fileName)
 
 }  // namespace
 
-int writeFile(const QString &fileName, const QByteArray &bytes)
+int writeFile(const QString &fileName, const std::function<bool(QIODevice &)> &write)
 {
     // QSaveFile refuses a file it may not write before any system call, so
     // errno would be stale.
@@ -56,7 +56,7 @@ int writeFile(const QString &fileName, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return lastError();
     errno = 0;
-    if (file.write(bytes) != bytes.size())
+    if (!write(file))
         return lastError();
     errno = 0;
     if (!inPlace && !whole.commit())

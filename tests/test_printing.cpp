@@ -10,6 +10,7 @@
 #include "ui/print_command.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QInputDialog>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -396,6 +397,46 @@ private slots:
         const imaging::ImagingScene &s = f.scene();
         const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
         QVERIFY(colourAround(file, field.raster().toPixel(image->x, image->y), kRed, 2, 40) > 0);
+    }
+
+    // Ctrl+C in either window, wherever the focus is: the picture as shown (here without the
+    // bundle that a redraw would add), at the screen's device pixels, on the clipboard.
+    void copyPicture_data()
+    {
+        QTest::addColumn<bool>("imaging");
+        QTest::newRow("ray-path window") << false;
+        QTest::newRow("imaging window") << true;
+    }
+    void copyPicture()
+    {
+        QFETCH(bool, imaging);
+        raypath::RayPathWindow r;
+        imaging::ImagingWindow i;
+        i.scene().moveEye({-900, -200});
+        i.scene().moveObjectPoint({300, 50});
+        control<QPushButton>(i, "clearRowButton")->click();
+        ui::MainWindow &w = imaging ? static_cast<ui::MainWindow &>(i) : r;
+        ScriptedDialogs dialogs;
+        w.setDialogs(&dialogs);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        canvas::DrawingField &field = *control<canvas::DrawingField>(w, "field");
+        if (!imaging)
+            click(field, Qt::LeftButton, {300, 0});  // a ray
+        auto *bar = control<QScrollBar>(w, "indexBar");
+        bar->setFocus();
+        const QImage shown = field.image();
+        QGuiApplication::clipboard()->clear();
+        QTest::keySequence(bar, QKeySequence::Copy);
+        const QImage copied = QGuiApplication::clipboard()->image();
+        const qreal ratio = field.devicePixelRatioF();
+        QCOMPARE(copied.size(),
+                 QSize(qRound(field.width() * ratio), qRound(field.height() * ratio)));
+        QCOMPARE(copied.convertToFormat(shown.format()), shown);
+        QCOMPARE(field.image(), shown);
+        QCOMPARE(bar->value(), 133);
+        QVERIFY(dialogs.log.isEmpty());
     }
 
     // One printer for both views: the sheet across and the file chosen for one view are

@@ -3,11 +3,13 @@
 #include "ui/print_command.h"
 #include "ui/window_controls.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +25,11 @@ MainWindow::MainWindow(PrintoutSettings printout, QWidget *parent)
 {
     field_->setObjectName(QStringLiteral("field"));
     field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
+    // A shortcut of the window, not of the field: Ctrl+C copies whichever
+    // control has the focus. No control here copies text of its own.
+    auto *copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, &MainWindow::copyPicture);
 }
 
 MainWindow::~MainWindow() = default;
@@ -46,6 +53,11 @@ void MainWindow::printOut(canvas::PageSurface &page)
         return;  // cancelled: nothing printed, the picture stays as it is
     drawOnPaper(page);
     endPrintout(page, *title, index(), printout_.labelHeight);
+}
+
+void MainWindow::copyPicture()
+{
+    QGuiApplication::clipboard()->setImage(field_->image());
 }
 
 void MainWindow::applyFrame(const WindowFrame &frame,

@@ -1,7 +1,7 @@
 // What both main windows are alike in: a drawing field with its index boxes
 // and hints inside, the index bar, a print command that puts the scene on
-// paper under the user's title, and dialogues that a test can replace by
-// scripted ones. Closing either window ends the program.
+// paper under the user's title, Ctrl+C for the picture, and dialogues that a
+// test can replace by scripted ones. Closing either window ends the program.
 #pragma once
 
 #include "canvas/drawing_field.h"
@@ -46,6 +46,10 @@ public:
     // printer chosen, the scene drawn, the title and the indices added.
     void print();
     void printOut(canvas::PageSurface &page);
+
+    // Ctrl+C: the field's picture as it is shown, at the screen's device
+    // pixels, onto the clipboard; nothing is drawn.
+    void copyPicture();
 
 protected:
     MainWindow(PrintoutSettings printout, QWidget *parent);

@@ -329,6 +329,8 @@ private slots:
         const QString tooLong = "%1/" + QString(300, 'a');
         QTest::newRow("too long") << tooLong << true << "" << tooLong << bmp << 0
                                   << "Der Name ist zu lang.";
+        QTest::newRow("a full disk") << "/dev/full" << true << "" << "/dev/full" << bmp << 0
+                                     << "Auf dem Datenträger ist nicht genug Platz.";
         QTest::newRow("access denied") << "/sys/bild.bmp" << true << "" << "/sys/bild.bmp" << bmp
                                        << 0 << "Sie haben keine Berechtigung, dort zu schreiben.";
     }

@@ -51,15 +51,16 @@ int writeFile(const QString &fileName, const std::function<bool(QIODevice &)> &w
     QFile plain(fileName);
     QSaveFile whole(fileName);
     QFileDevice &file = inPlace ? static_cast<QFileDevice &>(plain) : whole;
-    // Unbuffered, so that errno still tells the system call that failed.
+    // errno is read right after each step, so that it tells the system call
+    // that failed: the writes go out when the buffer fills and at the end.
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly))
         return lastError();
     errno = 0;
     if (!write(file))
         return lastError();
     errno = 0;
-    if (!inPlace && !whole.commit())
+    if (inPlace ? !plain.flush() : !whole.commit())
         return lastError();
     return 0;
 }

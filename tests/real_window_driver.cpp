@@ -66,17 +66,4 @@ QImage screen() {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }
 
-QImage copied() {
-    run({"key", "ctrl+c"});
-    for (int i = 0; i < 20; ++i, QTest::qWait(100)) {
-        QProcess xclip;
-        xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", "image/png", "-o"});
-        xclip.waitForFinished(5000);
-        const QImage image = QImage::fromData(xclip.readAllStandardOutput(), "PNG");
-        if (!image.isNull())
-            return image;
-    }
-    return {};
-}
-
 }  // namespace xdo

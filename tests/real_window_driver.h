@@ -1,6 +1,5 @@
-// Driving the real program in a real X server: pointer and key events
-// through xdotool (XTest), windows found by their captions, the screen and
-// the clipboard read back.
+// Driving the real program in a real X server: pointer events through
+// xdotool (XTest), windows found by their captions, the screen read back.
 #pragma once
 
 #include <QImage>
@@ -22,8 +21,5 @@ void drag(QPoint from, QPoint to, int button);
 QPoint windowAt(const QString &caption);  // client area's corner; (-1, -1) when none appears
 QRect windowRect(const QString &caption);  // the client area
 QImage screen();  // after the program had a moment to draw
-// Ctrl+C typed, then the picture on the clipboard as another program pastes
-// it through xclip (a null image when none comes).
-QImage copied();
 
 }  // namespace xdo

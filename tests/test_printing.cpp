@@ -10,7 +10,6 @@
 #include "ui/print_command.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QInputDialog>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -69,6 +68,17 @@ struct TempHome {
 // The name column's word for the user pressing Cancel in the file-name box.
 const QString kCancel = QStringLiteral("<Abbrechen>");
 
+// A name typed for "Bild alsDatei", the answer to "replace?", and the file written or named
+// in the error (the name itself unless told) with its first bytes, or the reason why not.
+struct SaveRow {
+    QString name = {};
+    bool desktop = true;  // the desktop folder that the user's folders name exists
+    QString reply = {}, path = {};
+    QByteArray magic = "BM";
+    int sizeLimit = 0;
+    QString reason = {};
+};
+
 QByteArray contents(const QString &name)
 {
     QFile file(name);
@@ -76,6 +86,8 @@ QByteArray contents(const QString &name)
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(SaveRow)
 
 class TestPrinting : public QObject
 {
@@ -292,68 +304,51 @@ private slots:
     }
 
     // "Bild alsDatei": a name without a folder, or with a relative one, goes to the desktop
-    // folder (or the home folder, where there is none), in the format its extension asks
+    // folder (or the home folder, where that is missing), in the format its extension asks
     // for, holding the picture shown; an old file is replaced only after "Ja". Otherwise
     // the German reason why not, and an old file as it was, also when the write fails once
     // open (at a file size limit). Cancel and "Nein" change nothing, not even the field.
     // %1 is the home folder, %2 where a bare name goes: it holds titel.bmp and blatt/.
     void saveBitmap_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("desktop");  // the user's dirs name ~/Schreibtisch
-        QTest::addColumn<QString>("reply");  // to the question "replace?", asked only then
-        QTest::addColumn<QString>("path");  // of the file written, or named in the error
-        QTest::addColumn<QByteArray>("magic");  // its first bytes
-        QTest::addColumn<int>("sizeLimit");
-        QTest::addColumn<QString>("reason");
-        const QString other = "Beim Schreiben ist ein Fehler aufgetreten: ";
-        const QByteArray bmp("BM"), png("\x89PNG\r\n\x1a\n"), jpeg("\xff\xd8\xff");
-        QTest::newRow("bare name: desktop, PNG")
-            << "bild.png" << true << "" << "%2/bild.png" << png << 0 << "";
-        QTest::newRow("no desktop folder: home, JPEG")
-            << "bild.jpg" << false << "" << "%2/bild.jpg" << jpeg << 0 << "";
-        QTest::newRow("relative folder, upper case")
-            << "blatt/BILD.JPEG" << true << "" << "%2/blatt/BILD.JPEG" << jpeg << 0 << "";
-        QTest::newRow("absolute path, other extension: BMP")
-            << "%1/bild.gif" << true << "" << "%1/bild.gif" << bmp << 0 << "";
-        QTest::newRow("nothing typed, titel.bmp there: Ja")
-            << "" << true << "Ja" << "%2/titel.bmp" << bmp << 0 << "";
-        QTest::newRow("nothing typed, titel.bmp there: Nein")
-            << "" << true << "Nein" << "%2/titel.bmp" << bmp << 0 << "";
-        QTest::newRow("cancelled") << kCancel << true << "" << "" << bmp << 0 << "";
-        QTest::newRow("over an old file: Ja, write fails")
-            << "titel.bmp" << false << "Ja" << "%2/titel.bmp" << bmp << 1000
-            << other + std::strerror(EFBIG);
-        QTest::newRow("a folder") << "blatt" << true << "" << "%2/blatt" << bmp << 0
-                                  << "Der Name bezeichnet einen Ordner, keine Datei.";
-        const QString tooLong = "%1/" + QString(300, 'a');
-        QTest::newRow("too long") << tooLong << true << "" << tooLong << bmp << 0
-                                  << "Der Name ist zu lang.";
-        QTest::newRow("a full disk") << "/dev/full" << true << "" << "/dev/full" << bmp << 0
-                                     << "Auf dem Datenträger ist nicht genug Platz.";
-        QTest::newRow("access denied") << "/sys/bild.bmp" << true << "" << "/sys/bild.bmp" << bmp
-                                       << 0 << "Sie haben keine Berechtigung, dort zu schreiben.";
+        QTest::addColumn<SaveRow>("r");
+        const auto row = [](const char *name, SaveRow r) { QTest::newRow(name) << r; };
+        const QByteArray png("\x89PNG\r\n\x1a\n"), jpeg("\xff\xd8\xff");
+        row("bare name: desktop, PNG", {.name = "bild.png", .path = "%2/bild.png", .magic = png});
+        row("no desktop folder: home, JPEG", {.name = "bild.jpg", .desktop = false,
+                                              .path = "%2/bild.jpg", .magic = jpeg});
+        row("relative folder, upper case",
+            {.name = "blatt/BILD.JPEG", .path = "%2/blatt/BILD.JPEG", .magic = jpeg});
+        row("absolute path, other extension: BMP", {.name = "%1/bild.gif"});
+        row("nothing typed, titel.bmp there: Ja", {.reply = "Ja", .path = "%2/titel.bmp"});
+        row("nothing typed, titel.bmp there: Nein", {.reply = "Nein", .path = "%2/titel.bmp"});
+        row("cancelled", {.name = kCancel});
+        row("over an old file: Ja, write fails",
+            {.name = "titel.bmp", .desktop = false, .reply = "Ja", .path = "%2/titel.bmp",
+             .sizeLimit = 1000, .reason = "Beim Schreiben ist ein Fehler aufgetreten: "
+                                          + QString(std::strerror(EFBIG))});
+        row("a folder", {.name = "blatt", .path = "%2/blatt",
+                         .reason = "Der Name bezeichnet einen Ordner, keine Datei."});
+        row("too long", {.name = "%1/" + QString(300, 'a'), .reason = "Der Name ist zu lang."});
+        row("access denied", {.name = "/sys/bild.bmp",
+                              .reason = "Sie haben keine Berechtigung, dort zu schreiben."});
     }
     void saveBitmap()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, desktop);
-        QFETCH(QString, reply);
-        QFETCH(QString, path);
-        QFETCH(QByteArray, magic);
-        QFETCH(int, sizeLimit);
-        QFETCH(QString, reason);
-        TempHome home;
-        const QString folder = home.dir.filePath(desktop ? "Schreibtisch" : "");
-        QVERIFY(QDir().mkpath(folder + "/blatt") && QDir().mkpath(home.dir.filePath(".config")));
+        QFETCH(SaveRow, r);
+        auto [name, desktop, reply, path, magic, sizeLimit, reason] = r;
+        TempHome home;  // on a German desktop, whose folder may be missing
+        const QString folder = QDir::cleanPath(home.dir.filePath(desktop ? "Schreibtisch" : ""));
         QFile dirs(home.dir.filePath(".config/user-dirs.dirs"));
-        QVERIFY(!desktop || (dirs.open(QIODevice::WriteOnly)
-                             && dirs.write("XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n") > 0));
+        QVERIFY(QDir().mkpath(folder + "/blatt") && QDir().mkpath(home.dir.filePath(".config"))
+                && dirs.open(QIODevice::WriteOnly)
+                && dirs.write("XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n") > 0);
         dirs.close();
         QFile old(QDir(folder).filePath("titel.bmp"));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("altes Bild") == 10 && old.flush());
+        path = path.isEmpty() ? name : path;
         for (QString *s : {&name, &path})
-            s->replace("%1", home.dir.path()).replace("%2", QDir::cleanPath(folder));
+            s->replace("%1", home.dir.path()).replace("%2", folder);
         imaging::ImagingWindow f;
         f.scene().moveEye({-900, -200});  // the picture is drawn anew before saving,
         f.scene().moveObjectPoint({300, 50});  // with P's bundle at the least depth,
@@ -372,10 +367,9 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
         const QString prompt = dialogs.log.first().mid(9);  // fits 1024 x 768, wrapped
         QVERIFY(ui::makeTextBox(nullptr, prompt, "Eingabe")->sizeHint().width() <= 1000);
-        const QString question =
-            "Question Die Datei „" + path + "“ gibt es schon. Soll sie ersetzt werden?";
+        const QString asked = "Die Datei „" + path + "“ gibt es schon. Soll sie ersetzt werden?";
         QCOMPARE(dialogs.log.filter("Question"),
-                 reply.isEmpty() ? QStringList() : QStringList(question));
+                 reply.isEmpty() ? QStringList() : QStringList("Question " + asked));
         const QStringList errors = dialogs.log.filter("ErrorBox");
         if (!reason.isEmpty() || name == kCancel || reply == "Nein") {
             const QString error = "ErrorBox Das Bild konnte nicht in der Datei „" + path
@@ -399,46 +393,6 @@ private slots:
         const imaging::ImagingScene &s = f.scene();
         const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
         QVERIFY(colourAround(file, field.raster().toPixel(image->x, image->y), kRed, 2, 40) > 0);
-    }
-
-    // Ctrl+C in either window, wherever the focus is: the picture as shown (here without the
-    // bundle that a redraw would add), at the screen's device pixels, on the clipboard.
-    void copyPicture_data()
-    {
-        QTest::addColumn<bool>("imaging");
-        QTest::newRow("ray-path window") << false;
-        QTest::newRow("imaging window") << true;
-    }
-    void copyPicture()
-    {
-        QFETCH(bool, imaging);
-        raypath::RayPathWindow r;
-        imaging::ImagingWindow i;
-        i.scene().moveEye({-900, -200});
-        i.scene().moveObjectPoint({300, 50});
-        control<QPushButton>(i, "clearRowButton")->click();
-        ui::MainWindow &w = imaging ? static_cast<ui::MainWindow &>(i) : r;
-        ScriptedDialogs dialogs;
-        w.setDialogs(&dialogs);
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        canvas::DrawingField &field = *control<canvas::DrawingField>(w, "field");
-        if (!imaging)
-            click(field, Qt::LeftButton, {300, 0});  // a ray
-        auto *bar = control<QScrollBar>(w, "indexBar");
-        bar->setFocus();
-        const QImage shown = field.image();
-        QGuiApplication::clipboard()->clear();
-        QTest::keySequence(bar, QKeySequence::Copy);
-        const QImage copied = QGuiApplication::clipboard()->image();
-        const qreal ratio = field.devicePixelRatioF();
-        QCOMPARE(copied.size(),
-                 QSize(qRound(field.width() * ratio), qRound(field.height() * ratio)));
-        QCOMPARE(copied.convertToFormat(shown.format()), shown);
-        QCOMPARE(field.image(), shown);
-        QCOMPARE(bar->value(), 133);
-        QVERIFY(dialogs.log.isEmpty());
     }
 
     // One printer for both views: the sheet across and the file chosen for one view are

@@ -98,6 +98,7 @@ public:
     }
     void showMessage(const QString &) override {}
     void showError(const QString &) override {}
+    bool askYesNo(const QString &) override { return true; }
     bool choosePrinter(QPrinter *) override { return true; }
 };
 
@@ -363,10 +364,14 @@ void BM_SaveBitmap(benchmark::State &state)
     fillRow(f);
     SilentDialogs dialogs;
     f.setDialogs(&dialogs);
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    // A bare name goes to the desktop or the home folder: here a temporary one.
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", dir.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
     timed(state, [&] { f.saveBitmap(); });
-    QDir::setCurrent(before);
+    qputenv("HOME", home);
+    if (!config.isNull())
+        qputenv("XDG_CONFIG_HOME", config);
 }
 
 }  // namespace

@@ -53,9 +53,9 @@ private:
 };
 
 // Answers the input boxes from a list (then with empty texts; std::nullopt is
-// the user pressing Cancel) and logs every
-// dialogue as "InputBox <prompt>", "PrinterDialog", "MsgBox <text>" or
-// "ErrorBox <text>".
+// the user pressing Cancel), each question with `yes`, and logs every
+// dialogue as "InputBox <prompt>", "PrinterDialog", "MsgBox <text>",
+// "ErrorBox <text>" or "Question <text>".
 class ScriptedDialogs : public ui::Dialogs
 {
 public:
@@ -64,7 +64,9 @@ public:
     std::optional<QString> askText(const QString &prompt, const QString &title) override;
     void showMessage(const QString &text) override { log << QStringLiteral("MsgBox ") + text; }
     void showError(const QString &text) override { log << QStringLiteral("ErrorBox ") + text; }
+    bool askYesNo(const QString &text) override { log << "Question " + text; return yes; }
     bool choosePrinter(QPrinter *printer) override;
+    bool yes = false;
     // What the user does in the printer dialog: changes to the printer, and
     // whether the dialog is confirmed.
     std::function<void(QPrinter &)> printerChoice;

@@ -7,6 +7,7 @@
 #include "imaging/imaging_window.h"
 #include "raypath/ray_path_window.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,8 +269,9 @@ private slots:
     }
 
     // Windows are made on first showing, once, and keep their state hidden. The index
-    // keys move n the way they point: right and up towards 2. Closing a main window
-    // ends the program, also with an info window open.
+    // keys move n the way they point: right and up towards 2. Ctrl+C, the focus on the
+    // bar, puts the field's picture as shown (at device pixels) on the clipboard, and
+    // draws nothing. Closing a main window ends the program, also with an info window open.
     void windowsFromStartToEnd() {
         app::Windows w;
         w.start();
@@ -279,6 +281,14 @@ private slots:
         rays.scene().handle(canvas::FieldEvent::press(canvas::MouseButtons::Right, {-200, -300}));  // P moved above
         for (Qt::Key key : {Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Up})
             QTest::keyClick(control(rays, "indexBar"), key);
+        const auto copies = [](QWidget &window) {
+            auto *field = control<canvas::DrawingField>(window, "field");
+            const QImage shown = field->image().copy();
+            QTest::keySequence(control(window, "indexBar"), QKeySequence::Copy);
+            return QGuiApplication::clipboard()->image().convertToFormat(shown.format()) == shown
+                   && field->image() == shown;
+        };
+        QVERIFY(copies(rays));
         auto click = [](QWidget &window, const char *button) {
             control<QPushButton>(window, button)->click();
         };
@@ -292,6 +302,10 @@ private slots:
         QVERIFY(images && images->isVisible() && !rays.isVisible());
         for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Down})
             QTest::keyClick(control(*images, "indexBar"), key);
+        images->scene().moveObjectPoint({300, 50});
+        click(*images, "clearRowButton");  // without P's bundle, which a redraw would add
+        images->activateWindow();  // as a desktop does with a window shown
+        QVERIFY(QTest::qWaitForWindowActive(images) && copies(*images));
         click(*images, "infoButton");
         QVERIFY(w.imagingInfo() && w.imagingInfo()->isVisible());
         click(*images, "rayPathButton");

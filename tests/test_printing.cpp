@@ -56,16 +56,28 @@ void checkPage(const RecordingPage &page, const QStringList &log, const QString 
                                  lowerLabel}));
 }
 
-// A home folder of its own for the print commands, while it lives.
+// A home folder of its own for the print and save commands, while it lives, with
+// the user's folders named in its .config, if anywhere.
 struct TempHome {
     QTemporaryDir dir;
-    const QByteArray saved = qgetenv("HOME");
-    TempHome() { qputenv("HOME", dir.path().toLocal8Bit()); }
-    ~TempHome() { qputenv("HOME", saved); }
+    const QByteArray saved = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    TempHome() { qputenv("HOME", dir.path().toLocal8Bit()), qunsetenv("XDG_CONFIG_HOME"); }
+    ~TempHome() { qputenv("HOME", saved), config.isNull() || qputenv("XDG_CONFIG_HOME", config); }
 };
 
 // The name column's word for the user pressing Cancel in the file-name box.
 const QString kCancel = QStringLiteral("<Abbrechen>");
+
+// A name typed for "Bild alsDatei", the answer to "replace?", and the file written or named
+// in the error (the name itself unless told) with its first bytes, or the reason why not.
+struct SaveRow {
+    QString name = {};
+    bool desktop = true;  // the desktop folder that the user's folders name exists
+    QString reply = {}, path = {};
+    QByteArray magic = "BM";
+    int sizeLimit = 0;
+    QString reason = {};
+};
 
 QByteArray contents(const QString &name)
 {
@@ -74,6 +86,8 @@ QByteArray contents(const QString &name)
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(SaveRow)
 
 class TestPrinting : public QObject
 {
@@ -291,34 +305,52 @@ private slots:
                              + "“ gibt es nicht."));
     }
 
-    // "Bild alsDatei": the file holds the picture shown, or the German reason why not; an old
-    // file stays as it was, also when the write fails once open (at a file size limit), and
-    // Cancel leaves everything as it was. %1 is a folder with a file titel.bmp.
+    // "Bild alsDatei": a name without a folder, or with a relative one, goes to the desktop
+    // folder (or the home folder, where that is missing), in the format its extension asks
+    // for, holding the picture shown; an old file is replaced only after "Ja". Otherwise
+    // the German reason why not, and an old file as it was, also when the write fails once
+    // open (at a file size limit). Cancel and "Nein" change nothing, not even the field.
+    // %1 is the home folder, %2 where a bare name goes: it holds titel.bmp and blatt/.
     void saveBitmap_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("sizeLimit");
-        QTest::addColumn<QString>("reason");
-        const QString other = "Beim Schreiben ist ein Fehler aufgetreten: ";
-        QTest::newRow("nothing typed") << "" << 0 << "";
-        QTest::newRow("cancelled") << kCancel << 0 << "";
-        QTest::newRow("a name with a path") << "%1/neu.bmp" << 0 << "";
-        QTest::newRow("over an old file, write fails")
-            << "%1/titel.bmp" << 1000 << other + std::strerror(EFBIG);
-        QTest::newRow("a folder") << "%1" << 0 << "Der Name bezeichnet einen Ordner, keine Datei.";
-        QTest::newRow("too long") << "%1/" + QString(300, 'a') << 0 << "Der Name ist zu lang.";
-        QTest::newRow("access denied")
-            << "/sys/bild.bmp" << 0 << "Sie haben keine Berechtigung, dort zu schreiben.";
+        QTest::addColumn<SaveRow>("r");
+        const auto row = [](const char *name, SaveRow r) { QTest::newRow(name) << r; };
+        const QByteArray png("\x89PNG\r\n\x1a\n"), jpeg("\xff\xd8\xff");
+        row("bare name: desktop, PNG", {.name = "bild.png", .path = "%2/bild.png", .magic = png});
+        row("no desktop folder: home, JPEG", {.name = "bild.jpg", .desktop = false,
+                                              .path = "%2/bild.jpg", .magic = jpeg});
+        row("relative folder, upper case",
+            {.name = "blatt/BILD.JPEG", .path = "%2/blatt/BILD.JPEG", .magic = jpeg});
+        row("absolute path, other extension: BMP", {.name = "%1/bild.gif"});
+        row("nothing typed, titel.bmp there: Ja", {.reply = "Ja", .path = "%2/titel.bmp"});
+        row("nothing typed, titel.bmp there: Nein", {.reply = "Nein", .path = "%2/titel.bmp"});
+        row("cancelled", {.name = kCancel});
+        row("over an old file: Ja, write fails",
+            {.name = "titel.bmp", .desktop = false, .reply = "Ja", .path = "%2/titel.bmp",
+             .sizeLimit = 1000, .reason = "Beim Schreiben ist ein Fehler aufgetreten: "
+                                          + QString(std::strerror(EFBIG))});
+        row("a folder", {.name = "blatt", .path = "%2/blatt",
+                         .reason = "Der Name bezeichnet einen Ordner, keine Datei."});
+        row("too long", {.name = "%1/" + QString(300, 'a'), .reason = "Der Name ist zu lang."});
+        row("access denied", {.name = "/sys/bild.bmp",
+                              .reason = "Sie haben keine Berechtigung, dort zu schreiben."});
     }
     void saveBitmap()
     {
-        QFETCH(QString, name);
-        QFETCH(int, sizeLimit);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        QFile old(dir.filePath("titel.bmp"));
+        QFETCH(SaveRow, r);
+        auto [name, desktop, reply, path, magic, sizeLimit, reason] = r;
+        TempHome home;  // on a German desktop, whose folder may be missing
+        const QString folder = QDir::cleanPath(home.dir.filePath(desktop ? "Schreibtisch" : ""));
+        QFile dirs(home.dir.filePath(".config/user-dirs.dirs"));
+        QVERIFY(QDir().mkpath(folder + "/blatt") && QDir().mkpath(home.dir.filePath(".config"))
+                && dirs.open(QIODevice::WriteOnly)
+                && dirs.write("XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n") > 0);
+        dirs.close();
+        QFile old(QDir(folder).filePath("titel.bmp"));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("altes Bild") == 10 && old.flush());
-        name.replace("%1", dir.path());
+        path = path.isEmpty() ? name : path;
+        for (QString *s : {&name, &path})
+            s->replace("%1", home.dir.path()).replace("%2", folder);
         imaging::ImagingWindow f;
         f.scene().moveEye({-900, -200});  // the picture is drawn anew before saving,
         f.scene().moveObjectPoint({300, 50});  // with P's bundle at the least depth,
@@ -326,9 +358,8 @@ private slots:
         canvas::DrawingField &field = *control<canvas::DrawingField>(f, "field");
         const QImage shown = field.image();
         ScriptedDialogs dialogs({name == kCancel ? std::nullopt : std::optional(name)});
+        dialogs.yes = reply == "Ja";
         f.setDialogs(&dialogs);
-        const QString before = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const rlimit limited{sizeLimit ? rlim_t(sizeLimit) : saved.rlim_cur, saved.rlim_max};
@@ -336,30 +367,34 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
         control<QPushButton>(f, "saveBitmapButton")->click();
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
-        QVERIFY(QDir::setCurrent(before));
         const QString prompt = dialogs.log.first().mid(9);  // fits 1024 x 768, wrapped
         QVERIFY(ui::makeTextBox(nullptr, prompt, "Eingabe")->sizeHint().width() <= 1000);
+        const QString asked = "Die Datei „" + path + "“ gibt es schon. Soll sie ersetzt werden?";
+        QCOMPARE(dialogs.log.filter("Question"),
+                 reply.isEmpty() ? QStringList() : QStringList("Question " + asked));
         const QStringList errors = dialogs.log.filter("ErrorBox");
-        if (!reason.isEmpty() || name == kCancel) {
-            const QString error = "ErrorBox Das Bild konnte nicht in der Datei „" + name
+        if (!reason.isEmpty() || name == kCancel || reply == "Nein") {
+            const QString error = "ErrorBox Das Bild konnte nicht in der Datei „" + path
                                   + "“ gespeichert werden.\n" + reason;
             QCOMPARE(errors, reason.isEmpty() ? QStringList() : QStringList(error));
-            QCOMPARE(contents(dir.filePath("titel.bmp")), QByteArray("altes Bild"));
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList("titel.bmp"));
-            if (name == kCancel)
+            QCOMPARE(contents(old.fileName()), QByteArray("altes Bild"));
+            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList("titel.bmp"));
+            if (reason.isEmpty())
                 QCOMPARE(field.image(), shown);
             return;
         }
         QVERIFY(errors.isEmpty());
+        QCOMPARE(contents(path).left(magic.size()), magic);
         f.show();  // the screen shows the picture saved, at any scale
         QVERIFY(QTest::qWaitForWindowExposed(&f) && showsImage(field));
-        const QImage file(name.isEmpty() ? dir.filePath("titel.bmp") : name, "BMP");
-        QCOMPARE(file, field.image().convertToFormat(file.format()));
+        const QImage file(path);
+        if (magic != "\xff\xd8\xff")  // JPEG alone loses a little
+            QCOMPARE(file, field.image().convertToFormat(file.format()));
         const qreal ratio = field.devicePixelRatioF();  // 2 where the suite runs at 200 %
         QCOMPARE(file.size(), QSize(qRound(field.width() * ratio), qRound(field.height() * ratio)));
         const imaging::ImagingScene &s = f.scene();
         const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
-        QVERIFY(colourAround(file, field.raster().toPixel(image->x, image->y), kRed, 2) > 0);
+        QVERIFY(colourAround(file, field.raster().toPixel(image->x, image->y), kRed, 2, 40) > 0);
     }
 
     // One printer for both views: the sheet across and the file chosen for one view are

@@ -9,15 +9,17 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QtTest>
 
 class TestRealWindow : public QObject {
     Q_OBJECT
 private slots:
-    // A real click to the imaging view: the red image point where it belongs.
+    // A real click to the imaging view: the red image point where it belongs, also in the
+    // picture that Ctrl+C puts on the clipboard.
     void imagePointOnScreen() {
-        if (!xdo::available())
-            QSKIP("skipped: no X server or no xdotool (run under xvfb-run)");
+        if (!xdo::available() || QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty())
+            QSKIP("skipped: no X server, no xdotool or no xclip (run under xvfb-run)");
         QProcess tavrix;
         tavrix.start(QStringLiteral(TAVRIX_PROGRAM));
         QVERIFY(tavrix.waitForStarted());
@@ -32,6 +34,15 @@ private slots:
         const QPoint at = f2.toScreen(image->x, image->y);
         // The red image point; the program ends with its QProcess.
         QVERIFY2(colourAround(xdo::screen(), at, qRgb(255, 0, 0), 3) > 0, "red image point");
+        QProcess::execute("xdotool", {"key", "ctrl+c"});
+        QTest::qWait(300);
+        QProcess xclip;  // as another program pastes it
+        xclip.start("xclip", {"-selection", "clipboard", "-t", "image/png", "-o"});
+        QVERIFY(xclip.waitForFinished(5000));
+        const QImage copied = QImage::fromData(xclip.readAllStandardOutput(), "PNG");
+        QVERIFY2(copied.size() == field.size()
+                     && colourAround(copied, at - f2.origin, qRgb(255, 0, 0), 3) > 0,
+                 "the red image point, copied");
     }
 };
 

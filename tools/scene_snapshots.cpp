@@ -195,6 +195,7 @@ void imagingView(const QString &bitmapFolder)
     buttons(w, QStringLiteral("Raster")).front()->click();
     saveField("img-grid-off", f);
     ScriptedDialogs dialogs({QDir(bitmapFolder).filePath("bild.bmp")});
+    dialogs.yes = true;  // a bild.bmp of an earlier run is replaced
     setDialogs(w, &dialogs);
     buttons(w, QStringLiteral("Bild alsDatei")).front()->click();
     setDialogs(w, nullptr);

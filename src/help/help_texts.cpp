@@ -102,13 +102,13 @@ constexpr std::u16string_view kPrintingRays[] = {
 // Both views.
 
 constexpr std::u16string_view kSaving[] = {
-    u"Über eine Schaltfläche können Sie das Bild im",
-    u"Bitmap-Format in einer Datei speichern. Der Dateiname",
-    u"muss auf .bmp enden. Die Datei wird in dem Ordner",
-    u"abgelegt, aus dem das Programm gestartet wurde. Soll",
-    u"sie in einem anderen Ordner gespeichert werden, so",
-    u"schreiben Sie den Pfad dieses Ordners vor den",
-    u"Dateinamen.",
+    u"Über eine Schaltfläche können Sie das Bild in einer",
+    u"Datei speichern. Ohne Ordner vor dem Namen kommt sie",
+    u"auf den Desktop (fehlt er, in Ihren persönlichen Ord-",
+    u"ner), ebenso mit einem Ordner ohne / davor. Die En-",
+    u"dung wählt das Format: .png, .jpg oder .jpeg, sonst",
+    u"Bitmap. Eine vorhandene Datei wird erst nach Rückfrage",
+    u"ersetzt. Strg+C kopiert das Bild in die Zwischenablage.",
 };
 
 // Imaging view.

@@ -29,7 +29,8 @@ public:
     ImagingScene &scene() { return *scene_; }
     const ImagingScene &scene() const { return *scene_; }
 
-    // "Bild alsDatei": saves the picture as a Windows bitmap.
+    // "Bild alsDatei": saves the picture as a PNG, JPEG or Windows bitmap
+    // file, as the name's extension asks.
     void saveBitmap();
 
 signals:

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 
 namespace ui {
@@ -44,6 +45,17 @@ void QtDialogs::showMessage(const QString &text)
 void QtDialogs::showError(const QString &text)
 {
     QMessageBox::warning(parent_, QCoreApplication::applicationName(), text);
+}
+
+bool QtDialogs::askYesNo(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question,
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool QtDialogs::choosePrinter(QPrinter *printer)

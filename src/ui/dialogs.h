@@ -1,5 +1,5 @@
 // The dialogues the commands ask the user through: a text input box, a
-// message box, the printer dialog. Behind one small interface, so that a
+// message box, a yes/no question, the printer dialog. Behind one small interface, so that a
 // whole print or save command can run in a test without a person.
 #pragma once
 
@@ -28,6 +28,9 @@ public:
     virtual void showMessage(const QString &text) = 0;
     // A message about something that went wrong.
     virtual void showError(const QString &text) = 0;
+    // A question answered "Ja" (true) or "Nein"; "Nein" is the default, so
+    // that Return alone changes nothing.
+    virtual bool askYesNo(const QString &question) = 0;
     // Lets the user choose the printer and its settings; false when the user
     // cancels, which ends the print command. `printer` is null when the page
     // is not a real printer.
@@ -42,6 +45,7 @@ public:
     std::optional<QString> askText(const QString &prompt, const QString &title) override;
     void showMessage(const QString &text) override;
     void showError(const QString &text) override;
+    bool askYesNo(const QString &question) override;
     bool choosePrinter(QPrinter *printer) override;
 
 private:

@@ -36,7 +36,7 @@ int openForWritingError(const QString &fileName)
 
 }  // namespace
 
-int writeFile(const QString &fileName, const QByteArray &bytes)
+int writeFile(const QString &fileName, const std::function<bool(QIODevice &)> &write)
 {
     // QSaveFile refuses a file it may not write before any system call, so
     // errno would be stale.
@@ -51,15 +51,16 @@ int writeFile(const QString &fileName, const QByteArray &bytes)
     QFile plain(fileName);
     QSaveFile whole(fileName);
     QFileDevice &file = inPlace ? static_cast<QFileDevice &>(plain) : whole;
-    // Unbuffered, so that errno still tells the system call that failed.
+    // errno is read right after each step, so that it tells the system call
+    // that failed: the writes go out when the buffer fills and at the end.
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly))
         return lastError();
     errno = 0;
-    if (file.write(bytes) != bytes.size())
+    if (!write(file))
         return lastError();
     errno = 0;
-    if (!inPlace && !whole.commit())
+    if (inPlace ? !plain.flush() : !whole.commit())
         return lastError();
     return 0;
 }

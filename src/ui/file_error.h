@@ -3,15 +3,17 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
-class QByteArray;
+class QIODevice;
 
 namespace ui {
 
-// Writes `bytes` to the file `fileName`. A regular file is replaced only once
-// everything is written, so a failed write leaves an old file as it was.
-// Returns 0, or the errno value of what went wrong.
-int writeFile(const QString &fileName, const QByteArray &bytes);
+// Writes the file `fileName` through `write`, which puts the whole content
+// into the device it is given and tells whether that went well. A regular
+// file is replaced only once everything is written, so a failed write leaves
+// an old file as it was. Returns 0, or the errno value of what went wrong.
+int writeFile(const QString &fileName, const std::function<bool(QIODevice &)> &write);
 
 // Why `fileName` could not be written, as one German sentence, from the
 // errno value `error`. A cause the user cannot be told more plainly gets a

@@ -5,6 +5,7 @@
 #include "ui/window_controls.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
@@ -29,6 +31,11 @@ MainWindow::MainWindow(PrintoutSettings printout, QWidget *parent)
     field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
     connect(field_, &canvas::DrawingField::fieldEvent, this,
             [this](const canvas::FieldEvent &event) { fieldEvent(event); });
+    // A shortcut of the window, not of the field: Ctrl+C copies whichever
+    // control has the focus. No control here copies text of its own.
+    auto *copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, &MainWindow::copyPicture);
 }
 
 void MainWindow::fieldEvent(const canvas::FieldEvent &event)
@@ -61,6 +68,11 @@ void MainWindow::printOut(canvas::PageSurface &page)
         return;  // cancelled: nothing printed, the picture stays as it is
     drawOnPaper(page);
     endPrintout(page, *title, index(), printout_.labelHeight);
+}
+
+void MainWindow::copyPicture()
+{
+    QGuiApplication::clipboard()->setImage(field_->image());
 }
 
 void MainWindow::applyFrame(const WindowFrame &frame,

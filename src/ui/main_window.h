@@ -1,7 +1,7 @@
 // What both main windows are alike in: a drawing field with its index boxes
 // and hints inside, the index bar, a print command that puts the scene on
-// paper under the user's title, and dialogues that a test can replace by
-// scripted ones. Closing either window ends the program.
+// paper under the user's title, Ctrl+C for the picture, and dialogues that a
+// test can replace by scripted ones. Closing either window ends the program.
 #pragma once
 
 #include "canvas/drawing_field.h"
@@ -50,6 +50,10 @@ public:
     // The one route of the field's presses, moves and releases into the view;
     // the screen-wide and the field's pointer then show what the view asks.
     void fieldEvent(const canvas::FieldEvent &event);
+
+    // Ctrl+C: the field's picture as it is shown, at the screen's device
+    // pixels, onto the clipboard; nothing is drawn.
+    void copyPicture();
 
 protected:
     MainWindow(PrintoutSettings printout, QWidget *parent);

@@ -1,6 +1,8 @@
 #include "probes.h"
 
+#include <QPointingDevice>
 #include <QScreen>
+#include <QTabletEvent>
 #include <QtTest>
 
 int colourAround(const QImage &img, QPoint c, QRgb colour, int radius, int tolerance)
@@ -67,4 +69,53 @@ bool showsImage(canvas::DrawingField &field)
                 && !covered.contains(QPoint(int(x / ratio), int(y / ratio))))
                 return false;
     return shot.size() == image.size();
+}
+
+namespace {
+
+QPointingDevice *touchScreen()
+{
+    static QPointingDevice *const device = QTest::createTouchDevice();
+    return device;
+}
+
+}  // namespace
+
+void finger(canvas::DrawingField &field, canvas::FieldEvent::Phase phase, QPointF s, int id)
+{
+    const QPoint p = pixelOf(field, s);
+    auto touch = QTest::touchEvent(&field, touchScreen());
+    using enum canvas::FieldEvent::Phase;
+    if (phase == Press)
+        touch.press(id, p);
+    else if (phase == Move)
+        touch.move(id, p);
+    else
+        touch.release(id, p);
+}
+
+void cancelTouch(canvas::DrawingField &field)
+{
+    QTouchEvent cancel(QEvent::TouchCancel, touchScreen());
+    QCoreApplication::sendEvent(&field, &cancel);
+}
+
+void penDrag(canvas::DrawingField &field, PenEnd end, const Path &path)
+{
+    using Type = QPointingDevice::PointerType;
+    static const QPointingDevice pen("pen", 7001, QInputDevice::DeviceType::Stylus, Type::Pen,
+                                     QInputDevice::Capability::Position, 1, 3);
+    static const QPointingDevice eraser("eraser", 7002, QInputDevice::DeviceType::Stylus,
+                                        Type::Eraser, QInputDevice::Capability::Position, 1, 3);
+    const Qt::MouseButton button = end == PenEnd::Barrel ? Qt::RightButton : Qt::LeftButton;
+    const auto send = [&](QEvent::Type type, QPointF s, Qt::MouseButton b, Qt::MouseButtons held) {
+        const QPointF p = pixelOf(field, s);
+        QTabletEvent e(type, end == PenEnd::Eraser ? &eraser : &pen, p, field.mapToGlobal(p), 1,
+                       0, 0, 0, 0, 0, {}, b, held);
+        QCoreApplication::sendEvent(&field, &e);
+    };
+    send(QEvent::TabletPress, path.front(), button, button);
+    for (const QPointF &s : path)
+        send(QEvent::TabletMove, s, Qt::NoButton, button);
+    send(QEvent::TabletRelease, path.back(), button, Qt::NoButton);
 }

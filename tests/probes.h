@@ -51,3 +51,12 @@ void doubleClick(QWidget &w, Qt::MouseButton button, QPoint p, std::optional<QPo
 inline void doubleClick(canvas::DrawingField &f, Qt::MouseButton b, QPointF s,
                         std::optional<QPointF> second = {})
 { doubleClick(static_cast<QWidget &>(f), b, pixelOf(f, s), pixelOf(f, second.value_or(s))); }
+
+// A finger on the field's touch screen (touch point `id`), at a scene point; and the
+// system cancelling every touch.
+void finger(canvas::DrawingField &field, canvas::FieldEvent::Phase phase, QPointF s, int id = 0);
+void cancelTouch(canvas::DrawingField &field);
+// A pen's tip (or, with the barrel button held, its barrel, or its eraser end) pressed at
+// the first point, moved through all of them and lifted at the last.
+enum class PenEnd { Tip, Barrel, Eraser };
+void penDrag(canvas::DrawingField &field, PenEnd end, const Path &path);

@@ -57,9 +57,20 @@ QList<QPointF> rayDirections(QPointF p, double hitX, double n)
     return {refracted, -refracted, reflected, -reflected, QPointF(0, 0.3 * up)};
 }
 
+// A finger or a pen on the field along a path, and what it leaves: where P is (nullopt: on
+// the field's lower edge), the rays and markers kept.
+struct TouchRow {
+    enum How { Finger, SecondFinger, Cancelled, DoubleTap, PenTip, PenBarrel, Eraser } how;
+    bool armed = false;
+    Path path;
+    std::optional<QPointF> p = QPointF(0, 500);
+    size_t rays = 0, markers = 0;
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(RayPartsRow)
+Q_DECLARE_METATYPE(TouchRow)
 
 class TestRayPath : public QObject
 {
@@ -181,6 +192,67 @@ private slots:
             moveHolding(field(), held, p + offset);
             QCOMPARE(field().pointer(), cross ? canvas::Pointer::Cross : canvas::Pointer::Arrow);
         }
+    }
+
+    // A finger or a pen tip on P, within its square of 100 units each way, drags P; elsewhere
+    // it draws a ray, and with a symbol armed it places it. One finger acts at a time, a
+    // cancel ends the gesture as a lift, a double tap is one tap, and P stops at the field's
+    // edge. The pen's barrel button is the right button; its eraser end does nothing.
+    void touch_data()
+    {
+        QTest::addColumn<TouchRow>("r");
+        using enum TouchRow::How;
+        const auto row = [](const char *name, TouchRow r) { QTest::newRow(name) << r; };
+        const Path fromP{{0, 500}, {200, 300}};
+        row("finger on P", {.how = Finger, .path = fromP, .p = QPointF(200, 300)});
+        row("finger in P's square",
+            {.how = Finger, .path = {{90, 590}, {-200, 300}}, .p = QPointF(-200, 300)});
+        row("finger beside it: a ray", {.how = Finger, .path = {{110, 500}, {300, 200}}, .rays = 1});
+        row("finger on P, a symbol armed", {.how = Finger, .armed = true, .path = {{30, 520}},
+                                            .markers = 1});
+        row("finger past the field's edge", {.how = Finger, .path = {{0, 500}, {0, 3000}},
+                                             .p = std::nullopt});
+        row("a second finger", {.how = SecondFinger, .path = fromP, .p = QPointF(200, 300)});
+        row("cancelled: a ray", {.how = Cancelled, .path = {{110, 500}, {300, 200}}, .rays = 1});
+        row("double tap: one ray", {.how = DoubleTap, .path = {{300, 200}}, .rays = 1});
+        row("pen tip on P", {.how = PenTip, .path = fromP, .p = QPointF(200, 300)});
+        row("pen barrel beside P",
+            {.how = PenBarrel, .path = {{300, 200}, {400, 300}}, .p = QPointF(400, 300)});
+        row("eraser", {.how = Eraser, .path = fromP});
+    }
+    void touch()
+    {
+        QFETCH(TouchRow, r);
+        using enum TouchRow::How;
+        using enum canvas::FieldEvent::Phase;
+        if (r.armed)
+            QTest::mouseClick(palette("pointSymbolBox"), Qt::LeftButton);
+        if (r.how >= PenTip) {
+            penDrag(field(), r.how == PenTip ? PenEnd::Tip : r.how == PenBarrel ? PenEnd::Barrel
+                                                                                : PenEnd::Eraser,
+                    r.path);
+        } else {
+            finger(field(), Press, r.path.front());
+            for (const QPointF &s : r.path.mid(1))
+                finger(field(), Move, s);
+            if (r.how == SecondFinger) {  // down, moved and lifted while the first is down
+                finger(field(), Press, {-500, -500}, 1);
+                finger(field(), Move, {-600, 700}, 1);
+                finger(field(), Release, {-600, 700}, 1);
+            }
+            r.how == Cancelled ? cancelTouch(field()) : finger(field(), Release, r.path.back());
+            if (r.how == DoubleTap) {
+                finger(field(), Press, r.path.front());
+                finger(field(), Release, r.path.front());
+            }
+        }
+        const QPointF p = qp(scene().objectPoint());
+        if (r.p)  // a finger lands on a pixel, about 3 units here
+            QVERIFY2(QLineF(p, *r.p).length() < 4, qPrintable(QDebug::toString(p)));
+        else
+            QCOMPARE(pixelOf(field(), p).y(), field().height() - 1);
+        QCOMPARE(scene().rayHits().size(), r.rays);
+        QCOMPARE(scene().pointMarkers().size(), r.markers);
     }
 
     // Pressed and let go straight above P, on P's pixel column: the ray along the normal,

@@ -5,6 +5,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleHints>
+#include <QTabletEvent>
+#include <QTouchEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace canvas {
@@ -29,6 +32,7 @@ DrawingField::DrawingField(QRgb background, QWidget *parent)
     : QWidget(parent), raster_(background)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     setMouseTracking(true);
     // One repaint for all that a handler draws.
     raster_.setChangeListener([this] {
@@ -186,6 +190,127 @@ void DrawingField::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     emit fieldEvent(FieldEvent::release(buttonsOf(event->button()), eventPoint(event)));
+}
+
+// Fingers and pens. A finger or a pen tip plays the role the view gives its
+// touch-down point, until it lifts; one acts at a time, and further fingers
+// change nothing. As with the mouse, the second tap of a double tap, within
+// the double-tap distance of the first, is held back, unless it moves on as
+// a drag. Taken, they make no mouse events.
+
+bool DrawingField::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        touchEvent(static_cast<QTouchEvent *>(event));
+        event->accept();
+        return true;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+void DrawingField::touchEvent(QTouchEvent *event)
+{
+    if (event->type() == QEvent::TouchCancel) {
+        // The system took the touch away: the gesture ends as its release.
+        if (contact_.id >= 0)
+            endContact(contact_.lastAt);
+        return;
+    }
+    for (const QEventPoint &point : event->points()) {
+        const QPointF at = withinField(point.position());
+        if (contact_.id == kNoContact && point.state() == QEventPoint::Pressed)
+            beginContact(point.id(), touchRoleAt(at), at, event->timestamp());
+        else if (point.id() != contact_.id)
+            continue;
+        else if (point.state() == QEventPoint::Released)
+            endContact(at);
+        else if (point.state() == QEventPoint::Updated)
+            moveContact(at);
+    }
+}
+
+void DrawingField::tabletEvent(QTabletEvent *event)
+{
+    event->accept();
+    // The eraser end does nothing.
+    if (event->pointerType() == QPointingDevice::PointerType::Eraser)
+        return;
+    const QPointF at = withinField(event->position());
+    const bool penActs = contact_.id == kPenContact;
+    switch (event->type()) {
+    case QEvent::TabletPress:
+        if (contact_.id == kNoContact) {
+            // The barrel button, reported as the right or the middle one,
+            // plays the right button's part; the tip what the view says.
+            const bool barrel = event->buttons() & (Qt::RightButton | Qt::MiddleButton);
+            beginContact(kPenContact, barrel ? MouseButtons::Right : touchRoleAt(at), at,
+                         event->timestamp());
+        }
+        break;
+    case QEvent::TabletMove:
+        if (penActs)
+            moveContact(at);
+        else if (contact_.id == kNoContact)  // hovering: the pointer follows
+            emit fieldEvent(FieldEvent::move(MouseButtons::None, toScene(at)));
+        break;
+    case QEvent::TabletRelease:
+        if (penActs)
+            endContact(at);
+        break;
+    default:
+        break;
+    }
+}
+
+QPointF DrawingField::withinField(QPointF p) const
+{
+    return QPointF(std::clamp(p.x(), 0.0, std::max(0.0, width() - 1.0)),
+                   std::clamp(p.y(), 0.0, std::max(0.0, height() - 1.0)));
+}
+
+MouseButtons DrawingField::touchRoleAt(QPointF position) const
+{
+    return touchRoles_ ? touchRoles_->touchRoleAt(toScene(position)) : MouseButtons::Left;
+}
+
+void DrawingField::beginContact(int id, MouseButtons role, QPointF position, quint64 time)
+{
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    const bool secondTap = lastTap_ && time - lastTap_->second <= quint64(hints->mouseDoubleClickInterval())
+                           && (position - lastTap_->first).manhattanLength()
+                                  <= hints->touchDoubleTapDistance();
+    // A third tap is a tap of its own, as a third click is.
+    lastTap_.reset();
+    if (!secondTap)
+        lastTap_ = std::pair{position, time};
+    contact_ = {id, role, secondTap, position, position};
+    if (!secondTap)
+        emit fieldEvent(FieldEvent::press(role, toScene(position)));
+}
+
+void DrawingField::moveContact(QPointF position)
+{
+    contact_.lastAt = position;
+    if (contact_.heldBack) {
+        if ((position - contact_.pressedAt).manhattanLength()
+            <= QGuiApplication::styleHints()->touchDoubleTapDistance())
+            return;
+        contact_.heldBack = false;
+        emit fieldEvent(FieldEvent::press(contact_.role, toScene(contact_.pressedAt)));
+    }
+    emit fieldEvent(FieldEvent::move(contact_.role, toScene(position)));
+}
+
+void DrawingField::endContact(QPointF position)
+{
+    const Contact ended = std::exchange(contact_, Contact{});
+    if (!ended.heldBack)
+        emit fieldEvent(FieldEvent::release(ended.role, toScene(position)));
 }
 
 }  // namespace canvas

@@ -15,6 +15,11 @@
 #include "canvas/raster_image.h"
 
 #include <QWidget>
+#include <optional>
+#include <utility>
+
+class QTabletEvent;
+class QTouchEvent;
 
 namespace canvas {
 
@@ -46,6 +51,10 @@ public:
     // Runs the view's Paint handler, as when the field first appears.
     void requestPaint();
 
+    // Who chooses the role of a finger or a pen tip put down on the field;
+    // without one, it plays the left button's.
+    void setTouchRoles(const TouchRoles *roles) { touchRoles_ = roles; }
+
 signals:
     void paintRequested();
     // Every press, move and release of the mouse on the field.
@@ -61,11 +70,21 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+    void tabletEvent(QTabletEvent *event) override;
 
 private:
     void updateChanged();
     QPointF eventPoint(const QMouseEvent *event) const;
     bool nearLastPress(QPointF position) const;
+    void touchEvent(QTouchEvent *event);
+    // A finger's or a pen's place in the field, which it never leaves: a
+    // finger dragged past the edge takes P no farther than the edge.
+    QPointF withinField(QPointF position) const;
+    MouseButtons touchRoleAt(QPointF position) const;
+    void beginContact(int id, MouseButtons role, QPointF position, quint64 time);
+    void moveContact(QPointF position);
+    void endContact(QPointF position);
 
     RasterImage raster_;
     bool appeared_ = false;
@@ -74,6 +93,21 @@ private:
     // click's second press while it is held back.
     QPointF lastPress_;
     Qt::MouseButton heldBackButton_ = Qt::NoButton;
+
+    const TouchRoles *touchRoles_ = nullptr;
+    // The finger or pen that acts, one at a time: its touch point's id (or
+    // kPenContact), its role from touch-down to lift, and whether its press
+    // is held back as the second tap of a double tap.
+    static constexpr int kNoContact = -1, kPenContact = -2;
+    struct Contact {
+        int id = kNoContact;
+        MouseButtons role = MouseButtons::None;
+        bool heldBack = false;
+        QPointF pressedAt, lastAt;
+    };
+    Contact contact_;
+    // Where and when the last contact that was no second tap came down.
+    std::optional<std::pair<QPointF, quint64>> lastTap_;
 };
 
 }  // namespace canvas

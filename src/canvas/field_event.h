@@ -1,7 +1,8 @@
 // What the pointer does on a drawing field, as the views take it: one stream
 // of presses, moves and releases in scene units. A press or a release carries
 // the role it plays, the left button's or the right button's (a mouse's
-// buttons give it); a move carries every button held. The view answers each
+// buttons give it, a finger or a pen the view's touch roles below); a move
+// carries every button held, or the role of the finger or pen that moves. The view answers each
 // event with the pointer shapes it asks for.
 #pragma once
 
@@ -32,6 +33,16 @@ struct FieldEvent {
 struct PointerChange {
     std::optional<Pointer> screen;
     std::optional<Pointer> field;
+};
+
+// What a finger or a pen tip put down on a field does, as the view decides
+// it: the part of the left or the right button. The view knows where P lies
+// and what each half of its field is for; the field asks it.
+class TouchRoles
+{
+public:
+    virtual ~TouchRoles() = default;
+    virtual MouseButtons touchRoleAt(QPointF scenePoint) const = 0;
 };
 
 }  // namespace canvas

@@ -9,9 +9,8 @@ namespace {
 
 // The eye stays this far above the interface while dragged (and in single
 // point mode also when placed); in row mode a press may put it down to
-// kRowEyeLimit below the interface.
+// kRowEyeDepth below the interface.
 constexpr float kEyeLimit = -50;
-constexpr float kRowEyeLimit = 50;
 
 class EyeDrag : public ImagingGesture
 {
@@ -42,7 +41,7 @@ private:
 StartedGesture startEyeDrag(ImagingScene &scene, Point at)
 {
     StartedGesture started{std::make_unique<EyeDrag>(scene), {.screen = Pointer::NoDrop}};
-    if (at.y <= (scene.rowMode() ? kRowEyeLimit : kEyeLimit)) {
+    if (at.y <= (scene.rowMode() ? kRowEyeDepth : kEyeLimit)) {
         scene.moveEye(at);
         started.pointer.screen = Pointer::Cross;
     }

@@ -71,6 +71,12 @@ bool ImagingScene::storeNextRowPoint()
     return true;
 }
 
+MouseButtons ImagingScene::touchRoleAt(QPointF at) const
+{
+    const bool eye = rowMode_ ? at.y() <= kRowEyeDepth : at.y() < 0;
+    return eye ? MouseButtons::Left : MouseButtons::Right;
+}
+
 PointerChange ImagingScene::handle(const canvas::FieldEvent &event)
 {
     const Point at{float(event.at.x()), float(event.at.y())};

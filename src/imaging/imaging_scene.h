@@ -25,6 +25,8 @@ inline constexpr int kMaxRowPoints = 100;
 // P is never placed or dragged closer to the interface than this; a point
 // of a row may lie anywhere, and only from this depth on is its bundle drawn.
 inline constexpr float kObjectDepth = 50;
+// In row mode the eye may be put down as far as this below the interface.
+inline constexpr float kRowEyeDepth = 50;
 
 // The pens of the scene, in pixels of the surface: the screen's, and the
 // wider ones of paper. The rays of the bundle take the pen of 1.
@@ -90,6 +92,10 @@ public:
     // right button hands its moves and its release to one gesture: the eye
     // dragged, P dragged, or the row's next point (gestures.h).
     PointerChange handle(const canvas::FieldEvent &event);
+    // A finger or a pen tip put down at a point plays the left button's part
+    // (the eye) above the interface, in row mode down to kRowEyeDepth, and
+    // the right button's (P, or the row's next point) below.
+    MouseButtons touchRoleAt(QPointF at) const;
 
     // What a fresh field shows: the picture of a single point.
     void paintFreshField();

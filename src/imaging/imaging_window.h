@@ -44,6 +44,7 @@ private:
     void createControls();
     void showIndex(int barValue);
     canvas::PointerChange handleFieldEvent(const canvas::FieldEvent &event) override;
+    canvas::MouseButtons touchRoleAt(QPointF at) const override { return scene_->touchRoleAt(at); }
 
     std::unique_ptr<ImagingScene> scene_;
     // The controls of the column; tests find them by their object names.

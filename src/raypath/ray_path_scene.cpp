@@ -162,6 +162,19 @@ void RayPathScene::dragObject(Point p)
     redrawRays();
 }
 
+bool RayPathScene::nearObject(Point at) const
+{
+    return std::abs(object_.x - at.x) < kObjectGrabReach
+           && std::abs(object_.y - at.y) < kObjectGrabReach;
+}
+
+MouseButtons RayPathScene::touchRoleAt(QPointF at) const
+{
+    if (armed_ == MarkerSymbol::None && nearObject({float(at.x()), float(at.y())}))
+        return MouseButtons::Right;
+    return MouseButtons::Left;
+}
+
 PointerChange RayPathScene::handle(const FieldEvent &event)
 {
     const Point at{float(event.at.x()), float(event.at.y())};
@@ -180,9 +193,8 @@ PointerChange RayPathScene::handle(const FieldEvent &event)
             leftGesture_->move(at);
         else if (b == MouseButtons::Right && rightGesture_)
             rightGesture_->move(at);
-        const bool nearObject = std::abs(object_.x - at.x) < kObjectGrabReach
-                                && std::abs(object_.y - at.y) < kObjectGrabReach;
-        return {.field = nearObject && b != MouseButtons::Left ? Pointer::Cross : Pointer::Arrow};
+        const bool grab = nearObject(at) && b != MouseButtons::Left;
+        return {.field = grab ? Pointer::Cross : Pointer::Arrow};
     }
     case FieldEvent::Phase::Release: {
         std::unique_ptr<RayPathGesture> ended;

@@ -106,6 +106,10 @@ public:
     // ray, an armed symbol placed, or P dragged. A move shows the crosshair
     // near P, where the right button grabs it.
     canvas::PointerChange handle(const canvas::FieldEvent &event);
+    // A finger or a pen tip put down at a point: it places an armed symbol
+    // as the left button does, drags P from within P's square as the right
+    // button does, and elsewhere draws a ray as the left button does.
+    MouseButtons touchRoleAt(QPointF at) const;
 
     // Keeps a ray through the interface at hitX; false when the store is
     // full. It shows with the next redraw.
@@ -139,6 +143,9 @@ private:
     void drawRays(canvas::Surface &s, const RayPathPens &pens);
     void setObject(Point p);
     Point eyeTarget() const;
+    // Within P's square, where the pointer is a crosshair and a finger
+    // grabs P.
+    bool nearObject(Point at) const;
     void markersOn(canvas::Surface &s, const RayPathPens &pens);
     void drawMarkers();
 

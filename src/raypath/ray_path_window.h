@@ -39,6 +39,7 @@ private:
     void drawOnPaper(canvas::PageSurface &page) override;
     float index() const override { return scene_->index(); }
     canvas::PointerChange handleFieldEvent(const canvas::FieldEvent &event) override;
+    canvas::MouseButtons touchRoleAt(QPointF at) const override { return scene_->touchRoleAt(at); }
     void createControls();
     void connectControls();
     void showIndex(int scrollValue);

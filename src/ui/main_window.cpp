@@ -29,6 +29,7 @@ MainWindow::MainWindow(PrintoutSettings printout, QWidget *parent)
 {
     field_->setObjectName(QStringLiteral("field"));
     field_->setAccessibleName(QStringLiteral("Zeichenfeld"));
+    field_->setTouchRoles(this);
     connect(field_, &canvas::DrawingField::fieldEvent, this,
             [this](const canvas::FieldEvent &event) { fieldEvent(event); });
     // A shortcut of the window, not of the field: Ctrl+C copies whichever

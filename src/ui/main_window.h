@@ -27,7 +27,7 @@ struct PrintoutSettings {
     double labelHeight;
 };
 
-class MainWindow : public QWidget
+class MainWindow : public QWidget, public canvas::TouchRoles
 {
 public:
     ~MainWindow() override;
@@ -61,7 +61,8 @@ protected:
     // The scene on paper, with the paper's pens, and the index it shows.
     virtual void drawOnPaper(canvas::PageSurface &page) = 0;
     virtual float index() const = 0;
-    // The view's answer to an event on its field.
+    // The view's answer to an event on its field, and the role it gives a
+    // finger or a pen put down on it (canvas::TouchRoles).
     virtual canvas::PointerChange handleFieldEvent(const canvas::FieldEvent &event) = 0;
 
     // Puts the window where its frame says, its field with square scene

@@ -40,18 +40,18 @@ constexpr std::u16string_view kGeneral[] = {
 };
 
 constexpr std::u16string_view kMovingP[] = {
-    u"Den Objektpunkt P können Sie mit gedrückter rechter",
-    u"Maustaste an jede Stelle des Zeichenfeldes ziehen,",
-    u"sowohl oberhalb als auch unterhalb der Grenzlinie. Die",
-    u"relative Brechzahl n der beiden Medien stellen Sie mit",
-    u"der Bildlaufleiste rechts ein; dabei wird die Brechzahl",
-    u"des optisch dünneren Mediums gleich 1 gesetzt.",
+    u"Den Objektpunkt P ziehen Sie mit gedrückter rechter",
+    u"Maustaste, oder mit dem Finger auf P aufgesetzt, an",
+    u"jede Stelle des Zeichenfeldes, oberhalb wie unterhalb",
+    u"der Grenzlinie. Die relative Brechzahl n der beiden",
+    u"Medien stellen Sie mit der Bildlaufleiste rechts ein;",
+    u"die Brechzahl des optisch dünneren Mediums ist dabei 1.",
 };
 
 constexpr std::u16string_view kStartingRays[] = {
-    u"Wenn Sie die linke Maustaste auf einem Punkt derjenigen",
-    u"Feldhälfte drücken, in der P liegt, startet ein Licht-",
-    u"strahl, der durch P und die Spitze des Mauszeigers",
+    u"Wenn Sie die linke Maustaste drücken oder den Finger",
+    u"neben P aufsetzen, startet ein Lichtstrahl, der durch",
+    u"P und die Spitze des Mauszeigers (den Finger)",
     u"verläuft. Solange Sie die Taste gedrückt halten, folgt",
     u"der Strahl dem Mauszeiger; beim Loslassen behält er",
     u"seine Lage bei. Mit dem nächsten Tastendruck starten",
@@ -115,8 +115,8 @@ constexpr std::u16string_view kSaving[] = {
 
 constexpr std::u16string_view kSinglePoints[] = {
     u"Der abzubildende Objektpunkt P liegt in der unteren",
-    u"Hälfte des Zeichenfeldes; dort können Sie ihn mit",
-    u"gedrückter rechter Maustaste verschieben. Das Auge",
+    u"Hälfte des Zeichenfeldes; dort verschieben Sie ihn mit",
+    u"der rechten Maustaste oder dem Finger. Das Auge",
     u"befindet sich in der oberen Hälfte. Es wählt aus den",
     u"von P ausgehenden Strahlen ein schmales Bündel aus, das",
     u"nach der Brechung an der Grenzfläche (nahezu)",
@@ -126,7 +126,7 @@ constexpr std::u16string_view kSinglePoints[] = {
 
 constexpr std::u16string_view kMovingEye[] = {
     u"Das Auge verschieben Sie, indem Sie es mit gedrückter",
-    u"linker Maustaste innerhalb der oberen Hälfte ziehen.",
+    u"linker Maustaste oder dem Finger oben im Feld ziehen.",
     u"Das abbildende Bündel und der Bildpunkt folgen dabei",
     u"sofort; das Auge blickt stets in Richtung des",
     u"markierten Bildpunktes.",
@@ -139,7 +139,7 @@ constexpr std::u16string_view kPointRows[] = {
     u"Strahlenbündel wird jedoch nur für den zuletzt",
     u"gewählten Punkt gezeichnet. Die Punkte müssen in der",
     u"unteren Hälfte des Zeichenfeldes liegen; Sie setzen sie",
-    u"durch Klicken mit der rechten Maustaste. Verschieben",
+    u"mit der rechten Maustaste oder dem Finger. Verschieben",
     u"Sie anschließend das Auge in der oberen Hälfte, so",
     u"werden die Lagen aller Bildpunkte für die neue",
     u"Augenstellung korrigiert.",

@@ -6,7 +6,12 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
+#include <arpa/inet.h>
 #include <cmath>
+#include <cstring>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace xdo {
 
@@ -64,6 +69,79 @@ QPoint windowAt(const QString &caption) { return windowRect(caption).topLeft(); 
 QImage screen() {
     QTest::qWait(300);
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+}
+
+void focus(const QString &caption) {
+    run({"search", "--sync", "--onlyvisible", "--name", caption, "windowfocus", "--sync"});
+    QTest::qWait(200);
+}
+
+namespace {
+
+// OSC: strings end in a zero and are padded to four bytes; numbers are big-endian.
+void putString(QByteArray &b, const char *s) {
+    b.append(s, qsizetype(std::strlen(s)) + 1);
+    while (b.size() % 4)
+        b.append('\0');
+}
+void putInt(QByteArray &b, qint32 v) {
+    const quint32 n = htonl(quint32(v));
+    b.append(reinterpret_cast<const char *>(&n), 4);
+}
+void putFloat(QByteArray &b, float v) {
+    quint32 u;
+    std::memcpy(&u, &v, 4);
+    putInt(b, qint32(u));
+}
+void putMessage(QByteArray &bundle, const QByteArray &message) {
+    putInt(bundle, qint32(message.size()));
+    bundle.append(message);
+}
+
+}  // namespace
+
+TuioFinger::TuioFinger(int port) : socket_(::socket(AF_INET, SOCK_DGRAM, 0)), port_(port) {}
+
+TuioFinger::~TuioFinger() { ::close(socket_); }
+
+void TuioFinger::send(QPointF relative, bool alive) {
+    constexpr qint32 id = 1;
+    QByteArray bundle;
+    putString(bundle, "#bundle");
+    putInt(bundle, 0);  // time tag: at once
+    putInt(bundle, 1);
+    QByteArray m;
+    putString(m, "/tuio/2Dcur");
+    putString(m, alive ? ",si" : ",s");
+    putString(m, "alive");
+    if (alive)
+        putInt(m, id);
+    putMessage(bundle, m);
+    if (alive) {
+        m.clear();
+        putString(m, "/tuio/2Dcur");
+        putString(m, ",sifffff");
+        putString(m, "set");
+        putInt(m, id);
+        putFloat(m, float(relative.x()));
+        putFloat(m, float(relative.y()));
+        for (int i = 0; i < 3; ++i)
+            putFloat(m, 0);
+        putMessage(bundle, m);
+    }
+    m.clear();
+    putString(m, "/tuio/2Dcur");
+    putString(m, ",si");
+    putString(m, "fseq");
+    putInt(m, ++frame_);
+    putMessage(bundle, m);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(quint16(port_));
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::sendto(socket_, bundle.constData(), size_t(bundle.size()), 0,
+             reinterpret_cast<const sockaddr *>(&to), sizeof to);
+    QTest::qWait(60);
 }
 
 }  // namespace xdo

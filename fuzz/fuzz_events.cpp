@@ -32,29 +32,25 @@ public:
         field_->setScale(x1, y1, x2, y2);
     }
     void clear() override { field_->raster().clear(); }
-    void line(double x1, double y1, double x2, double y2, QRgb colour) override
+    void line(double x1, double y1, double x2, double y2, const canvas::Pen &pen) override
     {
         check({x1, y1, x2, y2});
-        sync();
-        field_->raster().line(x1, y1, x2, y2, colour);
+        field_->raster().line(x1, y1, x2, y2, pen);
     }
-    void circle(double x, double y, double r, QRgb colour) override
+    void circle(double x, double y, double r, const canvas::Pen &pen) override
     {
         check({x, y, r});
-        sync();
-        field_->raster().circle(x, y, r, colour);
+        field_->raster().circle(x, y, r, pen);
     }
-    void dot(double x, double y, QRgb colour) override
+    void dot(double x, double y, const canvas::Pen &pen) override
     {
         check({x, y});
-        sync();
-        field_->raster().dot(x, y, colour);
+        field_->raster().dot(x, y, pen);
     }
-    void disc(double x, double y, double r, QRgb colour) override
+    void disc(double x, double y, double r, const canvas::Pen &pen) override
     {
         check({x, y, r});
-        sync();
-        field_->raster().disc(x, y, r, colour);
+        field_->raster().disc(x, y, r, pen);
     }
 
 private:
@@ -63,11 +59,6 @@ private:
         for (double v : values)
             if (!std::isfinite(v))
                 __builtin_trap();
-    }
-    void sync()
-    {
-        field_->raster().setPenWidth(penWidth());
-        field_->raster().setLineStyle(lineStyle());
     }
     canvas::DrawingField *field_;
 };

@@ -1,12 +1,5 @@
 #include "recording_surface.h"
 
-void RecordingPage::record(DrawOp op)
-{
-    op.width = penWidth();
-    op.style = lineStyle();
-    ops.push_back(std::move(op));
-}
-
 std::vector<DrawOp> RecordingPage::of(DrawOp::Kind kind) const
 {
     std::vector<DrawOp> out;

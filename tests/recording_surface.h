@@ -15,7 +15,7 @@ struct DrawOp {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line: both ends; Circle, Disc: centre, radius
                                             // in x2; Text: position, font size in x2
     QRgb colour = 0;
-    int width = 1;
+    double width = 1;
     canvas::LineStyle style = canvas::LineStyle::Solid;
     QString text = {};
 };
@@ -31,24 +31,32 @@ public:
 
     int paperWidthTwips() const override { return width_; }
     int paperHeightTwips() const override { return height_; }
-    void clear() override { record({DrawOp::Clear}); }
-    void line(double x1, double y1, double x2, double y2, QRgb c) override
+    void clear() override { ops.push_back({DrawOp::Clear}); }
+    void line(double x1, double y1, double x2, double y2, const canvas::Pen &pen) override
     {
-        record({DrawOp::Line, x1, y1, x2, y2, c});
+        ops.push_back({DrawOp::Line, x1, y1, x2, y2, pen.colour, pen.width, pen.style});
     }
-    void circle(double x, double y, double r, QRgb c) override { add(DrawOp::Circle, x, y, r, c); }
-    void dot(double x, double y, QRgb c) override { add(DrawOp::Dot, x, y, 0, c); }
-    void disc(double x, double y, double r, QRgb c) override { add(DrawOp::Disc, x, y, r, c); }
+    void circle(double x, double y, double r, const canvas::Pen &p) override
+    {
+        add(DrawOp::Circle, x, y, r, p);
+    }
+    void dot(double x, double y, const canvas::Pen &p) override { add(DrawOp::Dot, x, y, 0, p); }
+    void disc(double x, double y, double r, const canvas::Pen &p) override
+    {
+        add(DrawOp::Disc, x, y, r, p);
+    }
     void printText(const QString &text) override
     {
-        record({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, 1,
-                canvas::LineStyle::Solid, text});
+        ops.push_back({DrawOp::Text, currentX(), currentY(), fontSize(), 0, 0, 1,
+                       canvas::LineStyle::Solid, text});
     }
     void endDocument() override {}
 
 private:
-    void record(DrawOp op);
-    void add(DrawOp::Kind k, double x, double y, double r, QRgb c) { record({k, x, y, r, 0, c}); }
+    void add(DrawOp::Kind k, double x, double y, double r, const canvas::Pen &p)
+    {
+        ops.push_back({k, x, y, r, 0, p.colour, p.width, p.style});
+    }
     int width_, height_;
 };
 

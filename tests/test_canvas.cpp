@@ -41,7 +41,7 @@ struct Raster : RasterImage {
     }
 };
 
-using Draw = std::function<void(Surface &, QRgb)>;
+using Draw = std::function<void(Surface &, const Pen &)>;
 
 // A drawing, its pen, the box and number of the pixels it sets, and whether it is taken back.
 struct Drawing {
@@ -66,21 +66,21 @@ private slots:
     void drawing_data() {
         QTest::addColumn<Drawing>("d");
         const auto row = [](const char *name, Drawing d) { QTest::newRow(name) << d; };
-        const Draw across = [](Surface &s, QRgb c) { s.line(-5000, 0, 5000, 0, c); };
-        const Draw ring = [](Surface &s, QRgb c) { s.circle(123, -45, 50, c); };
-        const Draw onPixel = [](Surface &s, QRgb c) { s.dot(-500, -480, c); };
-        const Draw offPixels = [](Surface &s, QRgb c) { s.dot(1.5, 24, c); };
+        const Draw across = [](Surface &s, Pen c) { s.line(-5000, 0, 5000, 0, c); };
+        const Draw ring = [](Surface &s, Pen c) { s.circle(123, -45, 50, c); };
+        const Draw onPixel = [](Surface &s, Pen c) { s.dot(-500, -480, c); };
+        const Draw offPixels = [](Surface &s, Pen c) { s.dot(1.5, 24, c); };
         row("far line",
             {.draw = across, .box = {0, 196, 400, 1}, .pixels = 400, .takenBack = true});
         row("far line, dotted", {.draw = across, .style = LineStyle::Dotted, .box = {0, 196, 400, 1},
                                  .pixels = 134, .takenBack = true});
         row("far line, 3 px", {.draw = across, .pen = 3, .box = {0, 195, 400, 3}, .pixels = 1200});
-        row("slanted line", {.draw = [](Surface &s, QRgb c) { s.line(-1200, 900, 1100, -700, c); },
+        row("slanted line", {.draw = [](Surface &s, Pen c) { s.line(-1200, 900, 1100, -700, c); },
                              .box = {0, 69, 400, 280}, .pixels = 400, .takenBack = true});
         row("slanted line, 15 px",
-            {.draw = [](Surface &s, QRgb c) { s.line(-600, 400, 300, -300, c); }, .pen = 15,
+            {.draw = [](Surface &s, Pen c) { s.line(-600, 400, 300, -300, c); }, .pen = 15,
              .box = {73, 129, 194, 154}, .pixels = 3592});
-        row("line, then a dot after the overlay", {.draw = [](Surface &s, QRgb c) {
+        row("line, then a dot after the overlay", {.draw = [](Surface &s, Pen c) {
                 s.line(-800, -900, 0, 900, c); s.endOverlay(); s.dot(0, 0, c);
             }, .box = {40, 16, 161, 361}, .pixels = 362});
         row("circle, 3 px", {.draw = ring, .pen = 3, .box = {213, 176, 23, 22}, .pixels = 184,
@@ -94,43 +94,41 @@ private slots:
                            .takenBack = true});
         row("dot, 20 px, between", {.draw = offPixels, .pen = 20, .box = {190, 191, 20, 20},
                                     .pixels = 316, .takenBack = true});
-        const Draw round = [](Surface &s, QRgb c) { s.disc(400, 400, 30, c); };
+        const Draw round = [](Surface &s, Pen c) { s.disc(400, 400, 30, c); };
         row("disc", {.draw = round, .box = {274, 270, 12, 12}, .pixels = 124});
         row("disc, 20 px", {.draw = round, .pen = 20, .box = {264, 260, 32, 32}, .pixels = 812});
         row("line, not finite",
-            {.draw = [](Surface &s, QRgb c) { s.line(qQNaN(), 0, 100, 100, c); },
+            {.draw = [](Surface &s, Pen c) { s.line(qQNaN(), 0, 100, 100, c); },
              .takenBack = true});
         row("line, end not finite",
-            {.draw = [](Surface &s, QRgb c) { s.line(0, 0, 100, qInf(), c); }, .takenBack = true});
+            {.draw = [](Surface &s, Pen c) { s.line(0, 0, 100, qInf(), c); }, .takenBack = true});
         row("circle, not finite",
-            {.draw = [](Surface &s, QRgb c) { s.circle(0, qInf(), 50, c); }, .takenBack = true});
+            {.draw = [](Surface &s, Pen c) { s.circle(0, qInf(), 50, c); }, .takenBack = true});
         row("dot, not finite",
-            {.draw = [](Surface &s, QRgb c) { s.dot(qInf(), qQNaN(), c); }, .takenBack = true});
+            {.draw = [](Surface &s, Pen c) { s.dot(qInf(), qQNaN(), c); }, .takenBack = true});
     }
     void drawing() {
         QFETCH(Drawing, d);
         Raster r;
         QVERIFY(r.takeChanged() == QRegion(0, 0, 400, 392) && r.find(kWhite).second == 400 * 392);
         const QImage blank = r.screen = r.image().copy();
-        r.setPenWidth(d.pen);
-        r.setLineStyle(d.style);
-        d.draw(r, kRed);
+        const auto pen = [&](QRgb c) { return Pen{double(d.pen), c, d.style}; };
+        d.draw(r, pen(kRed));
         const QImage drawn = r.image().copy();
         QCOMPARE(r.find(kRed), std::pair(d.box, d.pixels));
         QVERIFY(r.onScreen());
-        d.draw(r, kRed);
+        d.draw(r, pen(kRed));
         QVERIFY(r.takeChanged().isEmpty());
         r.beginOverlay();
         for (int pass = 0; pass < 2; ++pass)
-            d.draw(r, qRgb(0, 0, 255));
+            d.draw(r, pen(qRgb(0, 0, 255)));
         r.endOverlay();
         QVERIFY(r.onScreen());
         QCOMPARE(r.takeBackOverlay(), d.takenBack);
         if (!d.takenBack)
-            d.draw(r, kRed);
+            d.draw(r, pen(kRed));
         QVERIFY(r.image() == drawn && r.onScreen());
-        r.setLineStyle(LineStyle::Solid);
-        d.draw(r, kWhite);
+        d.draw(r, {double(d.pen), kWhite});
         QVERIFY(r.image() == blank && r.onScreen());
     }
 
@@ -149,10 +147,8 @@ private slots:
         const QImage blank = r.screen = r.image().copy();
         r.takeChanged();
         const auto draw = [&](QRgb ink) {
-            r.setPenWidth(1);
-            r.line(-300, -900, 100, 700, ink);  // through (-100, -100)
-            r.setPenWidth(5);
-            r.dot(500, 500, ink);
+            r.line(-300, -900, 100, 700, {1, ink});  // through (-100, -100)
+            r.dot(500, 500, {5, ink});
         };
         draw(kBlack);
         QVERIFY(r.onScreen());
@@ -170,8 +166,7 @@ private slots:
             dotWidth += r.image().pixel(x, dot.y()) == 0xff000000u;
         QCOMPARE(dotWidth, qRound(5 * ratio));
         r.beginOverlay();
-        r.setPenWidth(1);
-        r.line(-900, 800, 900, -800, kRed);
+        r.line(-900, 800, 900, -800, {1, kRed});
         r.endOverlay();
         QVERIFY(r.onScreen() && r.image() != picture);
         QVERIFY(r.takeBackOverlay());
@@ -189,7 +184,7 @@ private slots:
         int paints = 0;
         connect(&f, &DrawingField::paintRequested, [&] {
             ++paints;
-            f.raster().circle(0, 0, 500);
+            f.raster().circle(0, 0, 500, {});
         });
         std::pair<MouseButtons, QPointF> down;
         connect(&f, &DrawingField::fieldEvent,

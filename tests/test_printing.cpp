@@ -226,29 +226,37 @@ private slots:
     }
 
     // What the page itself puts on paper, rendered from the PDF at 150 dpi (a page unit is a
-    // pixel): lines solid, dotted and dashed, round-capped, which at pen 20 (5 px here) are on
-    // for 2 and 5 pen widths and off for 1; a 20 pt and a 12 pt line of text; a line far
-    // beyond the sheet clipped to it.
+    // pixel), the same at a printer resolution of 600 and of 1200 dpi: a pen of 20 is 20/300
+    // inch (1.69 mm, 10 px here) wide; lines solid, dotted and dashed, round-capped, on for 2
+    // and 5 pen widths; a 20 pt and a 12 pt line of text; a line far beyond the sheet clipped
+    // to it. Rendered at 600 dpi, the thinnest line, a pen of 1, is 0.085 mm wide, and a dot of
+    // 20 is 1.69 mm across.
+    void pageDrawing_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("600 dpi") << 600;
+        QTest::newRow("1200 dpi") << 1200;
+    }
     void pageDrawing()
     {
+        QFETCH(int, dpi);
         TempHome home;
         const QString pdf = home.dir.filePath("seite.pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setResolution(canvas::kPdfResolution);
+        printer.setResolution(dpi);
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
         {
             canvas::PrinterPage page(&printer);
             const QRectF sheet = printer.pageLayout().fullRect(QPageLayout::Point);
             page.setScale(0, 0, sheet.width() * 150 / 72, sheet.height() * 150 / 72);
-            page.setPenWidth(20);
             for (auto [y, style] : {std::pair{100, canvas::LineStyle::Solid},
                                     {200, canvas::LineStyle::Dotted},
-                                    {300, canvas::LineStyle::Dashed}}) {
-                page.setLineStyle(style);
-                page.line(100, y, y == 100 ? 1e7 : 1000, y, kBlack);
-            }
+                                    {300, canvas::LineStyle::Dashed}})
+                page.line(100, y, y == 100 ? 1e7 : 1000, y, {20, kBlack, style});
+            page.line(100, 400, 1000, 400, {1});
+            page.dot(600, 450, {20});
             for (auto [y, points] : {std::pair{500, 20}, {700, 12}}) {
                 page.setFontSize(points);
                 page.setCurrentX(100);
@@ -257,21 +265,31 @@ private slots:
             }
             page.endDocument();
         }
-        QCOMPARE(QProcess::execute("pdftoppm", {"-r", "150", "-png", "-singlefile", pdf,
-                                                home.dir.filePath("seite")}), 0);
-        const QImage img(home.dir.filePath("seite.png"));
+        const auto render = [&](const QStringList &how) {
+            const QString png = home.dir.filePath("seite");
+            QProcess::execute("pdftoppm", how + QStringList{"-png", "-singlefile", pdf, png});
+            return QImage(png + ".png");
+        };
+        const QImage img = render({"-r", "150"});
         QVERIFY(!img.isNull());
         const auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
-        // the longest dark run along a line, from x = 110 to 990
+        // the longest dark run along a line, from x = 110 to 990, and across one
         const auto longestRun = [&](int y) {
             int longest = 0, run = 0;
             for (int x = 110; x < 990; ++x)
                 longest = std::max(longest, run = dark(x, y) ? run + 1 : 0);
             return longest;
         };
+        const auto across = [](const QImage &image, int x, int y0, int y1) {
+            int n = 0;
+            for (int y = y0; y < y1; ++y)
+                n += qGray(image.pixel(x, y)) < 128;
+            return n;
+        };
         QCOMPARE(longestRun(100), 880);
-        QVERIFY2(qAbs(longestRun(200) - 10) <= 2, "dotted");
-        QVERIFY2(qAbs(longestRun(300) - 25) <= 3, "dashed");
+        QCOMPARE(across(img, 500, 80, 120), 10);
+        QVERIFY2(qAbs(longestRun(200) - 20) <= 3, "dotted");
+        QVERIFY2(qAbs(longestRun(300) - 50) <= 4, "dashed");
         QVERIFY2(dark(img.width() - 3, 100), "the far line reaches the sheet's edge");
         // the height of the letters: capitals about 0.7 of the size
         const auto inkHeight = [&](int top) {
@@ -284,6 +302,16 @@ private slots:
         };
         QVERIFY2(qAbs(inkHeight(480) - 0.7 * 20 * 150 / 72) <= 4, "20 pt");
         QVERIFY2(qAbs(inkHeight(680) - 0.7 * 12 * 150 / 72) <= 3, "12 pt");
+        // page units 400 to 650 across, 375 to 475 down, 4 px each
+        const QImage fine = render({"-r", "600", "-x", "1600", "-y", "1500", "-W", "1000",
+                                    "-H", "400"});
+        QVERIFY(!fine.isNull());
+        const auto mm = [](int px) { return px * 25.4 / 600; };
+        QVERIFY2(qAbs(mm(across(fine, 200, 60, 140)) - 25.4 / 300) < 0.05, "pen 1");
+        int dot = 0;  // across P's dot, at (600, 450)
+        for (int x = 700; x < 900; ++x)
+            dot += qGray(fine.pixel(x, 300)) < 128;
+        QVERIFY2(qAbs(mm(dot) - 20 * 25.4 / 300) < 0.1, "dot of 20");
     }
 
     // The folder of the PDF vanishes after the file was begun: the job is reported by name.
@@ -295,7 +323,7 @@ private slots:
         const QString home = temp.dir.path();
         ScriptedDialogs dialogs;
         ui::printOnSystemPrinter(dialogs, "weg.pdf", [&](canvas::PageSurface &page) {
-            page.line(0, 0, 100, 100, kBlack);
+            page.line(0, 0, 100, 100, {});
             QVERIFY(QDir(home).removeRecursively());
             page.endDocument();
         });

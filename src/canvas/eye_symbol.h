@@ -11,17 +11,17 @@ inline constexpr double kPupilDistance = 30;
 
 // The pens of the circle and the pupil; each view's pen tables hold them.
 struct EyePens {
-    int circle;
-    int pupil;
+    double circle;
+    double pupil;
 };
 
 // Draws the eye at (ex, ey) looking at (tx, ty). An eye on its target has no
-// direction to look in: its pupil sits in the middle. Leaves the pen at 1.
+// direction to look in: its pupil sits in the middle.
 void drawEyeSymbol(Surface &s, double ex, double ey, double tx, double ty, EyePens pens);
 
 // Paints the eye at (ex, ey) over with one white disc, `margin` pixels wider
 // than the eye all round: rings of white would leave arcs between them on a
-// fine screen. Leaves the pen at 1.
+// fine screen.
 void eraseEyeSymbol(Surface &s, double ex, double ey, int margin);
 
 }  // namespace canvas

@@ -117,65 +117,74 @@ void PrinterPage::scaleChanged()
                             scaleTop() + scaleHeight(), device);
 }
 
-void PrinterPage::setPen(QRgb colour, bool styled)
+double PrinterPage::deviceWidth(const Pen &pen) const
 {
-    QPen pen(QColor::fromRgb(colour), penWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    if (styled && lineStyle() == LineStyle::Dashed)
-        pen.setStyle(Qt::DashLine);
-    else if (styled && lineStyle() == LineStyle::Dotted)
-        pen.setStyle(Qt::DotLine);
-    painter().setPen(pen);
+    const QPaintDevice *device = painter_.device();
+    const double dpi = device ? device->logicalDpiX() : kPdfResolution;
+    return std::max(1.0, pen.width) * dpi / kPaperPenDpi;
+}
+
+void PrinterPage::setPen(const Pen &pen, bool styled)
+{
+    // A dash pattern counts in pen widths: dots and dashes grow with the pen.
+    QPen qpen(QColor::fromRgb(pen.colour), deviceWidth(pen), Qt::SolidLine, Qt::RoundCap,
+              Qt::RoundJoin);
+    if (styled && pen.style == LineStyle::Dashed)
+        qpen.setStyle(Qt::DashLine);
+    else if (styled && pen.style == LineStyle::Dotted)
+        qpen.setStyle(Qt::DotLine);
+    painter().setPen(qpen);
     painter_.setBrush(Qt::NoBrush);
 }
 
-void PrinterPage::line(double x1, double y1, double x2, double y2, QRgb colour)
+void PrinterPage::line(double x1, double y1, double x2, double y2, const Pen &pen)
 {
     QPainter &p = painter();
     if (!p.isActive())
         return;
     // Clipped to the paper, with room for the pen, before it is drawn.
-    const double margin = penWidth() + 2;
+    const double margin = deviceWidth(pen) + 2;
     const QRectF area = mapping_.device().adjusted(-margin, -margin, margin, margin);
     const auto clipped = clipLine(mapping_.toDevice(x1, y1), mapping_.toDevice(x2, y2), area);
     if (!clipped)
         return;
-    setPen(colour, true);
+    setPen(pen, true);
     p.drawLine(*clipped);
 }
 
-void PrinterPage::circle(double x, double y, double r, QRgb colour)
+void PrinterPage::circle(double x, double y, double r, const Pen &pen)
 {
     QPainter &p = painter();
     const QPointF c = mapping_.toDevice(x, y);
     const double rd = mapping_.lengthToDevice(r);
     if (!p.isActive() || !std::isfinite(c.x()) || !std::isfinite(c.y()) || !std::isfinite(rd))
         return;
-    setPen(colour, false);
+    setPen(pen, false);
     p.drawEllipse(c, rd, rd);
 }
 
-void PrinterPage::dot(double x, double y, QRgb colour)
+void PrinterPage::dot(double x, double y, const Pen &pen)
 {
     QPainter &p = painter();
     const QPointF c = mapping_.toDevice(x, y);
     if (!p.isActive() || !std::isfinite(c.x()) || !std::isfinite(c.y()))
         return;
     // A filled disc the pen's width across.
-    const double r = penWidth() / 2.0;
+    const double r = deviceWidth(pen) / 2.0;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(colour));
+    p.setBrush(QColor::fromRgb(pen.colour));
     p.drawEllipse(c, r, r);
 }
 
-void PrinterPage::disc(double x, double y, double r, QRgb colour)
+void PrinterPage::disc(double x, double y, double r, const Pen &pen)
 {
     QPainter &p = painter();
     const QPointF c = mapping_.toDevice(x, y);
-    const double rd = mapping_.lengthToDevice(r) + penWidth() / 2.0;
+    const double rd = mapping_.lengthToDevice(r) + deviceWidth(pen) / 2.0;
     if (!p.isActive() || !std::isfinite(c.x()) || !std::isfinite(c.y()) || !std::isfinite(rd))
         return;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgb(colour));
+    p.setBrush(QColor::fromRgb(pen.colour));
     p.drawEllipse(c, rd, rd);
 }
 

@@ -13,9 +13,11 @@
 
 namespace canvas {
 
-// Without a printer the page goes to a PDF file, at a resolution at which
-// the pens keep the weight they have on a common laser printer.
+// Without a printer the page goes to a PDF file at this resolution.
 inline constexpr int kPdfResolution = 600;
+// A pen of width 1 on paper is 1/300 inch wide, at every printer resolution:
+// 2 printer pixels at 600 dpi, 4 at 1200.
+inline constexpr double kPaperPenDpi = 300;
 
 // The one printer of the program, shared by both views for its whole life,
 // so that the printer, paper, orientation and file chosen last are offered
@@ -32,13 +34,10 @@ public:
     int paperWidthTwips() const override;
     int paperHeightTwips() const override;
     void clear() override {}
-    using Surface::circle;
-    using Surface::line;
-    using Surface::dot;
-    void line(double x1, double y1, double x2, double y2, QRgb colour) override;
-    void circle(double x, double y, double r, QRgb colour) override;
-    void dot(double x, double y, QRgb colour) override;
-    void disc(double x, double y, double r, QRgb colour) override;
+    void line(double x1, double y1, double x2, double y2, const Pen &pen) override;
+    void circle(double x, double y, double r, const Pen &pen) override;
+    void dot(double x, double y, const Pen &pen) override;
+    void disc(double x, double y, double r, const Pen &pen) override;
     void printText(const QString &text) override;
     void endDocument() override;
     QPrinter *printer() override { return printer_; }
@@ -57,7 +56,9 @@ protected:
 
 private:
     QPainter &painter();
-    void setPen(QRgb colour, bool styled);
+    // A pen's width in the printer's pixels, at any resolution.
+    double deviceWidth(const Pen &pen) const;
+    void setPen(const Pen &pen, bool styled);
 
     bool toPdfFile() const;
     bool beginPdfFile();

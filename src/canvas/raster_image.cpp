@@ -99,21 +99,21 @@ void RasterImage::endPainting()
     }
 }
 
-void RasterImage::setPen(QRgb colour, bool styled)
+void RasterImage::setPen(QRgb colour, int width, LineStyle lineStyle)
 {
     Qt::PenStyle style = Qt::SolidLine;
-    if (styled && lineStyle() == LineStyle::Dotted)
+    if (lineStyle == LineStyle::Dotted)
         style = Qt::DotLine;
-    else if (styled && lineStyle() == LineStyle::Dashed)
+    else if (lineStyle == LineStyle::Dashed)
         style = Qt::DashLine;
     QPainter &p = painter();
     // Most drawing comes in runs with one pen; setting it anew costs more
     // than the short lines themselves.
-    if (penSet_ && colour == penColour_ && devicePen() == penWidth_ && style == penStyle_)
+    if (penSet_ && colour == penColour_ && width == penWidth_ && style == penStyle_)
         return;
     penSet_ = true;
     penColour_ = colour;
-    penWidth_ = devicePen();
+    penWidth_ = width;
     penStyle_ = style;
     QPen pen(QColor::fromRgb(colour), penWidth_, style, Qt::RoundCap, Qt::RoundJoin);
     pen.setCosmetic(penWidth_ <= 1);
@@ -136,37 +136,39 @@ void RasterImage::clear()
     touchArea(image_.rect(), operationKey(kClsOperation, background_));
 }
 
-void RasterImage::line(double x1, double y1, double x2, double y2, QRgb colour)
+void RasterImage::line(double x1, double y1, double x2, double y2, const Pen &pen)
 {
+    const QRgb colour = pen.colour;
+    const int px = devicePen(pen.width);
     const QPointF a = mapping_.toDevice(x1, y1);
     const QPointF b = mapping_.toDevice(x2, y2);
     // Lines of the pen 1 are thin at any ratio: as wide as that pen is.
-    const bool thin = penWidth() <= 1 && lineStyle() != LineStyle::Dashed;
+    const bool thin = pen.width <= 1 && pen.style != LineStyle::Dashed;
     noteDrawing(thin);
     if (thin) {
         // The thin lines are nearly all of a redraw: set their pixels
         // straight into the image.
         const QRectF area(0, 0, image_.width() - 1e-6, image_.height() - 1e-6);
         if (const auto clipped = clipLine(a, b, area))
-            drawThinLine(*clipped, colour, lineStyle() == LineStyle::Dotted);
+            drawThinLine(*clipped, colour, pen.style == LineStyle::Dotted, px);
         return;
     }
     // Clip in device pixels, with room for the pen, before the painter sees
     // the segment: most lines of the views are far longer than the field.
-    const double margin = devicePen() + 2;
+    const double margin = px + 2;
     const QRectF area = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
     const auto clipped = clipLine(a, b, area);
     if (!clipped)
         return;
-    const double pen = devicePen() / 2.0 + 2;
-    touchArea(QRectF(clipped->p1(), clipped->p2()).normalized().adjusted(-pen, -pen, pen, pen),
+    const double reach = px / 2.0 + 2;
+    touchArea(QRectF(clipped->p1(), clipped->p2()).normalized().adjusted(-reach, -reach, reach, reach),
               operationKey(kPainterLine, clipped->x1(), clipped->y1(), clipped->x2(),
-                           clipped->y2(), colour, devicePen(), int(lineStyle())));
-    setPen(colour, true);
+                           clipped->y2(), colour, px, int(pen.style)));
+    setPen(colour, px, pen.style);
     painter().drawLine(*clipped);
 }
 
-void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
+void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted, int side)
 {
     // The painter must not hold the buffer while it is written directly.
     endPainting();
@@ -180,7 +182,6 @@ void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     const QRgb pixel = 0xff000000u | colour;
     // Wider than a pixel on a fine screen: each step sets a square of that
     // side, its upper-left pixel the step's.
-    const int side = devicePen();
     tiles_.touchLine(x0, y0, x1, y1, operationKey(kThinLine, x0, y0, x1, y1, pixel, dotted, side),
                      side);
     // Bresenham; dotted lines set every third step. A line of n steps along
@@ -229,51 +230,57 @@ void RasterImage::drawThinLine(const QLineF &line, QRgb colour, bool dotted)
     noteChange();
 }
 
-void RasterImage::circle(double x, double y, double r, QRgb colour)
+void RasterImage::circle(double x, double y, double r, const Pen &pen)
 {
+    const QRgb colour = pen.colour;
+    const int px = devicePen(pen.width);
     noteDrawing(true);
     const QPointF c = mapping_.toDevice(x, y);
     const double rd = mapping_.lengthToDevice(r);
     if (!finite(c) || !std::isfinite(rd))
         return;
-    const double reach = rd + devicePen();
+    const double reach = rd + px;
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height() || reach > kDeviceLimit)
         return;
-    const double pen = devicePen() / 2.0 + 2;
-    touchArea(QRectF(c, c).adjusted(-rd - pen, -rd - pen, rd + pen, rd + pen),
-              operationKey(kCircle, c.x(), c.y(), rd, colour, devicePen()));
+    const double margin = px / 2.0 + 2;
+    touchArea(QRectF(c, c).adjusted(-rd - margin, -rd - margin, rd + margin, rd + margin),
+              operationKey(kCircle, c.x(), c.y(), rd, colour, px));
     // The pen's width across the circle line, at least a pixel.
-    const double half = std::max(1, devicePen()) / 2.0;
+    const double half = std::max(1, px) / 2.0;
     fillRing(c, rd + half, rd - half, colour);
 }
 
-void RasterImage::dot(double x, double y, QRgb colour)
+void RasterImage::dot(double x, double y, const Pen &pen)
 {
+    const QRgb colour = pen.colour;
+    const int px = devicePen(pen.width);
     noteDrawing(true);
     const QPointF c = mapping_.toDevice(x, y);
     if (!finite(c))
         return;
-    touchArea(QRectF(c, c).adjusted(-devicePen(), -devicePen(), devicePen(), devicePen()),
-              operationKey(kDot, c.x(), c.y(), colour, devicePen()));
-    const double reach = devicePen();
+    touchArea(QRectF(c, c).adjusted(-px, -px, px, px),
+              operationKey(kDot, c.x(), c.y(), colour, px));
+    const double reach = px;
     if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > image_.width()
         || c.y() - reach > image_.height())
         return;
     // One shape wherever c falls: centred on the pixel under c for an odd
     // width, on the pixel corner nearest c for an even one. (The painter's
     // round point is a square at whole pixels.)
-    const int w = std::max(1, devicePen());
+    const int w = std::max(1, px);
     const QPointF centre = w % 2 ? QPointF(std::floor(c.x()) + 0.5, std::floor(c.y()) + 0.5)
                                  : QPointF(std::round(c.x()), std::round(c.y()));
     fillRing(centre, w / 2.0, 0, colour);
 }
 
-void RasterImage::disc(double x, double y, double r, QRgb colour)
+void RasterImage::disc(double x, double y, double r, const Pen &pen)
 {
+    const QRgb colour = pen.colour;
+    const int px = devicePen(pen.width);
     noteDrawing(false);
     const QPointF c = mapping_.toDevice(x, y);
-    const double rd = mapping_.lengthToDevice(r) + devicePen() / 2.0;
+    const double rd = mapping_.lengthToDevice(r) + px / 2.0;
     if (!finite(c) || !std::isfinite(rd) || rd > kDeviceLimit)
         return;
     touchArea(QRectF(c, c).adjusted(-rd - 1, -rd - 1, rd + 1, rd + 1),

@@ -55,13 +55,10 @@ public:
 
     void setScale(double x1, double y1, double x2, double y2) override;
     void clear() override;
-    using Surface::line;
-    using Surface::circle;
-    using Surface::dot;
-    void line(double x1, double y1, double x2, double y2, QRgb colour) override;
-    void circle(double x, double y, double r, QRgb colour) override;
-    void dot(double x, double y, QRgb colour) override;
-    void disc(double x, double y, double r, QRgb colour) override;
+    void line(double x1, double y1, double x2, double y2, const Pen &pen) override;
+    void circle(double x, double y, double r, const Pen &pen) override;
+    void dot(double x, double y, const Pen &pen) override;
+    void disc(double x, double y, double r, const Pen &pen) override;
     void beginOverlay() override;
     void endOverlay() override { inOverlay_ = false; }
     bool takeBackOverlay() override;
@@ -84,11 +81,14 @@ public:
 private:
     QPainter &painter();
     void endPainting();
-    void setPen(QRgb colour, bool styled);
+    void setPen(QRgb colour, int width, LineStyle style);
     void fillRing(QPointF centre, double outer, double inner, QRgb colour);
-    void drawThinLine(const QLineF &line, QRgb colour, bool dotted);
-    // The pen in force, in the image's pixels.
-    int devicePen() const { return std::max(1, int(std::lround(penWidth() * ratio_))); }
+    void drawThinLine(const QLineF &line, QRgb colour, bool dotted, int side);
+    // A pen's width in the image's pixels: logical pixels at the ratio.
+    int devicePen(double width) const
+    {
+        return std::max(1, int(std::lround(std::max(1.0, width) * ratio_)));
+    }
     void touchArea(const QRectF &reach, quint64 operation);
     void noteChange();
     // Every drawing operation says whether an overlay could take it back.

@@ -1,10 +1,10 @@
 // The drawing operations every picture of the program is made of.
 //
-// A surface has a user coordinate system (scene units, set by Scale), a
-// current pen width in device pixels and a current line style. Each drawing
-// routine of a view draws through this interface, so the same routine can
-// draw on the screen field, on paper, or into a recording for the tests.
-// What is drawn without a colour is black.
+// A surface has a user coordinate system (scene units, set by Scale); each
+// operation takes the pen it draws with, so no routine leaves a pen behind
+// for the next. Each drawing routine of a view draws through this
+// interface, so the same routine can draw on the screen field, on paper, or
+// into a recording for the tests.
 #pragma once
 
 #include <QRgb>
@@ -24,6 +24,16 @@ enum class Pointer { Arrow, Cross, NoDrop };
 // Line styles: the screen draws extensions dotted, paper dashed.
 enum class LineStyle { Solid, Dashed, Dotted };
 
+// What a drawing operation draws with. Widths are logical pixels on the
+// screen (device pixels at the screen's ratio) and 1/300 inch on paper,
+// converted once in each surface; a width below 1 draws as 1. The style
+// counts for lines; dots and dashes scale with the width.
+struct Pen {
+    double width = 1;
+    QRgb colour = kBlack;
+    LineStyle style = LineStyle::Solid;
+};
+
 class Surface
 {
 public:
@@ -34,20 +44,16 @@ public:
     virtual void setScale(double x1, double y1, double x2, double y2) = 0;
     // Clears the whole surface to its background colour.
     virtual void clear() = 0;
-    // A segment with the current pen width and line style. End points may
-    // lie far outside; the surface clips.
-    virtual void line(double x1, double y1, double x2, double y2, QRgb colour) = 0;
-    void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, kBlack); }
+    // A segment. End points may lie far outside; the surface clips.
+    virtual void line(double x1, double y1, double x2, double y2, const Pen &pen) = 0;
     // A circle outline; the radius is in scene units measured along x.
-    virtual void circle(double x, double y, double r, QRgb colour) = 0;
-    void circle(double x, double y, double r) { circle(x, y, r, kBlack); }
+    virtual void circle(double x, double y, double r, const Pen &pen) = 0;
     // A filled round dot as wide as the pen.
-    virtual void dot(double x, double y, QRgb colour) = 0;
+    virtual void dot(double x, double y, const Pen &pen) = 0;
     // A filled disc: radius r in scene units, widened by half the pen as a
     // circle outline of that radius would be. It removes a symbol at any
     // scale in one piece.
-    virtual void disc(double x, double y, double r, QRgb colour) = 0;
-    void dot(double x, double y) { dot(x, y, kBlack); }
+    virtual void disc(double x, double y, double r, const Pen &pen) = 0;
 
     // Something drawn over the picture for a moment, such as the ray that
     // follows the mouse. The screen notes the pixels it covers, so that
@@ -60,14 +66,6 @@ public:
     // erases and redraws as it would without an overlay.
     virtual bool takeBackOverlay() { return false; }
 
-    void setPenWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
-    int penWidth() const { return drawWidth_; }
-    void setLineStyle(LineStyle s) { drawStyle_ = s; }
-    LineStyle lineStyle() const { return drawStyle_; }
-
-private:
-    int drawWidth_ = 1;
-    LineStyle drawStyle_ = LineStyle::Solid;
 };
 
 }  // namespace canvas

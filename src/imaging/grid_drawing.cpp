@@ -15,20 +15,19 @@ void ImagingScene::drawGrid()
 
 void ImagingScene::gridOn(canvas::Surface &s, const ImagingPens &pens)
 {
-    s.setPenWidth(pens.grid);
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
         for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
-            s.dot(gx, gy, canvas::kBlack);
+            s.dot(gx, gy, {pens.grid});
 }
 
 void ImagingScene::eraseGrid()
 {
-    // Painted over with the pen in force; whatever lay on a node keeps a
-    // white gap until the next full redraw.
+    // Painted over in white; whatever lay on a node keeps a white gap until
+    // the next full redraw.
     canvas::Surface &s = screen();
     for (int gx = -kGridExtent; gx <= kGridExtent; gx += kGridSpacing)
         for (int gy = -kGridExtent; gy <= kGridExtent; gy += kGridSpacing)
-            s.dot(gx, gy, canvas::kWhite);
+            s.dot(gx, gy, {kScreenPens.grid, canvas::kWhite});
 }
 
 void ImagingScene::drawGridIfShown()

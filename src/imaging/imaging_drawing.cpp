@@ -13,20 +13,16 @@ using namespace optics;
 
 namespace {
 
-void markImage(Surface &s, Point image, int pen)
+void markImage(Surface &s, Point image, double width)
 {
-    s.setPenWidth(pen);
-    s.dot(image.x, image.y, kRed);
-    s.setPenWidth(1);
+    s.dot(image.x, image.y, {width, kRed});
 }
 
 }  // namespace
 
 void ImagingScene::interfaceOn(Surface &s, const ImagingPens &pens)
 {
-    s.setPenWidth(pens.interfaceLine);
-    s.line(-1000, 0, 1000, 0, kBlack);
-    s.setPenWidth(1);
+    s.line(-1000, 0, 1000, 0, {pens.interfaceLine});
 }
 
 void ImagingScene::drawInterfaceLine()
@@ -36,16 +32,12 @@ void ImagingScene::drawInterfaceLine()
 
 void ImagingScene::drawObjectDot()
 {
-    Surface &s = screen();
-    s.setPenWidth(kScreenPens.dots);
-    s.dot(objectPoint_.x, objectPoint_.y, kBlack);
+    screen().dot(objectPoint_.x, objectPoint_.y, {kScreenPens.dots});
 }
 
 void ImagingScene::eraseObjectDot()
 {
-    Surface &s = screen();
-    s.setPenWidth(kScreenPens.dots);
-    s.dot(objectPoint_.x, objectPoint_.y, kWhite);
+    screen().dot(objectPoint_.x, objectPoint_.y, {kScreenPens.dots, kWhite});
 }
 
 void ImagingScene::bundleOn(Surface &s, const ImagingPens &pens)
@@ -65,9 +57,9 @@ void ImagingScene::bundleOn(Surface &s, const ImagingPens &pens)
             continue;
         const double c = kFarLength * std::cos(double(ray.theta));
         const double sn = kFarLength * std::sin(double(ray.theta));
-        s.line(p.x, p.y, x, 0, kBlack);
-        s.line(x, 0, x + c, -sn, kBlack);
-        s.line(x, 0, x - c, sn, kBlack);
+        s.line(p.x, p.y, x, 0, {pens.bundle});
+        s.line(x, 0, x + c, -sn, {pens.bundle});
+        s.line(x, 0, x - c, sn, {pens.bundle});
     }
     if (const auto image = imageFromRayPair(p.x, p.y, centralX, index_))
         markImage(s, *image, pens.dots);
@@ -84,10 +76,8 @@ void ImagingScene::rowImagesOn(Surface &s, const ImagingPens &pens)
 
 void ImagingScene::rowPointsOn(Surface &s, const ImagingPens &pens)
 {
-    s.setPenWidth(pens.dots);
     for (const Point &p : rowPoints_)
-        s.dot(p.x, p.y, kBlack);
-    s.setPenWidth(1);
+        s.dot(p.x, p.y, {pens.dots});
 }
 
 void ImagingScene::drawBundle()

@@ -20,10 +20,8 @@ void ImagingScene::drawOnPaper(PageSurface &page)
         if (objectPoint_.y > 0)
             bundleOnPaper(page);
     }
-    if (gridShown_) {
+    if (gridShown_)
         gridOn(page, kPaperPens);
-        page.setPenWidth(1);
-    }
     drawInterfaceLine();
     interfaceOn(page, kPaperPens);
     drawEye();
@@ -35,9 +33,7 @@ void ImagingScene::bundleOnPaper(PageSurface &page)
     bundleOn(page, kPaperPens);
     // P last, so that where the image falls on P (n = 1) the black dot covers
     // the red one.
-    page.setPenWidth(kPaperPens.dots);
-    page.dot(objectPoint_.x, objectPoint_.y, kBlack);
-    page.setPenWidth(1);
+    page.dot(objectPoint_.x, objectPoint_.y, {kPaperPens.dots});
 }
 
 }  // namespace imaging

@@ -67,7 +67,6 @@ void ImagingScene::drawAfterIndexChange()
     if (!rowMode_) {
         drawBundle();
         drawObjectDot();
-        s.setPenWidth(1);
     } else {
         drawRowImages();
         drawRowPoints();
@@ -83,7 +82,6 @@ void ImagingScene::drawAfterRowCleared()
     drawEye();
     drawGridIfShown();
     drawObjectDot();
-    s.setPenWidth(1);
 }
 
 // What a fresh field shows: the picture of a single point, without the grid
@@ -94,7 +92,6 @@ void ImagingScene::paintFreshField()
     s.clear();
     drawInterfaceLine();
     drawObjectDot();
-    s.setPenWidth(1);
     drawEye();
     drawBundle();
 }
@@ -114,7 +111,6 @@ void ImagingScene::redrawPicture()
     drawEye();
     drawBundleIfDeepEnough();
     drawObjectDot();
-    s.setPenWidth(1);
 }
 
 }  // namespace imaging

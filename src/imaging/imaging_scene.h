@@ -28,16 +28,19 @@ inline constexpr float kObjectDepth = 50;
 // In row mode the eye may be put down as far as this below the interface.
 inline constexpr float kRowEyeDepth = 50;
 
-// The pens of the scene, in pixels of the surface: the screen's, and the
-// wider ones of paper. The rays of the bundle take the pen of 1.
+// The pens of the scene: the screen's, in its logical pixels, and the wider
+// ones of paper, in 1/300 inch.
 struct ImagingPens {
-    int interfaceLine;
-    int dots;  // P, the row's points and the red image points
-    int grid;
+    double interfaceLine;
+    double dots;  // P, the row's points and the red image points
+    double grid;
+    double bundle;
     canvas::EyePens eye;
 };
-inline constexpr ImagingPens kScreenPens{2, 5, 1, {3, 15}};
-inline constexpr ImagingPens kPaperPens{1, 20, 3, {10, 50}};
+inline constexpr ImagingPens kScreenPens{.interfaceLine = 2, .dots = 5, .grid = 1, .bundle = 1,
+                                         .eye = {.circle = 3, .pupil = 15}};
+inline constexpr ImagingPens kPaperPens{.interfaceLine = 1, .dots = 20, .grid = 3, .bundle = 1,
+                                        .eye = {.circle = 10, .pupil = 50}};
 
 using canvas::MouseButtons;
 using canvas::Pointer;

@@ -25,15 +25,14 @@ struct RayLook {
     canvas::LineStyle extensionStyle = canvas::LineStyle::Dotted;
 };
 
-// Draws one ray from P with the pen width in force, in this order: the red
+// Draws one ray from P with pens of that width, in this order: the red
 // normal, the refracted ray and its extension (only while a refracted ray
 // exists), the incident ray, the reflected ray in its grey level, and the
-// reflected ray's extension. The line style is solid again afterwards.
+// reflected ray's extension.
 void drawRayParts(canvas::Surface &s, Point p, const RayConstruction &ray, const RayParts &parts,
-                  const RayLook &look = {});
+                  double width, const RayLook &look = {});
 
-// The interface line y = 0 from x = -halfLength to halfLength, with the pen
-// in force.
-void drawInterfaceLine(canvas::Surface &s, QRgb colour, double halfLength = 2000);
+// The interface line y = 0 from x = -halfLength to halfLength.
+void drawInterfaceLine(canvas::Surface &s, const canvas::Pen &pen, double halfLength = 2000);
 
 }  // namespace raypath

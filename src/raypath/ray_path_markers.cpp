@@ -19,10 +19,8 @@ Point RayPathScene::eyeTarget() const
 
 void RayPathScene::markersOn(Surface &s, const RayPathPens &pens)
 {
-    s.setPenWidth(pens.pointMarker);
     for (const Point &p : pointMarkers_)
-        s.dot(p.x, p.y, kBlack);
-    s.setPenWidth(1);
+        s.dot(p.x, p.y, {pens.pointMarker});
     for (size_t i = 0; i < eyeMarkers_.size(); ++i) {
         const Point e = eyeMarkers_[i], t = eyeLooks_[i];
         drawEyeSymbol(s, e.x, e.y, t.x, t.y, pens.eye);
@@ -38,9 +36,7 @@ void RayPathScene::drawSymbol(MarkerSymbol symbol, Point at)
 {
     Surface &s = screen();
     if (symbol == MarkerSymbol::Point) {
-        s.setPenWidth(kScreenPens.pointMarker);
-        s.dot(at.x, at.y, kBlack);
-        s.setPenWidth(1);
+        s.dot(at.x, at.y, {kScreenPens.pointMarker});
     } else {
         const Point t = eyeTarget();
         drawEyeSymbol(s, at.x, at.y, t.x, t.y, kScreenPens.eye);
@@ -72,12 +68,10 @@ bool RayPathScene::addEyeMarker(Point p)
 void RayPathScene::clearMarkers()
 {
     Surface &s = screen();
-    s.setPenWidth(kScreenPens.pointMarker);
     for (const Point &p : pointMarkers_)
-        s.dot(p.x, p.y, kWhite);
+        s.dot(p.x, p.y, {kScreenPens.pointMarker, kWhite});
     for (const Point &e : eyeMarkers_)
         eraseEyeSymbol(s, e.x, e.y, kScreenPens.clearedEyeMargin);
-    s.setPenWidth(1);
     pointMarkers_.clear();
     eyeMarkers_.clear();
     eyeLooks_.clear();

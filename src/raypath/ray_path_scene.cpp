@@ -26,11 +26,8 @@ RayPathScene::~RayPathScene() = default;
 
 void RayPathScene::drawRays(Surface &s, const RayPathPens &pens)
 {
-    s.setPenWidth(pens.objectDot);
-    s.dot(object_.x, object_.y, kBlack);
-    s.setPenWidth(pens.interfaceLine);
-    drawInterfaceLine(s, kBlack, pens.interfaceHalfLength);
-    s.setPenWidth(pens.rays);
+    s.dot(object_.x, object_.y, {pens.objectDot});
+    drawInterfaceLine(s, {pens.interfaceLine}, pens.interfaceHalfLength);
 
     for (const float hitX : rayHits_) {
         // While P lies on the interface no fixed ray can be constructed; the
@@ -40,7 +37,7 @@ void RayPathScene::drawRays(Surface &s, const RayPathPens &pens)
             continue;
         const RayConstruction ray =
             constructRay(object_, *incidence, effectiveIndex_, kFixedReflectedGrey);
-        drawRayParts(s, object_, ray, parts_, pens.look);
+        drawRayParts(s, object_, ray, parts_, pens.rays, pens.look);
     }
 }
 
@@ -64,8 +61,7 @@ std::optional<DrawnRay> RayPathScene::drawLiveRay(Point aim)
     const RayConstruction ray = constructRay(object_, *incidence, effectiveIndex_,
                                              kLiveReflectedGrey);
     Surface &s = screen();
-    s.setPenWidth(kScreenPens.rays);
-    drawRayParts(s, object_, ray, parts_);
+    drawRayParts(s, object_, ray, parts_, kScreenPens.rays);
     // Under total reflection there is no refracted ray to erase later.
     const Point hit{ray.hitX, 0};
     return DrawnRay{ray.hitX, ray.refracted ? ray.refractedEnd : hit,
@@ -76,10 +72,8 @@ std::optional<DrawnRay> RayPathScene::drawLiveRay(Point aim)
 void RayPathScene::drawFirstPicture()
 {
     Surface &s = screen();
-    drawInterfaceLine(s, kBlack, 1000);
-    s.setPenWidth(kScreenPens.objectDot);
-    s.dot(object_.x, object_.y, kBlack);
-    s.setPenWidth(1);
+    drawInterfaceLine(s, {kScreenPens.rays}, 1000);
+    s.dot(object_.x, object_.y, {kScreenPens.objectDot});
 }
 
 void RayPathScene::setParts(const RayParts &parts)
@@ -109,17 +103,17 @@ void RayPathScene::moveObject(Point p)
 
 namespace {
 
-// Every segment of a live ray, the normal included, solid white with the pen
-// in force.
+// Every segment of a live ray, the normal included, solid white with the
+// live ray's pen.
 void eraseSegments(Surface &s, Point object, const DrawnRay &r)
 {
-    s.setLineStyle(LineStyle::Solid);
-    s.line(r.hitX, kNormalHalfLength, r.hitX, -kNormalHalfLength, kWhite);
-    s.line(object.x, object.y, r.hitX, 0, kWhite);
-    s.line(r.hitX, 0, r.refractedEnd.x, r.refractedEnd.y, kWhite);
-    s.line(r.hitX, 0, r.refractedBackEnd.x, r.refractedBackEnd.y, kWhite);
-    s.line(r.hitX, 0, r.reflectedEnd.x, r.reflectedEnd.y, kWhite);
-    s.line(r.hitX, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, kWhite);
+    const Pen white{kScreenPens.rays, kWhite};
+    s.line(r.hitX, kNormalHalfLength, r.hitX, -kNormalHalfLength, white);
+    s.line(object.x, object.y, r.hitX, 0, white);
+    s.line(r.hitX, 0, r.refractedEnd.x, r.refractedEnd.y, white);
+    s.line(r.hitX, 0, r.refractedBackEnd.x, r.refractedBackEnd.y, white);
+    s.line(r.hitX, 0, r.reflectedEnd.x, r.reflectedEnd.y, white);
+    s.line(r.hitX, 0, r.reflectedBackEnd.x, r.reflectedBackEnd.y, white);
 }
 
 }  // namespace
@@ -129,8 +123,7 @@ void RayPathScene::eraseLiveRay(const std::optional<DrawnRay> &ray)
     Surface &s = screen();
     if (ray)
         eraseSegments(s, object_, *ray);
-    s.setPenWidth(kScreenPens.rays);
-    drawInterfaceLine(s, kBlack);
+    drawInterfaceLine(s, {kScreenPens.rays});
     redrawRays();
 }
 
@@ -143,22 +136,18 @@ void RayPathScene::fixLiveRay(const std::optional<DrawnRay> &ray)
         fixRayAt(ray->hitX);
         eraseSegments(s, object_, *ray);
     }
-    drawInterfaceLine(s, kWhite);
-    s.setPenWidth(kScreenPens.rays);
-    drawInterfaceLine(s, kBlack);
+    drawInterfaceLine(s, {kScreenPens.rays, kWhite});
+    drawInterfaceLine(s, {kScreenPens.rays});
     redrawRays();
-    s.setPenWidth(1);
 }
 
 void RayPathScene::dragObject(Point p)
 {
     Surface &s = screen();
     s.clear();
-    drawInterfaceLine(s, kBlack);
-    s.setPenWidth(kScreenPens.objectDot);
-    s.dot(p.x, p.y, kBlack);
+    drawInterfaceLine(s, {kScreenPens.rays});
+    s.dot(p.x, p.y, {kScreenPens.objectDot});
     setObject(p);
-    s.setPenWidth(1);
     redrawRays();
 }
 
@@ -225,10 +214,8 @@ void RayPathScene::clearRays()
     Surface &s = screen();
     s.clear();
     rayHits_.clear();
-    s.setPenWidth(kScreenPens.objectDot);
-    s.dot(object_.x, object_.y, kBlack);
-    s.setPenWidth(1);
-    drawInterfaceLine(s, kBlack);
+    s.dot(object_.x, object_.y, {kScreenPens.objectDot});
+    drawInterfaceLine(s, {kScreenPens.rays});
     drawMarkers();
 }
 

@@ -24,19 +24,23 @@ inline constexpr int kMaxMarkers = 20;
 // The pens of the scene, in pixels of the surface: the screen's, and the
 // wider ones of paper. Only the screen erases.
 struct RayPathPens {
-    int objectDot;                // P
-    int interfaceLine;            // the interface of a full picture
+    double objectDot;             // P
+    double interfaceLine;         // the interface of a full picture
     double interfaceHalfLength;   // in scene units
-    int rays;                     // fixed rays, the live ray, the mended interface
+    double rays;                  // fixed rays, the live ray, the mended interface
     RayLook look;                 // how extensions look
-    int pointMarker;
+    double pointMarker;
     canvas::EyePens eye;
     int clearedEyeMargin;         // the white disc around an eye cleared
 };
 inline constexpr RayPathPens kScreenPens{
-    5, 2, 2000, 1, {canvas::kBlack, canvas::LineStyle::Dotted}, 5, {3, 15}, 5};
+    .objectDot = 5, .interfaceLine = 2, .interfaceHalfLength = 2000, .rays = 1,
+    .look = {.extensionColour = canvas::kBlack, .extensionStyle = canvas::LineStyle::Dotted},
+    .pointMarker = 5, .eye = {.circle = 3, .pupil = 15}, .clearedEyeMargin = 5};
 inline constexpr RayPathPens kPaperPens{
-    20, 3, 1200, 2, {qRgb(100, 100, 100), canvas::LineStyle::Dashed}, 20, {10, 50}, 0};
+    .objectDot = 20, .interfaceLine = 3, .interfaceHalfLength = 1200, .rays = 2,
+    .look = {.extensionColour = qRgb(100, 100, 100), .extensionStyle = canvas::LineStyle::Dashed},
+    .pointMarker = 20, .eye = {.circle = 10, .pupil = 50}, .clearedEyeMargin = 0};
 
 using canvas::MouseButtons;
 using canvas::Pointer;

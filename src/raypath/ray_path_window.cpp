@@ -26,22 +26,18 @@ const char *const kCaption = "Tavrix   -  Strahlenverlauf";
 
 // The palette's symbols, in the boxes' scene units: the eye looks to the
 // left, with a smaller pupil than on the field.
-constexpr canvas::EyePens kPaletteEyePens{3, 10};
-constexpr int kPalettePointPen = 5;
+constexpr canvas::EyePens kPaletteEyePens{.circle = 3, .pupil = 10};
+constexpr double kPalettePointPen = 5;
 
 void drawEyeSymbolBox(canvas::Surface &s)
 {
-    s.setPenWidth(kPaletteEyePens.circle);
-    s.circle(0, 0, canvas::kEyeRadius);
-    s.setPenWidth(kPaletteEyePens.pupil);
-    s.dot(-canvas::kPupilDistance, 0);
-    s.setPenWidth(1);
+    s.circle(0, 0, canvas::kEyeRadius, {kPaletteEyePens.circle});
+    s.dot(-canvas::kPupilDistance, 0, {kPaletteEyePens.pupil});
 }
 
 void drawPointSymbolBox(canvas::Surface &s)
 {
-    s.setPenWidth(kPalettePointPen);
-    s.dot(0, 0);
+    s.dot(0, 0, {kPalettePointPen});
 }
 
 }  // namespace

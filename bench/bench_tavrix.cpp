@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPaintEvent>
+#include <QTest>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -239,6 +240,30 @@ void BM_RayPathObjectDragRepaint(benchmark::State &state)
     });
 }
 
+// P dragged across at full load by a finger on a touch screen (range 2: 1),
+// through Qt's touch delivery and the field's touch handling, beside the
+// same drag with the right button (0). The drag runs where the offscreen
+// platform's screen of 800 x 600 takes touches: P starts at (0, 100).
+void BM_RayPathTouchDragRepaint(benchmark::State &state)
+{
+    static QPointingDevice *const screen = QTest::createTouchDevice();
+    const bool finger = state.range(2) == 1;
+    rayPathWithRepaint(state, [finger](raypath::RayPathWindow &f, int i) {
+        auto *field = control<canvas::DrawingField>(f, "field");
+        if (i == 0)
+            f.scene().moveObject({0, 100});
+        const QPointF at(i == 0 ? 0 : -300.0 + (7 * i) % 600, 100);
+        const QPoint pixel = field->toPixel(at.x(), at.y());
+        if (!finger)
+            emit field->fieldEvent(i == 0 ? FieldEvent::press(Buttons::Right, at)
+                                          : FieldEvent::move(Buttons::Right, at));
+        else if (i == 0)
+            QTest::touchEvent(field, screen).press(0, pixel);
+        else
+            QTest::touchEvent(field, screen).move(0, pixel);
+    });
+}
+
 // The imaging eye over a row of 100 points with the grid on.
 void BM_ImagingEyeDragRepaint(benchmark::State &state)
 {
@@ -390,6 +415,10 @@ BENCHMARK(BM_RayPathIndexStep)
 BENCHMARK(BM_RayPathObjectDragRepaint)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RayPathTouchDragRepaint)
+    ->Args({1920, 1080, 0})
+    ->Args({1920, 1080, 1})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImagingEyeDragRepaint)
     ->Args({1920, 1080})

@@ -39,9 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Point aim{in.position(), in.position()};
     const auto live = liveIncidence(p, aim);
-    if (aim.x == p.x || aim.y == p.y) {
+    // Level with P there is no ray; straight above or below it, the normal
+    // through (P.x, 0), unless P lies on the interface.
+    if (aim.y == p.y) {
         if (live)
             __builtin_trap();
+    } else if (aim.x == p.x) {
+        if (live.has_value() == (p.y == 0) || (live && live->hitX != p.x))
+            __builtin_trap();
+        if (live)
+            checkRay(constructRay(p, *live, eff, kLiveReflectedGrey));
     } else if (live) {
         if (!(std::abs(live->hitX) <= 2000.5f))
             __builtin_trap();

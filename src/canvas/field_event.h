@@ -31,8 +31,8 @@ struct FieldEvent {
 // The pointers an event asks for: the screen-wide one, which overrides every
 // window's while a drag is on, and the field's own. Either may stay as it is.
 struct PointerChange {
-    std::optional<Pointer> screen;
-    std::optional<Pointer> field;
+    std::optional<Pointer> screen = std::nullopt;
+    std::optional<Pointer> field = std::nullopt;
 };
 
 // What a finger or a pen tip put down on a field does, as the view decides

@@ -110,31 +110,26 @@ void TuioFinger::send(QPointF relative, bool alive) {
     putString(bundle, "#bundle");
     putInt(bundle, 0);  // time tag: at once
     putInt(bundle, 1);
-    QByteArray m;
-    putString(m, "/tuio/2Dcur");
-    putString(m, alive ? ",si" : ",s");
-    putString(m, "alive");
-    if (alive)
-        putInt(m, id);
-    putMessage(bundle, m);
-    if (alive) {
-        m.clear();
+    // A /tuio/2Dcur message: its type tags, its command and the numbers after it.
+    const auto add = [&](const char *types, const char *command, std::initializer_list<qint32> ints,
+                         std::initializer_list<float> floats) {
+        QByteArray m;
         putString(m, "/tuio/2Dcur");
-        putString(m, ",sifffff");
-        putString(m, "set");
-        putInt(m, id);
-        putFloat(m, float(relative.x()));
-        putFloat(m, float(relative.y()));
-        for (int i = 0; i < 3; ++i)
-            putFloat(m, 0);
+        putString(m, types);
+        putString(m, command);
+        for (qint32 v : ints)
+            putInt(m, v);
+        for (float v : floats)
+            putFloat(m, v);
         putMessage(bundle, m);
+    };
+    if (alive) {
+        add(",si", "alive", {id}, {});
+        add(",sifffff", "set", {id}, {float(relative.x()), float(relative.y()), 0, 0, 0});
+    } else {
+        add(",s", "alive", {}, {});
     }
-    m.clear();
-    putString(m, "/tuio/2Dcur");
-    putString(m, ",si");
-    putString(m, "fseq");
-    putInt(m, ++frame_);
-    putMessage(bundle, m);
+    add(",si", "fseq", {++frame_}, {});
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(quint16(port_));

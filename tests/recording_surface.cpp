@@ -9,9 +9,9 @@ std::vector<DrawOp> RecordingPage::of(DrawOp::Kind kind) const
     return out;
 }
 
-std::optional<QString> ScriptedDialogs::askText(const QString &prompt, const QString &)
+std::optional<QString> ScriptedDialogs::askText(const QString &prompt, const QString &title)
 {
-    log << QStringLiteral("InputBox ") + prompt;
+    log << QStringLiteral("InputBox [%1] %2").arg(title, prompt);
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 

@@ -62,7 +62,7 @@ private:
 
 // Answers the input boxes from a list (then with empty texts; std::nullopt is
 // the user pressing Cancel), each question with `yes`, and logs every
-// dialogue as "InputBox <prompt>", "PrinterDialog", "MsgBox <text>",
+// dialogue as "InputBox [<title>] <prompt>", "PrinterDialog", "MsgBox <text>",
 // "ErrorBox <text>" or "Question <text>".
 class ScriptedDialogs : public ui::Dialogs
 {

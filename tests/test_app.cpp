@@ -6,11 +6,14 @@
 #include "help/info_window.h"
 #include "imaging/imaging_window.h"
 #include "raypath/ray_path_window.h"
+#include "ui/dialogs.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -79,6 +82,58 @@ private slots:
             }
             QCOMPARE(found.join('|'), QString::fromUtf8(headings));
         }
+    }
+
+    // Qt's own dialogs as the user meets them, answered from the keyboard by a timer once the
+    // box is open: its title and text, and what the answer gives back.
+    void realDialogs_data() {
+        QTest::addColumn<QString>("kind"); QTest::addColumn<QString>("typed");
+        QTest::addColumn<Qt::Key>("key"); QTest::addColumn<QString>("result");
+        QTest::newRow("text box, typed, Return") << "text" << "Licht" << Qt::Key_Return << "Licht";
+        QTest::newRow("text box, Escape: cancelled") << "text" << "x" << Qt::Key_Escape << "-";
+        QTest::newRow("question, Ja clicked") << "question" << "Ja" << Qt::Key_unknown << "Ja";
+        QTest::newRow("question, Return: Nein") << "question" << "" << Qt::Key_Return << "Nein";
+        QTest::newRow("question, Escape: Nein") << "question" << "" << Qt::Key_Escape << "Nein";
+        QTest::newRow("message, Return") << "message" << "" << Qt::Key_Return << "";
+        QTest::newRow("error, Return") << "error" << "" << Qt::Key_Return << "";
+    }
+    void realDialogs() {
+        QFETCH(QString, kind); QFETCH(QString, typed); QFETCH(Qt::Key, key);
+        QFETCH(QString, result);
+        QWidget window;
+        ui::QtDialogs dialogs(&window);
+        QString title, text;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            answer.stop();
+            title = box->windowTitle();
+            if (auto *m = qobject_cast<QMessageBox *>(box)) {
+                text = m->text();
+                for (QAbstractButton *b : m->buttons())
+                    if (b->text() == typed)
+                        b->click();
+            } else if (auto *i = qobject_cast<QInputDialog *>(box)) {
+                text = i->labelText();
+                QTest::keyClicks(box->focusWidget(), typed);
+            }
+            if (key != Qt::Key_unknown)
+                QTest::keyClick(box->focusWidget(), key);
+        });
+        answer.start(10);
+        QString got;
+        const QString said = "Bitte geben Sie die Titelzeile für den Ausdruck ein!";
+        if (kind == "text")
+            got = dialogs.askText(said, "Eingabe").value_or("-");
+        else if (kind == "question")
+            got = dialogs.askYesNo(said) ? "Ja" : "Nein";
+        else
+            kind == "message" ? dialogs.showMessage(said) : dialogs.showError(said);
+        QCOMPARE(got, result);
+        QCOMPARE(text, said);
+        QCOMPARE(title, kind == "text" ? QString("Eingabe") : QCoreApplication::applicationName());
     }
 
     // Every control's place and text as it opens: in fractions of the window (1960 px

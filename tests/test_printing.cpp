@@ -42,7 +42,7 @@ bool dotAt(const RecordingPage &page, int pen, QRgb ink, QPointF p)
 // thousandths of the paper across and down, and its size in points.
 void checkPage(const RecordingPage &page, const QStringList &log, const QString &lowerLabel)
 {
-    const QString ask = "InputBox Bitte geben Sie die Titelzeile für den Ausdruck ein!";
+    const QString ask = "InputBox [Eingabe] Bitte geben Sie die Titelzeile für den Ausdruck ein!";
     QCOMPARE(log, (QStringList{ask, ask, "PrinterDialog", "MsgBox Haben Sie etwas Geduld!"}));
     const double W = page.paperWidthTwips() / 5.0, H = page.paperHeightTwips() / 5.0;
     QCOMPARE(QRectF(page.scaleLeft(), page.scaleTop(), page.scaleWidth(), page.scaleHeight()),
@@ -133,7 +133,9 @@ private slots:
         QVERIFY(dotAt(page, 20, kBlack, {0, 500}) && dotAt(page, 20, kBlack, {-600, -300}));
         QVERIFY(dotAt(page, 50, kBlack, pupil({0, -500}, {0, 0})));
         QVERIFY(dotAt(page, 50, kBlack, pupil({-500, 400}, {400, -500})));
-        QCOMPARE(page.of(DrawOp::Circle).front().width, 10);
+        const auto circles = page.of(DrawOp::Circle);  // the eyes' rings
+        QCOMPARE(circles.size(), size_t(2));
+        QCOMPARE(circles.front().width, 10);
     }
 
     // At n = 0.75 on A4 across, a row of three and P below, on the grid: the bundle from P, a
@@ -395,7 +397,8 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
         control<QPushButton>(f, "saveBitmapButton")->click();
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
-        const QString prompt = dialogs.log.first().mid(9);  // fits 1024 x 768, wrapped
+        QVERIFY(dialogs.log.first().startsWith("InputBox [Eingabe] "));
+        const QString prompt = dialogs.log.first().mid(19);  // fits 1024 x 768, wrapped
         QVERIFY(ui::makeTextBox(nullptr, prompt, "Eingabe")->sizeHint().width() <= 1000);
         const QString asked = "Die Datei „" + path + "“ gibt es schon. Soll sie ersetzt werden?";
         QCOMPARE(dialogs.log.filter("Question"),

@@ -28,6 +28,9 @@ inline QPoint pixelOf(const canvas::DrawingField &f, QPointF s) { return f.toPix
 // `tolerance` of `colour`.
 int colourAround(const QImage &img, QPoint c, QRgb colour, int radius = 1, int tolerance = 0);
 
+// Every pixel of the 3 x 3 box that colourAt looks at by default: a dot or a pupil lies there.
+constexpr int kWholeBox = 9;
+
 // The same around the pixel of a scene point, on what the field shows now.
 inline int colourAt(canvas::DrawingField &field, QPointF s, QRgb colour, int radius = 1)
 {

@@ -147,7 +147,7 @@ private slots:
         if (rows && button == Right)
             QCOMPARE(qp(f->scene().rowPoints().back()), p);
         if (!(rows && button == Left)) {
-            QCOMPARE(colourAt(field(), p, kBlack), 9);
+            QCOMPARE(colourAt(field(), p, kBlack), kWholeBox);
             QVERIFY(imageShown(p));
         }
     }
@@ -186,7 +186,7 @@ private slots:
         const QPointF e = qp(s.eye()), p = qp(s.objectPoint());
         const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
         QCOMPARE(image.has_value(), p.y() > 0);
-        QCOMPARE(colourAt(field(), pupil(e, image ? qp(*image) : p), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(e, image ? qp(*image) : p), kBlack), kWholeBox);
         if (image)  // and not at P, where it looked before
             QCOMPARE(colourAt(field(), pupil(e, p), kBlack), 0);
     }
@@ -197,7 +197,7 @@ private slots:
         buttonNamed("gridBox")->click();
         control<QScrollBar>(*f, "indexBar")->setValue(75);
         QVERIFY(imageShown({0, 500}));
-        QCOMPARE(colourAt(field(), {0, 500}, kBlack), 9);
+        QCOMPARE(colourAt(field(), {0, 500}, kBlack), kWholeBox);
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);  // a node
         for (const char *mode : {"singlePointsButton", "pointRowsButton"}) {
             buttonNamed(mode)->click();  // P moved, a row point stored: the grid stays
@@ -207,6 +207,10 @@ private slots:
         buttonNamed("gridBox")->click();
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 1), 0);
         QVERIFY(showsImage(field()));
+        // Deliberate: the grid goes by overdraw in white, so a node on the interface line or
+        // under the point dot keeps a white gap until the picture is drawn anew.
+        for (QPointF node : {QPointF(-900, 0), QPointF(200, 600)})
+            QCOMPARE(colourAt(field(), node, qRgb(255, 255, 255), 0), 1);
     }
 
     // A row clicked full and past it, and emptied with "Löschen". A double click stores one
@@ -220,10 +224,19 @@ private slots:
             click(field(), Qt::RightButton, s);
         const auto &row = f->scene().rowPoints();
         QCOMPARE(int(row.size()), 3);
+        // the next point's dot, dragged, leaves no trail of dots behind it
+        f->fieldEvent(FieldEvent::press(Right, {-700, 700}));
+        f->fieldEvent(FieldEvent::move(Right, {-500, 800}));
+        f->fieldEvent(FieldEvent::move(Right, {-300, 700}));
+        for (QPointF left : {QPointF(-700, 700), QPointF(-500, 800)})
+            QCOMPARE(colourAt(field(), left, kBlack), 0);
+        QCOMPARE(colourAt(field(), {-300, 700}, kBlack), kWholeBox);
+        f->fieldEvent(FieldEvent::release(Right, {-300, 700}));
+        QCOMPARE(int(row.size()), 4);
         // drawn anew, a point below the interface shows its image
         control<QScrollBar>(*f, "indexBar")->setValue(75);
         QVERIFY(imageShown(qp(row[0])) && imageShown(qp(row[1])));
-        for (int i = 4; i <= 100; ++i)
+        for (int i = 5; i <= 100; ++i)
             click(field(), Qt::RightButton, {-900 + 17.0 * i, 100 + 8.0 * i});
         QCOMPARE(int(row.size()), 100);
         const QPointF last = qp(f->scene().objectPoint());
@@ -235,7 +248,7 @@ private slots:
         QTest::mouseClick(buttonNamed("clearRowButton"), Qt::LeftButton);
         QCOMPARE(colourAround(field().image(), {0, 0}, kRed, 3000), 0);  // no image point
         QCOMPARE(colourAt(field(), first[0], kBlack), 0);
-        QCOMPARE(colourAt(field(), last, kBlack), 9);
+        QCOMPARE(colourAt(field(), last, kBlack), kWholeBox);
         QVERIFY(colourAt(field(), qp(f->scene().eye()) + QPointF(50, 0), kBlack) > 0);
         // the store is empty again: a whole new row of 100 fits
         for (int i = 1; i <= 100; ++i)

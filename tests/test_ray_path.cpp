@@ -169,8 +169,8 @@ private slots:
         QVERIFY(showsImage(field()));
         const QPointF p(scene().objectPoint().x, scene().objectPoint().y);
         QVERIFY(QLineF(p, field().toScene(pixelOf(field(), path.back()))).length() < 0.01);
-        QCOMPARE(colourAt(field(), p, kBlack), 9);
-        QCOMPARE(colourAt(field(), {0, 500}, kBlack), p == QPointF(0, 500) ? 9 : 0);
+        QCOMPARE(colourAt(field(), p, kBlack), kWholeBox);
+        QCOMPARE(colourAt(field(), {0, 500}, kBlack), p == QPointF(0, 500) ? kWholeBox : 0);
         const QPointF onRefracted = QPointF(300, 0) + 200 * rayDirections(p, 300, 1.33)[0];
         const Ink refracted = seen(shown(), pixelOf(field(), onRefracted));
         QCOMPARE(refracted, p.y() == 0 ? Ink::None : Ink::Black);
@@ -339,7 +339,7 @@ private slots:
         doubleClick(field(), Qt::LeftButton, first);
         QCOMPARE(scene().eyeMarkers().size(), size_t(1));
         QCOMPARE(scene().rayHits().size(), size_t(4));
-        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), kWholeBox);
         for (auto [p, key] : {std::pair{QPointF(700, -400), Qt::Key_Space},  // the point box,
                               {QPointF(700, 400), Qt::Key_Return}, {mark, Qt::Key_Enter}}) {
             QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
@@ -349,18 +349,18 @@ private slots:
         QCOMPARE(scene().pointMarkers().size(), size_t(3));
         // Markers drawn over the picture as it is: the first eye keeps its one pupil.
         click(field(), Qt::LeftButton, {500, 0});
-        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), kWholeBox);
         QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 0);
         QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
         click(field(), Qt::LeftButton, eye);
-        QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), kWholeBox);
         // Drawn anew, each eye still looks where it looked when it was placed. A live ray
         // dragged over them: the screen shows the field after every move, and the field the
         // redrawn scene with the live ray on top.
         box("reflectedExtensionBox")->click();
-        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), kWholeBox);
         QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 0);
-        QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), 9);
+        QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), kWholeBox);
         QVERIFY(asRedrawn());
         box("reflectedBox")->click();
         QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 200}));

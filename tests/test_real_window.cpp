@@ -81,21 +81,21 @@ private slots:
         const raypath::RayPathLayout l1(area);
         QVERIFY(xdo::windowAt(rays).x() >= 0);
         const xdo::Field f1 = drag(rays, l1.field, {0, 500}, {400, 300});
-        QVERIFY2(blackAt(f1, {400, 300}) == 9 && blackAt(f1, {0, 500}) == 0, "P dragged");
+        QVERIFY2(blackAt(f1, {400, 300}) == kWholeBox && blackAt(f1, {0, 500}) == 0, "P dragged");
 
         xdo::click(l1.imagingButton.translated(xdo::windowAt(rays)).center(), 1);
         const QString imaging = QStringLiteral("Abbildung von Punkten");
         const imaging::ImagingLayout l2(area);
         QVERIFY(xdo::windowAt(imaging).x() >= 0);
         const xdo::Field f2 = drag(imaging, l2.field, {0, 500}, {-300, 400});
-        QVERIFY2(blackAt(f2, {-300, 400}) == 9 && blackAt(f2, {0, 500}) == 0, "P dragged");
+        QVERIFY2(blackAt(f2, {-300, 400}) == kWholeBox && blackAt(f2, {0, 500}) == 0, "P dragged");
 
         const QRect rows = l2.pointRowsButton.translated(xdo::windowAt(imaging));
         xdo::click(rows.topLeft() + QPoint(10, rows.height() / 2), 1);
         for (QPointF p : {QPointF(-600, 300), QPointF(0, 600), QPointF(500, 700)})
             drag(imaging, l2.field, p, p);
         for (QPointF p : {QPointF(-600, 300), QPointF(0, 600), QPointF(500, 700)})
-            QVERIFY2(blackAt(f2, p) == 9, "a row point");
+            QVERIFY2(blackAt(f2, p) == kWholeBox, "a row point");
     }
 };
 

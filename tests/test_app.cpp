@@ -81,6 +81,7 @@ private slots:
                     found << t.trimmed();
             }
             QCOMPARE(found.join('|'), QString::fromUtf8(headings));
+            QVERIFY2(w.textBox()->isReadOnly(), "the help text takes no typing");
         }
     }
 
@@ -278,7 +279,8 @@ private slots:
                 QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= room - 4,
                          qPrintable(box->objectName()));
                 // (a box of the field ends on its right edge, the scene's 1000)
-                QVERIFY(box->x() >= 0 && box->geometry().right() <= box->parentWidget()->width());
+                QVERIFY(box->x() >= 0);
+                QVERIFY(box->geometry().right() <= box->parentWidget()->width());
             }
         }
     }
@@ -332,7 +334,9 @@ private slots:
         w.start();
         raypath::RayPathWindow &rays = *w.rayPathWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&rays));
-        QVERIFY(!w.imagingWindow() && !w.rayPathInfo() && !w.imagingInfo());
+        QVERIFY(!w.imagingWindow());
+        QVERIFY(!w.rayPathInfo());
+        QVERIFY(!w.imagingInfo());
         rays.scene().handle(canvas::FieldEvent::press(canvas::MouseButtons::Right, {-200, -300}));  // P moved above
         for (Qt::Key key : {Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Up})
             QTest::keyClick(control(rays, "indexBar"), key);
@@ -350,22 +354,31 @@ private slots:
         click(rays, "infoButton");
         QPointer<help::InfoWindow> info = w.rayPathInfo();
         click(rays, "infoButton");  // shows the same window again
-        QVERIFY(info && w.rayPathInfo() == info && info->isVisible() && rays.isVisible());
+        QVERIFY(info);
+        QCOMPARE(w.rayPathInfo(), info);
+        QVERIFY(info->isVisible());
+        QVERIFY(rays.isVisible());
 
         click(rays, "imagingButton");
         QPointer<imaging::ImagingWindow> images = w.imagingWindow();
-        QVERIFY(images && images->isVisible() && !rays.isVisible());
+        QVERIFY(images);
+        QVERIFY(images->isVisible());
+        QVERIFY(!rays.isVisible());
         for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Down})
             QTest::keyClick(control(*images, "indexBar"), key);
         images->scene().moveObjectPoint({300, 50});
         click(*images, "clearRowButton");  // without P's bundle, which a redraw would add
         images->activateWindow();  // as a desktop does with a window shown
-        QVERIFY(QTest::qWaitForWindowActive(images) && copies(*images));
+        QVERIFY(QTest::qWaitForWindowActive(images));
+        QVERIFY(copies(*images));
         click(*images, "infoButton");
-        QVERIFY(w.imagingInfo() && w.imagingInfo()->isVisible());
+        QVERIFY(w.imagingInfo());
+        QVERIFY(w.imagingInfo()->isVisible());
         click(*images, "rayPathButton");
-        QVERIFY(rays.isVisible() && !images->isVisible());
-        QVERIFY(rays.scene().objectPoint().x == -200.f && rays.scene().objectPoint().y == -300.f);
+        QVERIFY(rays.isVisible());
+        QVERIFY(!images->isVisible());
+        QCOMPARE(rays.scene().objectPoint().x, -200.f);
+        QCOMPARE(rays.scene().objectPoint().y, -300.f);
         QCOMPARE(rays.scene().index(), 1.45f);
         click(rays, "imagingButton");
         QCOMPARE(w.imagingWindow(), images);

@@ -110,7 +110,8 @@ private slots:
     void drawing() {
         QFETCH(Drawing, d);
         Raster r;
-        QVERIFY(r.takeChanged() == QRegion(0, 0, 400, 392) && r.find(kWhite).second == 400 * 392);
+        QCOMPARE(r.takeChanged(), QRegion(0, 0, 400, 392));
+        QCOMPARE(r.find(kWhite).second, 400 * 392);
         const QImage blank = r.screen = r.image().copy();
         const auto pen = [&](QRgb c) { return Pen{double(d.pen), c, d.style}; };
         d.draw(r, pen(kRed));
@@ -127,9 +128,11 @@ private slots:
         QCOMPARE(r.takeBackOverlay(), d.takenBack);
         if (!d.takenBack)
             d.draw(r, pen(kRed));
-        QVERIFY(r.image() == drawn && r.onScreen());
+        QCOMPARE(r.image(), drawn);
+        QVERIFY(r.onScreen());
         d.draw(r, {double(d.pen), kWhite});
-        QVERIFY(r.image() == blank && r.onScreen());
+        QCOMPARE(r.image(), blank);
+        QVERIFY(r.onScreen());
     }
 
     // At 150 % and 200 % the picture is kept at device pixels. A ray of pen 1 is a logical
@@ -168,11 +171,14 @@ private slots:
         r.beginOverlay();
         r.line(-900, 800, 900, -800, {1, kRed});
         r.endOverlay();
-        QVERIFY(r.onScreen() && r.image() != picture);
+        QVERIFY(r.onScreen());
+        QVERIFY(r.image() != picture);
         QVERIFY(r.takeBackOverlay());
-        QVERIFY(r.onScreen() && r.image() == picture);
+        QVERIFY(r.onScreen());
+        QCOMPARE(r.image(), picture);
         draw(kWhite);
-        QVERIFY(r.onScreen() && r.image() == blank);
+        QVERIFY(r.onScreen());
+        QCOMPARE(r.image(), blank);
     }
 
     // The screen shows the image again after hiding; the paint handler runs first and for a
@@ -193,7 +199,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.hide();
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f) && showsImage(f) && paints == 1);
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(showsImage(f));
+        QCOMPARE(paints, 1);
         QTest::mouseClick(&f, Qt::MiddleButton, {}, {399, 391});
         QCOMPARE(down.first, MouseButtons::Middle);
         QVERIFY(QLineF(down.second, {995, 975}).length() < 6);

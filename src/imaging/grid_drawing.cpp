@@ -22,7 +22,7 @@ void ImagingScene::gridOn(canvas::Surface &s, const ImagingPens &pens)
 
 void ImagingScene::eraseGrid()
 {
-// Deliberate: the nodes go by overdraw, leaving white gaps on the interface and under dots.
+    // Deliberate: only the nodes are overdrawn, so the rest of the picture stays as it was shown.
     // Painted over in white; whatever lay on a node keeps a white gap until
     // the next full redraw.
     canvas::Surface &s = screen();

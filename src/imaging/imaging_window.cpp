@@ -26,10 +26,10 @@ namespace {
 
 const char *const kCaption = "Tavrix - Abbildung von Punkten";
 
-// The index of the upper medium, always with two decimals.
+// The index 1 of the thinner medium, always with two decimals.
+// Deliberate: the thinner medium's box shows the fixed reference 1 as "1,00", not in shortest form.
 QString unitIndex()
 {
-// Deliberate: the upper box always shows the air's 1,00; only the lower medium changes.
     return ui::decimalText(1, 2);
 }
 
@@ -73,7 +73,7 @@ void ImagingWindow::createControls()
     upperIndexBox_ = makeIndexBox(this, "upperIndexBox", Qt::white);
     lowerIndexBox_ = makeIndexBox(this, "lowerIndexBox");
     printButton_ = makeButton(this, "printButton", "Bild Drucken");
-    // Deliberate: "Bild alsDatei" without a blank, as the help and the worksheets name the button.
+    // Deliberate: "Bild alsDatei" without a blank, as the README and worksheets quote the caption.
     saveBitmapButton_ = makeButton(this, "saveBitmapButton", "Bild alsDatei");
     rayPathButton_ = makeButton(this, "rayPathButton", "zum Strahlenverlauf");
     infoButton_ = makeButton(this, "infoButton", "Info");
@@ -93,7 +93,7 @@ void ImagingWindow::createControls()
 
     connect(indexBar_, &QScrollBar::valueChanged, this, &ImagingWindow::showIndex);
     connect(pointRowsButton_, &QRadioButton::toggled, this,
-            // Deliberate: switching modes redraws nothing; the row stays until a redraw or "Löschen".
+            // Deliberate: a switch draws nothing; the row stays until a redraw or "Löschen".
             [this](bool rows) { scene().setRowMode(rows); });
     connect(gridBox_, &QCheckBox::toggled, this, [this](bool shown) { scene().showGrid(shown); });
     connect(clearRowButton_, &QPushButton::clicked, this, [this] { scene().clearRow(); });

@@ -68,7 +68,7 @@ bool RayPathScene::addEyeMarker(Point p)
 void RayPathScene::clearMarkers()
 {
     Surface &s = screen();
-// Deliberate: markers are overdrawn in white; rays under them keep a gap until the next redraw.
+    // Deliberate: overdrawn in white, nothing redrawn: rays under them keep a gap till a redraw.
     for (const Point &p : pointMarkers_)
         s.dot(p.x, p.y, {kScreenPens.pointMarker, kWhite});
     for (const Point &e : eyeMarkers_)

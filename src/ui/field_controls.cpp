@@ -71,7 +71,7 @@ void FieldControls::place()
 
 void FieldControls::showIndex(ShownIndex shown, const QString &oneText)
 {
-    // Deliberate: below n = 1 the denser medium is on top and shows the reciprocal; paper shows n as set.
+    // Deliberate: below n = 1 the denser upper medium shows 1/n, the thinner 1; paper keeps n.
     const QString denser = indexText(shown.value);
     setIndexTexts(shown.upperDenser ? denser : oneText, shown.upperDenser ? oneText : denser);
 }

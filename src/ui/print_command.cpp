@@ -15,7 +15,7 @@ std::optional<QString> beginPrintout(Dialogs &dialogs, PageSurface &page)
     // The title line is what the two boxes give together; a box cancelled
     // gives nothing and the command goes on, to the printer dialog's Cancel.
     QString line;
-    // Deliberate: the two answers are joined as typed, without a blank between them.
+    // Deliberate: joined as typed, no blank added: the user puts the blank where it is wanted.
     for (int i = 0; i < 2; ++i)
         line += dialogs.askText(prompt, title).value_or(QString());
     if (!dialogs.choosePrinter(page.printer()))
@@ -32,7 +32,7 @@ void endPrintout(PageSurface &page, const QString &title, float n, double labelH
     page.setFontSize(20);
     page.setCurrentX(page.scaleLeft() + 0.05 * page.scaleWidth());
     page.setCurrentY(page.scaleTop() + 0.15 * page.scaleHeight());
-    // Deliberate: the title is printed over the picture without a white ground; rays run through it.
+    // Deliberate: the title goes over the picture without a white ground; rays run through it.
     page.printText(title);
 
     page.setFontSize(12);

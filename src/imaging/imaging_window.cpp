@@ -81,6 +81,7 @@ void ImagingWindow::createControls()
     fieldControls_ = std::make_unique<FieldControls>(
         *field_, "upperFieldIndexBox", "lowerFieldIndexBox",
         FieldControls::Hint{"eyeHint", "Augenposition: linke Maustaste drücken!", {-980, -980}},
+        // Deliberate: no "!" after this hint, unlike the eye hint: the text is kept as it reads.
         FieldControls::Hint{"objectHint", "Objektposition: rechte Maustaste drücken",
                             {-980, 800}});
 

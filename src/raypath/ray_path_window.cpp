@@ -22,6 +22,7 @@ using ui::numberText;
 
 namespace {
 
+// Deliberate: three blanks before the hyphen and two after it, the title as it has always read.
 const char *const kCaption = "Tavrix   -  Strahlenverlauf";
 
 // The palette's symbols, in the boxes' scene units: the eye looks to the

@@ -10,8 +10,8 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>

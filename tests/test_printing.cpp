@@ -397,8 +397,9 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
         control<QPushButton>(f, "saveBitmapButton")->click();
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
-        QVERIFY(dialogs.log.first().startsWith("InputBox [Eingabe] "));
-        const QString prompt = dialogs.log.first().mid(19);  // fits 1024 x 768, wrapped
+        const QString box = "InputBox [Eingabe] ";
+        QVERIFY(dialogs.log.first().startsWith(box));
+        const QString prompt = dialogs.log.first().mid(box.size());  // fits 1024 x 768, wrapped
         QVERIFY(ui::makeTextBox(nullptr, prompt, "Eingabe")->sizeHint().width() <= 1000);
         const QString asked = "Die Datei „" + path + "“ gibt es schon. Soll sie ersetzt werden?";
         QCOMPARE(dialogs.log.filter("Question"),

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QtTest>
 #include <cmath>
+#include <functional>
 #include <memory>
 
 using namespace raypath;
@@ -71,6 +72,8 @@ struct TouchRow {
 
 Q_DECLARE_METATYPE(RayPartsRow)
 Q_DECLARE_METATYPE(TouchRow)
+using Clicks = std::function<void(canvas::DrawingField &)>;
+Q_DECLARE_METATYPE(Clicks)
 
 class TestRayPath : public QObject
 {
@@ -103,7 +106,8 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         // the first picture: the interface and P
-        QVERIFY(colourAt(field(), {-900, 0}, kBlack) > 0 && colourAt(field(), {0, 500}, kBlack) > 0);
+        QVERIFY(colourAt(field(), {-900, 0}, kBlack) > 0);
+        QVERIFY(colourAt(field(), {0, 500}, kBlack) > 0);
     }
 
     // The check boxes and a fixed ray at n = 1.7, seen 200 units along each way ('?': unseen).
@@ -292,7 +296,8 @@ private slots:
         bar->setFocus();
         QTest::mouseClick(eyeBox, Qt::LeftButton);
         QTest::keyClick(bar, Qt::Key_Tab);  // the click left the focus on the bar
-        QVERIFY(eyeBox->hasFocus() && framed(eyeBox, 2));  // the dotted ring
+        QVERIFY(eyeBox->hasFocus());
+        QVERIFY(framed(eyeBox, 2));  // the dotted ring
         drag(field(), Qt::LeftButton, symbolPath);
         QVERIFY(colourAt(field(), drop + QPointF(50, 0), kBlack) > 0);  // the new eye
         QVERIFY(asRedrawn());  // and the line it was dragged over still whole
@@ -310,35 +315,61 @@ private slots:
             QCOMPARE(framed(pointBox), box == pointBox);
             drag(field(), Qt::LeftButton,
                  box ? symbolPath : Path{{400, -400}, {800, 0}, {-300, 300}, drop});
-            QVERIFY(shown() == full && asRedrawn());
+            QCOMPARE(shown(), full);
+            QVERIFY(asRedrawn());
         }
         QCOMPARE(scene().rayHits().size(), size_t(100));
         QCOMPARE(scene().pointMarkers().size() + scene().eyeMarkers().size(), size_t(40));
     }
 
-    // A click fixes a ray, one level with P none, a double click one too (or a drag, when the
-    // pointer moves on), and two quick clicks apart two; an eye double-clicked in looks at
-    // (0, 0), a later one at the point marker placed last before it, and both keep looking. "Strahlen löschen" keeps P, line and
-    // markers; "Markierungen löschen" P.
-    void clicksAndClearButtons()
+    // Clicks on the field (left button): a click fixes a ray, one level with P none, a double
+    // click one, and so does a double click dragged on, where it is let go; two quick clicks
+    // apart fix two. The hits to the nearest 10: a pixel is about 3 units here.
+    void clicks_data()
     {
-        doubleClick(field(), Qt::LeftButton, {300, 0});
-        doubleClick(field(), Qt::LeftButton, {-400, 0}, QPointF(-200, 0));
-        QTest::mouseDClick(&field(), Qt::LeftButton, {}, pixelOf(field(), {-200, 0}));
-        moveHolding(field(), Qt::LeftButton, {100, 0});  // and dragged on: a ray there
-        QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 0}));
-        click(field(), Qt::LeftButton, {600, 500});
-        QList<int> hits;  // to the nearest 10: a pixel is about 3 units here
+        QTest::addColumn<Clicks>("clicks");
+        QTest::addColumn<QList<int>>("hits");
+        using F = canvas::DrawingField;
+        QTest::newRow("click") << Clicks([](F &f) { click(f, Qt::LeftButton, {300, 0}); })
+                               << QList<int>{300};
+        QTest::newRow("level with P: none")
+            << Clicks([](F &f) { click(f, Qt::LeftButton, {600, 500}); }) << QList<int>{};
+        QTest::newRow("double click: one")
+            << Clicks([](F &f) { doubleClick(f, Qt::LeftButton, {300, 0}); })
+            << QList<int>{300};
+        QTest::newRow("two quick clicks apart: two") << Clicks([](F &f) {
+            doubleClick(f, Qt::LeftButton, {-400, 0}, QPointF(-200, 0));
+        }) << QList<int>{-400, -200};
+        QTest::newRow("double click dragged on") << Clicks([](F &f) {
+            click(f, Qt::LeftButton, {-200, 0});
+            QTest::mouseDClick(&f, Qt::LeftButton, {}, pixelOf(f, {-200, 0}));
+            moveHolding(f, Qt::LeftButton, {100, 0});
+            QTest::mouseRelease(&f, Qt::LeftButton, {}, pixelOf(f, {100, 0}));
+        }) << QList<int>{-200, 100};
+    }
+    void clicks()
+    {
+        QFETCH(Clicks, clicks);
+        QFETCH(QList<int>, hits);
+        clicks(field());
+        QList<int> found;
         for (float x : scene().rayHits())
-            hits << qRound(x / 10) * 10;
-        QCOMPARE(hits, (QList<int>{300, -400, -200, 100}));
+            found << qRound(x / 10) * 10;
+        QCOMPARE(found, hits);
         QVERIFY(asRedrawn());
+    }
+
+    // An eye double-clicked in looks at (0, 0), a later one at the point marker placed last
+    // before it. Markers are drawn over the picture as it is, and drawn anew each eye still
+    // looks where it looked when it was placed.
+    void eyesKeepTheirLook()
+    {
         const QPointF first(-300, -500), eye(300, -700), mark(-500, -500);
         doubleClick(*palette("eyeSymbolBox"), Qt::LeftButton, {5, 5});
         QVERIFY(framed(palette("eyeSymbolBox")));
         doubleClick(field(), Qt::LeftButton, first);
         QCOMPARE(scene().eyeMarkers().size(), size_t(1));
-        QCOMPARE(scene().rayHits().size(), size_t(4));
+        QCOMPARE(scene().rayHits().size(), size_t(0));
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), kWholeBox);
         for (auto [p, key] : {std::pair{QPointF(700, -400), Qt::Key_Space},  // the point box,
                               {QPointF(700, 400), Qt::Key_Return}, {mark, Qt::Key_Enter}}) {
@@ -347,36 +378,47 @@ private slots:
             click(field(), Qt::LeftButton, p);
         }
         QCOMPARE(scene().pointMarkers().size(), size_t(3));
-        // Markers drawn over the picture as it is: the first eye keeps its one pupil.
-        click(field(), Qt::LeftButton, {500, 0});
+        click(field(), Qt::LeftButton, {500, 0});  // a ray: the first eye keeps its one pupil
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), kWholeBox);
         QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 0);
         QTest::mouseClick(palette("eyeSymbolBox"), Qt::LeftButton);
         click(field(), Qt::LeftButton, eye);
         QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), kWholeBox);
-        // Drawn anew, each eye still looks where it looked when it was placed. A live ray
-        // dragged over them: the screen shows the field after every move, and the field the
-        // redrawn scene with the live ray on top.
         box("reflectedExtensionBox")->click();
         QCOMPARE(colourAt(field(), pupil(first, {0, 0}), kBlack), kWholeBox);
         QCOMPARE(colourAt(field(), pupil(first, mark), kBlack), 0);
         QCOMPARE(colourAt(field(), pupil(eye, mark), kBlack), kWholeBox);
         QVERIFY(asRedrawn());
+    }
+
+    // A live ray dragged over the markers: the screen shows the field after every move, and
+    // the field the redrawn scene with the live ray on top, a pixel wide. "Strahlen löschen"
+    // then keeps P, the line and the markers; "Markierungen löschen" P and the line.
+    void liveRayAndClearButtons()
+    {
+        const QPointF mark(-500, -500), eye(300, -700), object(0, 500), line(-700, 0);
+        scene().addPointMarker({-500, -500});
+        scene().addEyeMarker({300, -700});
         box("reflectedBox")->click();
         QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {100, 200}));
-        for (QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {0, 200}}) {
+        for (QPointF s : Path{{110, 190}, {300, -400}, {-700, 100}, {-150, 200}}) {
             moveHolding(field(), Qt::LeftButton, s);
             QVERIFY(showsImage(field()));
             if (s.x() == 300)  // the live ray's reflection, through (166.7, 0), in its light grey
-                QCOMPARE(colourAt(field(), {230, 190}, qRgb(200, 200, 200)) > 0, true);
+                QVERIFY(colourAt(field(), {230, 190}, qRgb(200, 200, 200)) > 0);
         }
+        const QPoint on = pixelOf(field(), {-75, 350});  // on the live ray, steep
+        int across = 0;
+        for (int dx = -4; dx <= 4; ++dx)
+            across += field().image().pixel(on + QPoint(dx, 0)) == kBlack;
+        QCOMPARE(across, 1);
         const QImage dragged = shown();
         scene().redraw();
-        const QPointF aim = field().toScene(pixelOf(field(), {0, 200}));
+        const QPointF aim = field().toScene(pixelOf(field(), {-150, 200}));
         scene().drawLiveRay({float(aim.x()), float(aim.y())});
         QCOMPARE(shown(), dragged);
-        QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {0, 200}));
-        const QPointF onRay(150, 250), object(0, 500), line(-700, 0);
+        QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {-150, 200}));
+        const QPointF onRay(-75, 350);
         QVERIFY(colourAt(field(), onRay, kBlack) > 0);
         button("clearRaysButton")->click();
         QVERIFY(scene().rayHits().empty());
@@ -384,25 +426,17 @@ private slots:
         for (QPointF kept : {mark, pupil(eye, mark), object, line})
             QVERIFY(colourAt(field(), kept, kBlack) > 0);
         button("clearMarkersButton")->click();
-        QVERIFY(scene().pointMarkers().empty() && scene().eyeMarkers().empty());
+        QVERIFY(scene().pointMarkers().empty());
+        QVERIFY(scene().eyeMarkers().empty());
         for (QPointF gone : {mark, pupil(eye, mark)})
             QCOMPARE(colourAt(field(), gone, kBlack), 0);
-        QVERIFY(colourAt(field(), object, kBlack) > 0);
-        const auto liveRayThin = [&] {  // whatever came before, the live ray is thin
-            QTest::mousePress(&field(), Qt::LeftButton, {}, pixelOf(field(), {300, -400}));
-            const QPoint on = pixelOf(field(), {250 / 3.0, 250});
-            const bool thin = colourAround(field().image(), on + QPoint(2, 0), kBlack, 0) == 0;
-            QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {300, -400}));
-            button("clearRaysButton")->click();
-            return thin;
-        };
-        scene().addPointMarker({-500, -500});
-        button("clearMarkersButton")->click();  // point markers alone
-        QVERIFY(liveRayThin());
-        QTest::mouseClick(palette("pointSymbolBox"), Qt::LeftButton);
-        click(field(), Qt::LeftButton, {-500, -500});  // a point marker dropped
-        QVERIFY(liveRayThin());
-        // Also where a unit is about a pixel, an eye cleared leaves no arcs behind.
+        for (QPointF kept : {object, line})
+            QVERIFY(colourAt(field(), kept, kBlack) > 0);
+    }
+
+    // Also where a unit is about a pixel, an eye cleared leaves no arcs behind.
+    void clearedEyeLeavesNoArcs()
+    {
         field().resize(2130, 2087);
         field().setScale(-1000, -980, 1000, 980);
         scene().addEyeMarker({300, -300});

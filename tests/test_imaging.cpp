@@ -235,7 +235,8 @@ private slots:
         QCOMPARE(int(row.size()), 4);
         // drawn anew, a point below the interface shows its image
         control<QScrollBar>(*f, "indexBar")->setValue(75);
-        QVERIFY(imageShown(qp(row[0])) && imageShown(qp(row[1])));
+        QVERIFY(imageShown(qp(row[0])));
+        QVERIFY(imageShown(qp(row[1])));
         for (int i = 5; i <= 100; ++i)
             click(field(), Qt::RightButton, {-900 + 17.0 * i, 100 + 8.0 * i});
         QCOMPARE(int(row.size()), 100);

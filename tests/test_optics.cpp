@@ -125,7 +125,15 @@ private slots:
         const Vec at{image->x, image->y};
         CHECK_NEAR(sideOf(*ray, xs, at), 0, 0.01);
         CHECK_NEAR(sideOf(*refracted(xP, d, xs + d / 100, n), xs + d / 100, at), 0, 0.01);
-        QVERIFY(n > 1 ? at.y > 0 && at.y < d : n < 1 ? at.y > d : std::abs(at.y - d) < 0.1);
+        const QByteArray depth = QByteArray::number(at.y);
+        if (n > 1) {  // raised towards the interface from the denser medium
+            QVERIFY2(at.y > 0, depth);
+            QVERIFY2(at.y < d, depth);
+        } else if (n < 1) {  // lowered from the thinner one
+            QVERIFY2(at.y > d, depth);
+        } else {
+            CHECK_NEAR(at.y, d, 0.1);
+        }
         if (!std::isnan(ix)) {
             CHECK_NEAR(at.x, ix, 0.1);
             CHECK_NEAR(at.y, iy, 0.1);

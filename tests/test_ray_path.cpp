@@ -407,7 +407,8 @@ private slots:
             if (s.x() == 300)  // the live ray's reflection, through (166.7, 0), in its light grey
                 QVERIFY(colourAt(field(), {230, 190}, qRgb(200, 200, 200)) > 0);
         }
-        const QPoint on = pixelOf(field(), {-75, 350});  // on the live ray, steep
+        const QPointF onRay(-75, 350);  // on the live ray, steep
+        const QPoint on = pixelOf(field(), onRay);
         int across = 0;
         for (int dx = -4; dx <= 4; ++dx)
             across += field().image().pixel(on + QPoint(dx, 0)) == kBlack;
@@ -418,7 +419,6 @@ private slots:
         scene().drawLiveRay({float(aim.x()), float(aim.y())});
         QCOMPARE(shown(), dragged);
         QTest::mouseRelease(&field(), Qt::LeftButton, {}, pixelOf(field(), {-150, 200}));
-        const QPointF onRay(-75, 350);
         QVERIFY(colourAt(field(), onRay, kBlack) > 0);
         button("clearRaysButton")->click();
         QVERIFY(scene().rayHits().empty());

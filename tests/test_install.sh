@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The installed program: menu entry and metadata pass their validators, the
+# The program starts in a real X server and opens its window; its
+# menu entry and metadata pass their validators, the
 # Debian package puts every file where the menu entry looks for it, carries
 # its copyright file, changelog and manual pages, and lintian finds no error
 # and no warning in it.
@@ -12,6 +13,18 @@ failed=0
 check() {  # check NAME COMMAND...
   if "${@:2}"; then passed=$((passed + 1)); else echo "FAIL: $1"; failed=$((failed + 1)); fi
 }
+
+if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+  opens_window() {  # the built program's first window appears, and the program is still running
+    QT_QPA_PLATFORM=xcb xvfb-run -a bash -c '"$1" & pid=$!
+      timeout 30 xdotool search --sync --onlyvisible --name "Strahlenverlauf" >/dev/null
+      found=$?; kill -0 $pid 2>/dev/null && kill $pid; alive=$?; wait $pid 2>/dev/null
+      [ "$found" -eq 0 ] && [ "$alive" -eq 0 ]' _ "$build/tavrix"
+  }
+  check "the program opens its window" opens_window
+else
+  echo "skipped: xvfb-run or xdotool is not installed"
+fi
 
 desktop=$src/data/org.tavrix.Tavrix.desktop
 metainfo=$src/data/org.tavrix.Tavrix.metainfo.xml

@@ -1,7 +1,6 @@
-// The raster image: drawing, erasing, the overlay, what it hands to the screen; the
-// drawing field: the image on the screen, the mouse, the first paint.
-#include "canvas/drawing_field.h"
-#include "probes.h"
+// The raster image: drawing, erasing, the overlay, and what it hands to the screen,
+// also at the pixel ratios of high-resolution screens.
+#include "canvas/raster_image.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -180,34 +179,6 @@ private slots:
         draw(kWhite);
         QVERIFY(r.onScreen());
         QCOMPARE(r.image(), blank);
-    }
-
-    // The screen shows the image again after hiding; the paint handler runs first and for a
-    // new image only; the middle button is reported as such, at its scene point.
-    void fieldOnScreen() {
-        DrawingField f(kWhite);
-        f.resize(400, 392);
-        f.setScale(-1000, -980, 1000, 980);
-        int paints = 0;
-        connect(&f, &DrawingField::paintRequested, [&] {
-            ++paints;
-            f.raster().circle(0, 0, 500, {});
-        });
-        std::pair<MouseButtons, QPointF> down;
-        connect(&f, &DrawingField::fieldEvent,
-                [&](const canvas::FieldEvent &e) { down = {e.buttons, e.at}; });
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.hide();
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QVERIFY(showsImage(f));
-        QCOMPARE(paints, 1);
-        QTest::mouseClick(&f, Qt::MiddleButton, {}, {399, 391});
-        QCOMPARE(down.first, MouseButtons::Middle);
-        QVERIFY(QLineF(down.second, {995, 975}).length() < 6);
-        f.resize(410, 402);
-        QCOMPARE(paints, 2);
     }
 };
 

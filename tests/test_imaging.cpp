@@ -154,7 +154,7 @@ private slots:
 
     // The eye looks along the light it receives: towards the image P' of P (in row mode of the
     // point placed last), or towards P where it has none. So it does while it is dragged, and
-    // while P is. Here a scene unit is a pixel.
+    // while P is, and P's red image point follows at once. Here a scene unit is a pixel.
     void eyeLooksAtImage_data()
     {
         QTest::addColumn<bool>("rows");
@@ -177,8 +177,11 @@ private slots:
         field().resize(2000, 1960);
         field().setScale(-1000, -980, 1000, 980);
         buttonNamed("pointRowsButton")->setChecked(rows);
-        if (rows)
+        const QPointF earlier(-300, 400);  // a point of the row before its last
+        if (rows) {
+            click(field(), Qt::RightButton, earlier);
             click(field(), Qt::RightButton, last);
+        }
         f->scene().moveEye({-800, -100});  // P (0, 500) seen 37° down, P' 19°
         f->fieldEvent(FieldEvent::press(button, at - QPointF(50, 50)));
         f->fieldEvent(FieldEvent::move(button, at));
@@ -187,8 +190,12 @@ private slots:
         const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
         QCOMPARE(image.has_value(), p.y() > 0);
         QCOMPARE(colourAt(field(), pupil(e, image ? qp(*image) : p), kBlack), kWholeBox);
-        if (image)  // and not at P, where it looked before
-            QCOMPARE(colourAt(field(), pupil(e, p), kBlack), 0);
+        if (rows)  // every point of the row keeps its image point
+            QVERIFY(imageShown(earlier));
+        if (!image)
+            return;
+        QCOMPARE(colourAt(field(), pupil(e, p), kBlack), 0);  // not at P, where it looked before
+        QVERIFY(imageShown(p));  // and the red image point has followed at once
     }
 
     // The picture is drawn anew for the index bar, with the grid; the grid goes when unticked.
@@ -255,50 +262,6 @@ private slots:
         for (int i = 1; i <= 100; ++i)
             click(field(), Qt::RightButton, {-900 + 17.0 * i, 700});
         QCOMPARE(int(row.size()), 100);
-    }
-
-    // While the eye, or P of a single point, is dragged, every move shows what a release there
-    // shows: the bundle and the image points follow at once. A refused place changes nothing.
-    void dragFollows_data()
-    {
-        QTest::addColumn<MouseButtons>("button");
-        QTest::addColumn<bool>("rows");
-        QTest::addColumn<Path>("path");
-        QTest::addColumn<QPointF>("end");  // where the eye or P is left
-        QTest::newRow("eye") << Left << false << Path{{300, -500}, {-200, -300}, {-500, -40}}
-                             << QPointF(-200, -300);
-        QTest::newRow("eye over a row on the grid")
-            << Left << true << Path{{300, -500}, {100, -400}, {-600, -120}} << QPointF(-600, -120);
-        QTest::newRow("P") << Right << false << Path{{0, 500}, {300, 300}, {200, 30}, {-300, 0}}
-                           << QPointF(200, 50);
-    }
-    void dragFollows()
-    {
-        QFETCH(MouseButtons, button);
-        QFETCH(bool, rows);
-        QFETCH(Path, path);
-        QFETCH(QPointF, end);
-        buttonNamed("pointRowsButton")->setChecked(rows);
-        buttonNamed("gridBox")->setChecked(rows);
-        for (int i = 1; rows && i <= kMaxRowPoints; ++i)
-            f->scene().storeRowPoint({-900.f + 18 * i, 100.f + 7 * i});
-        f->fieldEvent(FieldEvent::press(button, path.front()));
-        for (const QPointF &s : path.mid(1)) {
-            f->fieldEvent(FieldEvent::move(button, s));
-            QVERIFY(showsImage(field()));
-            const QImage moved = field().image().copy();
-            f->fieldEvent(FieldEvent::release(button, s));
-            QCOMPARE(field().image(), moved);
-            f->fieldEvent(FieldEvent::press(button, s));  // and on from there
-            QVERIFY(imageShown(qp(f->scene().objectPoint())));
-            // and the bundle's backward extensions, through the image point
-            const ImagingScene &sc = f->scene();
-            const Point p = sc.objectPoint();
-            const float hit = optics::findCentralRay(p.x, p.y, sc.eye(), sc.index());
-            const auto image = optics::imagePoint(p, sc.eye(), sc.index());
-            QVERIFY(colourAt(field(), (QPointF(hit, 0) + qp(*image)) / 2, kBlack) > 0);
-        }
-        QCOMPARE(qp(button == Left ? f->scene().eye() : f->scene().objectPoint()), end);
     }
 };
 

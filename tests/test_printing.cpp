@@ -226,12 +226,11 @@ private slots:
         QVERIFY2(!imaging || ink(qp(*image), kRed) > 0, "the red image point");
     }
 
-    // What the page itself puts on paper, rendered from the PDF at 150 dpi (a page unit is a
-    // pixel), the same at a printer resolution of 600 and of 1200 dpi: a pen of 20 is 20/300
-    // inch (1.69 mm, 10 px here) wide; lines solid, dotted and dashed, round-capped, on for 2
-    // and 5 pen widths; a 20 pt and a 12 pt line of text; a line far beyond the sheet clipped
-    // to it. Rendered at 600 dpi, the thinnest line, a pen of 1, is 0.085 mm wide, and a dot of
-    // 20 is 1.69 mm across.
+    // What the page puts on paper, at a printer resolution of 600 and of 1200 dpi, rendered
+    // at 150 dpi (a page unit a pixel): a pen of 20 is 20/300 inch (1.69 mm, 10 px) wide;
+    // lines solid, dotted and dashed, on for 2 and 5 pen widths; a line far beyond the sheet
+    // clipped to it; a 20 pt and a 12 pt line of text. At 600 dpi the thinnest line, a pen of
+    // 1, is 0.085 mm wide, and a dot of 20 is 1.69 mm across.
     void pageDrawing_data()
     {
         QTest::addColumn<int>("dpi");
@@ -271,34 +270,28 @@ private slots:
             QProcess::execute("pdftoppm", how + QStringList{"-png", "-singlefile", pdf, png});
             return QImage(png + ".png");
         };
+        // the dark pixels of n, from a pixel on in steps: their number and their longest run
+        const auto dark = [](const QImage &img, QPoint from, QPoint step, int n) {
+            int count = 0, run = 0, longest = 0;
+            for (QPoint p = from; n-- > 0; p += step) {
+                const bool ink = qGray(img.pixel(p)) < 128;
+                count += ink, longest = std::max(longest, run = ink ? run + 1 : 0);
+            }
+            return std::pair(count, longest);
+        };
         const QImage img = render({"-r", "150"});
         QVERIFY(!img.isNull());
-        const auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
-        // the longest dark run along a line, from x = 110 to 990, and across one
-        const auto longestRun = [&](int y) {
-            int longest = 0, run = 0;
-            for (int x = 110; x < 990; ++x)
-                longest = std::max(longest, run = dark(x, y) ? run + 1 : 0);
-            return longest;
-        };
-        const auto across = [](const QImage &image, int x, int y0, int y1) {
-            int n = 0;
-            for (int y = y0; y < y1; ++y)
-                n += qGray(image.pixel(x, y)) < 128;
-            return n;
-        };
-        QCOMPARE(longestRun(100), 880);
-        QCOMPARE(across(img, 500, 80, 120), 10);
-        QVERIFY2(qAbs(longestRun(200) - 20) <= 3, "dotted");
-        QVERIFY2(qAbs(longestRun(300) - 50) <= 4, "dashed");
-        QVERIFY2(dark(img.width() - 3, 100), "the far line reaches the sheet's edge");
-        // the height of the letters: capitals about 0.7 of the size
-        const auto inkHeight = [&](int top) {
+        const auto along = [&](int y) { return dark(img, {110, y}, {1, 0}, 880).second; };
+        QCOMPARE(along(100), 880);
+        QCOMPARE(dark(img, {500, 80}, {0, 1}, 40).first, 10);
+        QVERIFY2(qAbs(along(200) - 20) <= 3, "dotted");
+        QVERIFY2(qAbs(along(300) - 50) <= 4, "dashed");
+        QVERIFY2(dark(img, {img.width() - 3, 100}, {1, 0}, 1).first, "the far line at the edge");
+        const auto inkHeight = [&](int top) {  // capitals are about 0.7 of the size high
             int first = -1, last = -1;
             for (int y = top; y < top + 150; ++y)
-                for (int x = 100; x < 300; ++x)
-                    if (dark(x, y))
-                        last = std::max(last, y), first = first < 0 ? y : first;
+                if (dark(img, {100, y}, {1, 0}, 200).first)
+                    last = y, first = first < 0 ? y : first;
             return last - first + 1;
         };
         QVERIFY2(qAbs(inkHeight(480) - 0.7 * 20 * 150 / 72) <= 4, "20 pt");
@@ -308,10 +301,8 @@ private slots:
                                     "-H", "400"});
         QVERIFY(!fine.isNull());
         const auto mm = [](int px) { return px * 25.4 / 600; };
-        QVERIFY2(qAbs(mm(across(fine, 200, 60, 140)) - 25.4 / 300) < 0.05, "pen 1");
-        int dot = 0;  // across P's dot, at (600, 450)
-        for (int x = 700; x < 900; ++x)
-            dot += qGray(fine.pixel(x, 300)) < 128;
+        QVERIFY2(qAbs(mm(dark(fine, {200, 60}, {0, 1}, 80).first) - 25.4 / 300) < 0.05, "pen 1");
+        const int dot = dark(fine, {700, 300}, {1, 0}, 200).first;  // across P's dot
         QVERIFY2(qAbs(mm(dot) - 20 * 25.4 / 300) < 0.1, "dot of 20");
     }
 

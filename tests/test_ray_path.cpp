@@ -259,18 +259,6 @@ private slots:
         QCOMPARE(scene().pointMarkers().size(), r.markers);
     }
 
-    // Pressed and let go straight above P, on P's pixel column: the ray along the normal,
-    // not bent, and kept.
-    void normalIncidence()
-    {
-        const QPoint at = pixelOf(field(), {200, 500});
-        QTest::mouseClick(&field(), Qt::RightButton, {}, at);
-        QTest::mouseClick(&field(), Qt::LeftButton, {}, at - QPoint(0, 100));
-        const float x = scene().objectPoint().x;
-        QCOMPARE(scene().rayHits(), std::vector<float>{x});
-        QCOMPARE(seen(shown(), pixelOf(field(), {x, -300})), Ink::Black);
-    }
-
     // 20 point markers and 19 eyes: an eye dragged in over the interface takes the last free
     // place and leaves the line as it was; with 100 rays
     // too, an eye, a point and a ray dragged in are refused and the picture stays as it was.

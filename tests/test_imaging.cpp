@@ -190,6 +190,8 @@ private slots:
         const auto image = optics::imagePoint(s.objectPoint(), s.eye(), s.index());
         QCOMPARE(image.has_value(), p.y() > 0);
         QCOMPARE(colourAt(field(), pupil(e, image ? qp(*image) : p), kBlack), kWholeBox);
+        // and nothing is left where the eye was when the window opened
+        QCOMPARE(colourAround(field().image(), pixelOf(field(), {300, -500}), kBlack, 60), 0);
         if (rows)  // every point of the row keeps its image point
             QVERIFY(imageShown(earlier));
         if (!image)

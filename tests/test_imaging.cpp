@@ -209,9 +209,12 @@ private slots:
         QCOMPARE(colourAt(field(), {0, 500}, kBlack), kWholeBox);
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);  // a node
         for (const char *mode : {"singlePointsButton", "pointRowsButton"}) {
-            buttonNamed(mode)->click();  // P moved, a row point stored: the grid stays
-            click(field(), Qt::RightButton, {200, 600});
-            QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);
+            buttonNamed(mode)->click();  // P moved, a row point stored, the eye moved:
+            for (auto [button, at] : {std::pair{Qt::RightButton, QPointF(200, 600)},
+                                      {Qt::LeftButton, QPointF(-600, -400)}}) {
+                click(field(), button, at);
+                QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 0), 1);  // the grid stays
+            }
         }
         buttonNamed("gridBox")->click();
         QCOMPARE(colourAt(field(), {-900, 900}, kBlack, 1), 0);

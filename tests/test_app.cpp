@@ -269,6 +269,9 @@ private slots:
             const int margin = qRound(0.01 * 0.98 * screen.width());
             QVERIFY2(std::abs(w->width() - right - margin) <= 2,
                      qPrintable(QStringLiteral("%1 px right of the content").arg(w->width() - right)));
+            const QWidget *field = v.control(imaging, "field");  // as high as 0.98 of its width
+            QVERIFY2(std::abs(field->height() - 0.98 * field->width()) <= 1.5,
+                     qPrintable(QDebug::toString(field->size())));
             // and the title bar of a common desktop, 24 pixels, over it leaves it on the screen
             QVERIFY(QRect(QPoint(0, 0), screen).contains(w->geometry().translated(0, 24)));
             for (QLineEdit *box : w->findChildren<QLineEdit *>()) {

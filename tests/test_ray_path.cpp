@@ -200,8 +200,9 @@ private slots:
 
     // A finger or a pen tip on P, within its square of 100 units each way, drags P; elsewhere
     // it draws a ray, and with a symbol armed it places it. One finger acts at a time, a
-    // cancel ends the gesture as a lift, a double tap is one tap, and P stops at the field's
-    // edge. The pen's barrel button is the right button; its eraser end does nothing.
+    // cancel ends the gesture as a lift, a double tap is one tap (two quick ones apart are
+    // two), and P stops at the field's edge. The pen's barrel button is the right button;
+    // its eraser end does nothing.
     void touch_data()
     {
         QTest::addColumn<TouchRow>("r");
@@ -219,6 +220,8 @@ private slots:
         row("a second finger", {.how = SecondFinger, .path = fromP, .p = QPointF(200, 300)});
         row("cancelled: a ray", {.how = Cancelled, .path = {{110, 500}, {300, 200}}, .rays = 1});
         row("double tap: one ray", {.how = DoubleTap, .path = {{300, 200}}, .rays = 1});
+        row("quick taps apart: two rays",
+            {.how = DoubleTap, .path = {{300, 200}, {-300, 200}}, .rays = 2});
         row("pen tip on P", {.how = PenTip, .path = fromP, .p = QPointF(200, 300)});
         row("pen barrel beside P",
             {.how = PenBarrel, .path = {{300, 200}, {400, 300}}, .p = QPointF(400, 300)});
@@ -245,9 +248,9 @@ private slots:
                 finger(field(), Release, {-600, 700}, 1);
             }
             r.how == Cancelled ? cancelTouch(field()) : finger(field(), Release, r.path.back());
-            if (r.how == DoubleTap) {
-                finger(field(), Press, r.path.front());
-                finger(field(), Release, r.path.front());
+            if (r.how == DoubleTap) {  // a second tap where the first was let go
+                finger(field(), Press, r.path.back());
+                finger(field(), Release, r.path.back());
             }
         }
         const QPointF p = qp(scene().objectPoint());

@@ -229,8 +229,9 @@ private slots:
     // What the page puts on paper, at a printer resolution of 600 and of 1200 dpi, rendered
     // at 150 dpi (a page unit a pixel): a pen of 20 is 20/300 inch (1.69 mm, 10 px) wide;
     // lines solid, dotted and dashed, on for 2 and 5 pen widths; a line far beyond the sheet
-    // clipped to it, and a white disc over it; a 20 pt and a 12 pt line of text. At 600 dpi
-    // the thinnest line, a pen of 1, is 0.085 mm wide, and a dot of 20 is 1.69 mm across.
+    // clipped to it, and a white disc over it; a ring; a 20 pt and a 12 pt line of text. At
+    // 600 dpi the thinnest line, a pen of 1, is 0.085 mm wide, and a dot of 20 is 1.69 mm
+    // across.
     void pageDrawing_data()
     {
         QTest::addColumn<int>("dpi");
@@ -257,6 +258,7 @@ private slots:
                 page.line(100, y, y == 100 ? 1e7 : 1000, y, {20, kBlack, style});
             page.line(100, 400, 1000, 400, {1});
             page.disc(1100, 100, 40, {2, canvas::kWhite});  // white over the far line
+            page.circle(800, 600, 50, {10});  // an eye's ring
             page.dot(600, 450, {20});
             for (auto [y, points] : {std::pair{500, 20}, {700, 12}}) {
                 page.setFontSize(points);
@@ -289,6 +291,8 @@ private slots:
         QVERIFY2(qAbs(along(300) - 50) <= 4, "dashed");
         QVERIFY2(dark(img, {img.width() - 3, 100}, {1, 0}, 1).first, "the far line at the edge");
         QCOMPARE(dark(img, {1062, 100}, {1, 0}, 77).first, 0);  // under the white disc
+        QCOMPARE(dark(img, {700, 600}, {1, 0}, 201), std::pair(10, 5));  // across the ring
+        QCOMPARE(dark(img, {700, 600}, {1, 0}, 45).first, 0);  // and none beyond its radius
         const auto inkHeight = [&](int top) {  // capitals are about 0.7 of the size high
             int first = -1, last = -1;
             for (int y = top; y < top + 150; ++y)
